@@ -1,0 +1,14 @@
+// The editor's main window.
+#pragma once
+
+#include <QMainWindow>
+
+namespace app {
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit MainWindow(QWidget* parent = nullptr);
+};
+
+}  // namespace app

@@ -1,0 +1,43 @@
+// What an operation may ask of the person at the screen: messages, Yes/No
+// questions and file requesters. The editor shows real boxes; tests and the
+// command-line tool answer from a script.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+struct Message {
+  std::string text;
+  std::string title;
+  bool operator==(const Message&) const = default;
+};
+
+// A requester: its title, the default file name and the pattern list in the
+// form "Bitmap (*.bmp)|*.bmp|PNG (*.png)|*.png".
+struct FileRequest {
+  std::string title;
+  std::string default_name;
+  std::string patterns;
+};
+
+class Prompter {
+ public:
+  virtual ~Prompter() = default;
+  // A message box with an OK button.
+  virtual void Show(const Message& message) = 0;
+  // A question with Yes and No; true for Yes.
+  virtual bool Ask(const Message& question) = 0;
+  // Open-file and save-file requesters; nothing when cancelled.
+  virtual std::optional<std::filesystem::path> OpenFile(const FileRequest& request) = 0;
+  virtual std::optional<std::filesystem::path> SaveFile(const FileRequest& request) = 0;
+};
+
+// Called at the progress points of long operations with the new position.
+// The editor moves its progress bar and repaints there.
+using Progress = std::function<void(int position)>;
+
+}  // namespace platform

@@ -1,0 +1,105 @@
+// tarnwick-cli: the editor's operations without windows, for scripts,
+// tests and benchmarks.
+#include <cstring>
+#include <functional>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "tools/cli_commands.h"
+
+namespace {
+
+struct Command {
+  const char* name;
+  const char* usage;
+  const char* summary;
+  int (*run)(cli::Context&);
+  std::vector<std::string> value_options;  // options of this command that take a value
+};
+
+const std::vector<Command>& Commands() {
+  static const std::vector<Command> commands = {
+      {"validate", "validate", "check every level; print the result (0, N or -1)", cli::RunValidate, {}},
+  };
+  return commands;
+}
+
+void PrintUsage() {
+  std::cerr << "usage: tarnwick-cli [--home DIR] [--yes] COMMAND [ARGS]\n"
+               "  --home DIR  the program folder (holds twksys, GameBitmaps, pakpassword.txt);\n"
+               "              default: the folder of this executable\n"
+               "  --yes       answer Yes to every question\n"
+               "commands:\n";
+  for (const auto& command : Commands())
+    std::cerr << "  " << command.usage << "\n      " << command.summary << "\n";
+}
+
+const Command* FindCommand(const std::string& name) {
+  for (const auto& command : Commands())
+    if (name == command.name) return &command;
+  return nullptr;
+}
+
+bool TakesValue(const Command* command, const std::string& option) {
+  if (option == "--home") return true;
+  if (!command) return false;
+  for (const auto& name : command->value_options)
+    if (option == name) return true;
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> words(argv + 1, argv + argc);
+  const Command* command = nullptr;
+  for (const auto& word : words)
+    if (!word.starts_with("--") && (command = FindCommand(word))) break;
+
+  std::filesystem::path home = platform::ExecutableFolder();
+  bool yes = false;
+  std::vector<std::string> args;
+  std::vector<std::pair<std::string, std::string>> options;
+  bool command_seen = false;
+  for (size_t i = 0; i < words.size(); ++i) {
+    const std::string& word = words[i];
+    if (word == "--help" || word == "-h") {
+      PrintUsage();
+      return cli::kSuccess;
+    }
+    if (word == "--yes") {
+      yes = true;
+    } else if (word.starts_with("--")) {
+      if (TakesValue(command, word)) {
+        if (i + 1 >= words.size()) {
+          std::cerr << "tarnwick-cli: " << word << " needs a value\n";
+          return cli::kUsage;
+        }
+        if (word == "--home")
+          home = words[++i];
+        else
+          options.emplace_back(word, words[++i]);
+      } else {
+        std::cerr << "tarnwick-cli: unknown option " << word << "\n";
+        return cli::kUsage;
+      }
+    } else if (!command_seen && command && word == command->name) {
+      command_seen = true;
+    } else {
+      args.push_back(word);
+    }
+  }
+  if (!command) {
+    PrintUsage();
+    return cli::kUsage;
+  }
+
+  cli::Context context{platform::Workspace(home), {}, args, options};
+  context.prompter.yes = yes;
+  const int status = command->run(context);
+  if (status == cli::kUsage) {
+    std::cerr << "usage: tarnwick-cli " << command->usage << "\n";
+  }
+  return status;
+}
