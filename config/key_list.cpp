@@ -1,0 +1,63 @@
+#include "config/key_list.h"
+
+namespace config {
+
+const std::array<std::string_view, kKeyCount>& KeyNames() {
+  static constexpr std::array<std::string_view, kKeyCount> kNames = {
+      "= empty",       "= Mouse left",
+      "= Mouse right", "= 1",
+      "= 2",           "= 3",
+      "= 4",           "= 5",
+      "= 6",           "= 7",
+      "= 8",           "= 9",
+      "= 0",           "= A",
+      "= B",           "= C",
+      "= D",           "= E",
+      "= F",           "= G",
+      "= H",           "= I",
+      "= J",           "= K",
+      "= L",           "= M",
+      "= N",           "= O",
+      "= P",           "= Q",
+      "= R",           "= S",
+      "= T",           "= U",
+      "= V",           "= W",
+      "= X",           "= Y",
+      "= Z",           "= Escape",
+      "= Minus",       "= Equals",
+      "= Back",        "= Tab",
+      "= LeftBracket", "= RightBracket",
+      "= Return",      "= LeftControl",
+      "= SemiColon",   "= Apostrophe",
+      "= Grave",       "= LeftShift",
+      "= BackSlash",   "= Comma",
+      "= Period",      "= Slash",
+      "= RightShift",  "= Multiply",
+      "= LeftAlt",     "= Space",
+      "= Capital",     "= F1",
+      "= F2",          "= F3",
+      "= F4",          "= F5",
+      "= F6",          "= F7",
+      "= F8",          "= F9",
+      "= F10",         "= F11",
+      "= F12",         "= NumLock",
+      "= Scroll",      "= Pad0",
+      "= Pad1",        "= Pad2",
+      "= Pad3",        "= Pad4",
+      "= Pad5",        "= Pad6",
+      "= Pad7",        "= Pad8",
+      "= Pad9",        "= Add",
+      "= Subtract",    "= Decimal",
+      "= PadEnter",    "= RightControl",
+      "= PadComma",    "= Divide",
+      "= RightAlt",    "= Pause",
+      "= Home",        "= Up",
+      "= Down",        "= Left",
+      "= Right",       "= End",
+      "= PageUp",      "= PageDown",
+      "= Insert",      "= Delete",
+  };
+  return kNames;
+}
+
+}  // namespace config
