@@ -1,0 +1,31 @@
+// Pictures of the settings dialogs, written to the folder named by
+// TARNWICK_SCREENSHOTS (skipped when it is not set).
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPixmap>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+
+#include "config/game_settings_dialog.h"
+#include "tests/gui/config_dialog_fixture.h"
+
+namespace {
+
+class ConfigDialogScreenshots : public testing_support::ConfigDialogTest {
+ protected:
+  void Snap(QDialog& dialog, const char* name) {
+    const char* folder = std::getenv("TARNWICK_SCREENSHOTS");
+    if (folder == nullptr) GTEST_SKIP() << "TARNWICK_SCREENSHOTS not set";
+    dialog.show();
+    const QString path = QString(folder) + "/" + name + ".png";
+    EXPECT_TRUE(dialog.grab().save(path)) << path.toStdString();
+  }
+};
+
+TEST_F(ConfigDialogScreenshots, GameSettings) {
+  config::GameSettingsDialog dialog(nullptr, context);
+  Snap(dialog, "game_settings");
+}
+
+}  // namespace
