@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "config/enemy_settings_dialog.h"
 #include "config/game_settings_dialog.h"
 #include "tests/gui/config_dialog_fixture.h"
 
@@ -26,6 +27,17 @@ class ConfigDialogScreenshots : public testing_support::ConfigDialogTest {
 TEST_F(ConfigDialogScreenshots, GameSettings) {
   config::GameSettingsDialog dialog(nullptr, context);
   Snap(dialog, "game_settings");
+}
+
+TEST_F(ConfigDialogScreenshots, EnemySettings) {
+  config::EnemySettings s;
+  s.can_shoot = {true, false, true, false, true};
+  s.speed = {1, 2, 3, 4, 12};
+  s.endurance = {10, 20, 30, 40, 1};
+  s.power = {5, 0, 10, 0, 40};
+  home.Write("twksys/enemysettings", config::EncodeEnemySettings(s));
+  config::EnemySettingsDialog dialog(nullptr, context);
+  Snap(dialog, "enemy_settings");
 }
 
 }  // namespace
