@@ -9,6 +9,7 @@
 
 #include "config/enemy_settings_dialog.h"
 #include "config/game_settings_dialog.h"
+#include "config/weapons_dialog.h"
 #include "tests/gui/config_dialog_fixture.h"
 
 namespace {
@@ -38,6 +39,17 @@ TEST_F(ConfigDialogScreenshots, EnemySettings) {
   home.Write("twksys/enemysettings", config::EncodeEnemySettings(s));
   config::EnemySettingsDialog dialog(nullptr, context);
   Snap(dialog, "enemy_settings");
+}
+
+TEST_F(ConfigDialogScreenshots, Weapons) {
+  config::WeaponSettings s = config::DefaultWeaponSettings();
+  s.can_shoot = {true, true, false, true, false, true};
+  s.show_bullet = {true, false, true, false, false, true};
+  s.weapon_key = 59;
+  s.start_with_weapon1 = true;
+  home.Write("twksys/weaponsettings", config::EncodeWeaponSettings(s));
+  config::WeaponsDialog dialog(nullptr, context);
+  Snap(dialog, "weapons");
 }
 
 }  // namespace
