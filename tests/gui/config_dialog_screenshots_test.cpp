@@ -9,6 +9,7 @@
 
 #include "config/enemy_settings_dialog.h"
 #include "config/game_settings_dialog.h"
+#include "config/sprites_dialog.h"
 #include "config/weapons_dialog.h"
 #include "tests/gui/config_dialog_fixture.h"
 
@@ -50,6 +51,16 @@ TEST_F(ConfigDialogScreenshots, Weapons) {
   home.Write("twksys/weaponsettings", config::EncodeWeaponSettings(s));
   config::WeaponsDialog dialog(nullptr, context);
   Snap(dialog, "weapons");
+}
+
+TEST_F(ConfigDialogScreenshots, Sprites) {
+  config::SpriteSettings s = config::DefaultSpriteSettings();
+  s.collision[2] = false;
+  s.endurance = {0, 1, 2, 3, 4, 5, 6, 7, 8, 10};
+  s.shoot_through[5] = true;
+  home.Write("twksys/spritesettings", config::EncodeSpriteSettings(s));
+  config::SpritesDialog dialog(nullptr, context);
+  Snap(dialog, "sprites");
 }
 
 }  // namespace
