@@ -9,7 +9,9 @@
 
 #include "config/enemy_settings_dialog.h"
 #include "config/game_settings_dialog.h"
+#include "config/packs_dialog.h"
 #include "config/sprites_dialog.h"
+#include "config/treasures_dialog.h"
 #include "config/weapons_dialog.h"
 #include "tests/gui/config_dialog_fixture.h"
 
@@ -61,6 +63,16 @@ TEST_F(ConfigDialogScreenshots, Sprites) {
   home.Write("twksys/spritesettings", config::EncodeSpriteSettings(s));
   config::SpritesDialog dialog(nullptr, context);
   Snap(dialog, "sprites");
+}
+
+TEST_F(ConfigDialogScreenshots, Treasures) {
+  config::TreasuresDialog dialog(nullptr, context);
+  Snap(dialog, "treasures");
+}
+
+TEST_F(ConfigDialogScreenshots, Packs) {
+  config::PacksDialog dialog(nullptr, context);
+  Snap(dialog, "packs");
 }
 
 }  // namespace
