@@ -10,6 +10,7 @@
 #include "config/enemy_settings_dialog.h"
 #include "config/game_settings_dialog.h"
 #include "config/packs_dialog.h"
+#include "config/sounds_dialog.h"
 #include "config/sprites_dialog.h"
 #include "config/treasures_dialog.h"
 #include "config/weapons_dialog.h"
@@ -73,6 +74,13 @@ TEST_F(ConfigDialogScreenshots, Treasures) {
 TEST_F(ConfigDialogScreenshots, Packs) {
   config::PacksDialog dialog(nullptr, context);
   Snap(dialog, "packs");
+}
+
+TEST_F(ConfigDialogScreenshots, Sounds) {
+  config::SoundsDialog dialog(nullptr, context);
+  auto* list = dialog.findChild<QComboBox*>("soundSlots");
+  list->setCurrentIndex(list->findText("Weapon 3"));
+  Snap(dialog, "sounds");
 }
 
 }  // namespace
