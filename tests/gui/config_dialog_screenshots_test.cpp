@@ -9,7 +9,9 @@
 
 #include "config/enemy_settings_dialog.h"
 #include "config/game_settings_dialog.h"
+#include "config/info_text_dialog.h"
 #include "config/packs_dialog.h"
+#include "config/password_dialog.h"
 #include "config/sounds_dialog.h"
 #include "config/sprites_dialog.h"
 #include "config/treasures_dialog.h"
@@ -81,6 +83,18 @@ TEST_F(ConfigDialogScreenshots, Sounds) {
   auto* list = dialog.findChild<QComboBox*>("soundSlots");
   list->setCurrentIndex(list->findText("Weapon 3"));
   Snap(dialog, "sounds");
+}
+
+TEST_F(ConfigDialogScreenshots, InfoText) {
+  home.Write("twksys/InfoText", std::string("A maze game.\nFind the key, then the door."));
+  config::InfoTextDialog dialog(nullptr, context);
+  Snap(dialog, "info_text");
+}
+
+TEST_F(ConfigDialogScreenshots, Password) {
+  home.Write("pakpassword.txt", std::string("QWERTZUIOPASDFGH"));
+  config::PasswordDialog dialog(nullptr, context);
+  Snap(dialog, "password");
 }
 
 }  // namespace
