@@ -18,6 +18,13 @@ namespace {
 
 using G = GameSettings;
 
+// The first label of a row; one width for all, so the key lists line up.
+QLabel* RowLabel(const QString& text) {
+  auto* label = new QLabel(text);
+  label->setFixedWidth(90);
+  return label;
+}
+
 QPushButton* Button(const QString& text, QWidget* parent) {
   auto* button = new QPushButton(text, parent);
   button->setObjectName(text);
@@ -120,13 +127,13 @@ QWidget* GameSettingsDialog::BuildControls() {
 
   // 3, 4: walking forward and backward.
   rows->addWidget(Frame("", g));
-  g->addWidget(new QLabel("walkforward"), 0, 0);
+  g->addWidget(RowLabel("walkforward"), 0, 0);
   g->addWidget(KeyList(&G::walk_forward_key, "walkforward"), 0, 1);
   g->addWidget(Check(&G::walk_forward_mouse, "use Mouse", "walkforwardMouse"), 0, 2);
   g->addWidget(new QLabel("speed"), 0, 3);
   g->addWidget(Number(&G::walk_forward_speed, "walkforwardSpeed"), 0, 4);
   rows->addWidget(Frame("", g));
-  g->addWidget(new QLabel("walkbackward"), 0, 0);
+  g->addWidget(RowLabel("walkbackward"), 0, 0);
   g->addWidget(KeyList(&G::walk_backward_key, "walkbackward"), 0, 1);
   g->addWidget(Check(&G::walk_backward_mouse, "use Mouse", "walkbackwardMouse"), 0, 2);
   g->addWidget(new QLabel("speed"), 0, 3);
@@ -134,18 +141,19 @@ QWidget* GameSettingsDialog::BuildControls() {
 
   // 5: stepping sideways.
   rows->addWidget(Frame("", g));
-  g->addWidget(new QLabel("moveleft"), 0, 0);
+  g->addWidget(RowLabel("moveleft"), 0, 0);
   g->addWidget(KeyList(&G::move_left_key, "moveleft"), 0, 1);
-  g->addWidget(new QLabel("moveright"), 1, 0);
+  g->addWidget(RowLabel("moveright"), 1, 0);
+  g->setColumnMinimumWidth(2, QCheckBox("use Mouse").sizeHint().width());  // line up with the rows above
   g->addWidget(KeyList(&G::move_right_key, "moveright"), 1, 1);
   g->addWidget(new QLabel("speed"), 0, 3);
   g->addWidget(Number(&G::sideways_speed, "moveSpeed"), 0, 4);
 
   // 6: turning.
   rows->addWidget(Frame("", g));
-  g->addWidget(new QLabel("turn left"), 0, 0);
+  g->addWidget(RowLabel("turn left"), 0, 0);
   g->addWidget(KeyList(&G::turn_left_key, "turnleft"), 0, 1);
-  g->addWidget(new QLabel("turn right"), 1, 0);
+  g->addWidget(RowLabel("turn right"), 1, 0);
   g->addWidget(KeyList(&G::turn_right_key, "turnright"), 1, 1);
   g->addWidget(Check(&G::turn_mouse, "use Mouse", "turnMouse"), 0, 2);
   g->addWidget(new QLabel("speed"), 0, 3);
@@ -153,9 +161,9 @@ QWidget* GameSettingsDialog::BuildControls() {
 
   // 7: looking up and down.
   rows->addWidget(Frame("", g));
-  g->addWidget(new QLabel("look up"), 0, 0);
+  g->addWidget(RowLabel("look up"), 0, 0);
   g->addWidget(KeyList(&G::look_up_key, "lookup"), 0, 1);
-  g->addWidget(new QLabel("look down"), 1, 0);
+  g->addWidget(RowLabel("look down"), 1, 0);
   g->addWidget(KeyList(&G::look_down_key, "lookdown"), 1, 1);
   g->addWidget(Check(&G::look_mouse, "use Mouse", "lookMouse"), 0, 2);
   g->addWidget(new QLabel("speed"), 0, 3);
@@ -163,10 +171,10 @@ QWidget* GameSettingsDialog::BuildControls() {
 
   // 8, 9: shooting, doors, map, shader.
   rows->addWidget(Frame("", g));
-  g->addWidget(new QLabel("Shoot"), 0, 0);
+  g->addWidget(RowLabel("Shoot"), 0, 0);
   g->addWidget(KeyList(&G::shoot_key, "shoot"), 0, 1);
   g->addWidget(Check(&G::use_shader, "use Shader", "useShader"), 0, 2, 1, 2);
-  g->addWidget(new QLabel("Open Door"), 1, 0);
+  g->addWidget(RowLabel("Open Door"), 1, 0);
   g->addWidget(KeyList(&G::open_door_key, "opendoor"), 1, 1);
   g->addWidget(new QLabel("show Map"), 1, 2);
   g->addWidget(KeyList(&G::show_map_key, "showmap"), 1, 3);
