@@ -32,7 +32,7 @@ WeaponsDialog::WeaponsDialog(QWidget* main_window, DialogContext& context)
   small.setPointSizeF(small.pointSizeF() * 0.9);
   setFont(small);
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(8, 6, 8, 6);
+  layout->setContentsMargins(6, 6, 6, 6);
   layout->setSpacing(3);
 
   auto* top = new QHBoxLayout;
@@ -75,7 +75,8 @@ QWidget* WeaponsDialog::BuildRow(int w) {
   QGridLayout* grid = nullptr;
   auto* frame = Frame("", grid);
   grid->setVerticalSpacing(0);
-  grid->setHorizontalSpacing(5);
+  grid->setHorizontalSpacing(4);
+  grid->setContentsMargins(4, 3, 4, 3);
   Row& row = rows_[w];
 
   row.picture = PictureButton(WeaponSlot(w + 1));
