@@ -16,13 +16,6 @@ constexpr int kRowHeight = 24;
 
 const char* const kRowLabels[] = {"Can Shoot", "Speed (0-12)", "Endurance (1-40)", "Power (1-40)"};
 
-QPushButton* Button(const QString& text) {
-  auto* button = new QPushButton(text);
-  button->setObjectName(text);
-  button->setAutoDefault(false);
-  return button;
-}
-
 }  // namespace
 
 EnemySettingsDialog::EnemySettingsDialog(QWidget* main_window, DialogContext& context)
@@ -77,8 +70,8 @@ EnemySettingsDialog::EnemySettingsDialog(QWidget* main_window, DialogContext& co
   }
 
   auto* buttons = new QHBoxLayout;
-  auto* use = Button("use");
-  auto* cancel = Button("cancel");
+  auto* use = TextButton("use");
+  auto* cancel = TextButton("cancel");
   buttons->addStretch();
   buttons->addWidget(use);
   buttons->addWidget(cancel);

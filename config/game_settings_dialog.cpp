@@ -25,13 +25,6 @@ QLabel* RowLabel(const QString& text) {
   return label;
 }
 
-QPushButton* Button(const QString& text, QWidget* parent) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(text);
-  button->setAutoDefault(false);
-  return button;
-}
-
 }  // namespace
 
 GameSettingsDialog::GameSettingsDialog(QWidget* main_window, DialogContext& context)
@@ -42,8 +35,8 @@ GameSettingsDialog::GameSettingsDialog(QWidget* main_window, DialogContext& cont
   layout->addWidget(BuildControls());
 
   auto* buttons = new QHBoxLayout;
-  auto* use = Button("use", this);
-  auto* cancel = Button("cancel", this);
+  auto* use = TextButton("use");
+  auto* cancel = TextButton("cancel");
   buttons->addStretch();
   buttons->addWidget(use);
   buttons->addWidget(cancel);

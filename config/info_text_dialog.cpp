@@ -10,17 +10,6 @@
 
 namespace config {
 
-namespace {
-
-QPushButton* Button(const QString& text) {
-  auto* button = new QPushButton(text);
-  button->setObjectName(text);
-  button->setAutoDefault(false);
-  return button;
-}
-
-}  // namespace
-
 InfoTextDialog::InfoTextDialog(QWidget* main_window, DialogContext& context)
     : ModalDialog(main_window, "", QSize(400, 344), true), context_(context) {
   auto* layout = new QVBoxLayout(this);
@@ -37,8 +26,8 @@ InfoTextDialog::InfoTextDialog(QWidget* main_window, DialogContext& context)
   layout->addWidget(text_, 0, Qt::AlignHCenter);
 
   auto* buttons = new QHBoxLayout;
-  auto* ok = Button("ok");
-  auto* cancel = Button("cancel");
+  auto* ok = TextButton("ok");
+  auto* cancel = TextButton("cancel");
   buttons->addStretch();
   buttons->addWidget(ok);
   buttons->addWidget(cancel);

@@ -12,17 +12,6 @@
 
 namespace config {
 
-namespace {
-
-QPushButton* Button(const QString& text) {
-  auto* button = new QPushButton(text);
-  button->setObjectName(text);
-  button->setAutoDefault(false);
-  return button;
-}
-
-}  // namespace
-
 PacksDialog::PacksDialog(QWidget* main_window, DialogContext& context)
     : ModalDialog(main_window, "Size of Ammo- and Healthpacks", QSize(245, 227), false), context_(context) {
   auto* layout = new QVBoxLayout(this);
@@ -42,8 +31,8 @@ PacksDialog::PacksDialog(QWidget* main_window, DialogContext& context)
   pack("Health (1-100)", HealthPackSlot(), "healthSize", "Size of Healthpack", health_picture_, health_);
 
   auto* buttons = new QHBoxLayout;
-  auto* use = Button("use");
-  auto* cancel = Button("cancel");
+  auto* use = TextButton("use");
+  auto* cancel = TextButton("cancel");
   buttons->addWidget(use);
   buttons->addWidget(cancel);
   layout->addLayout(buttons);

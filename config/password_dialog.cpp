@@ -10,17 +10,6 @@
 
 namespace config {
 
-namespace {
-
-QPushButton* Button(const QString& text) {
-  auto* button = new QPushButton(text);
-  button->setObjectName(text);
-  button->setAutoDefault(false);
-  return button;
-}
-
-}  // namespace
-
 PasswordDialog::PasswordDialog(QWidget* main_window, DialogContext& context)
     : ModalDialog(main_window, "Set GamePak Password", QSize(258, 140), false), context_(context) {
   auto* layout = new QVBoxLayout(this);
@@ -32,8 +21,8 @@ PasswordDialog::PasswordDialog(QWidget* main_window, DialogContext& context)
   layout->addStretch();
 
   auto* buttons = new QHBoxLayout;
-  auto* ok = Button("OK");
-  auto* cancel = Button("Cancel");
+  auto* ok = TextButton("OK");
+  auto* cancel = TextButton("Cancel");
   buttons->addWidget(ok);
   buttons->addWidget(cancel);
   layout->addLayout(buttons);

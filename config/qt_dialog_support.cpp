@@ -52,6 +52,13 @@ int64_t ParseBox(const QLineEdit* box) {
   return platform::ParseInteger(ToLatin1(box->text()));
 }
 
+QPushButton* TextButton(const QString& text) {
+  auto* button = new QPushButton(text);
+  button->setObjectName(text);
+  button->setAutoDefault(false);
+  return button;
+}
+
 QLineEdit* NumberBox(const QString& object_name, bool digits_only, int width) {
   auto* box = new QLineEdit;
   box->setObjectName(object_name);

@@ -46,6 +46,9 @@ std::string ToLatin1(const QString& text);
 // The integer parser applied to a text box.
 int64_t ParseBox(const QLineEdit* box);
 
+// A push button whose object name is its text; Return does not press it.
+QPushButton* TextButton(const QString& text);
+
 // A short text box; `digits_only` refuses anything but digits as it is typed.
 QLineEdit* NumberBox(const QString& object_name, bool digits_only, int width = 40);
 

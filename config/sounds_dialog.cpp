@@ -46,9 +46,7 @@ SoundsDialog::SoundsDialog(QWidget* main_window, DialogContext& context)
   layout->addWidget(use_midi_);
   layout->addStretch();
 
-  auto* close = new QPushButton("close");
-  close->setObjectName("close");
-  close->setAutoDefault(false);
+  auto* close = TextButton("close");
   layout->addWidget(close, 0, Qt::AlignCenter);
 
   connect(slots_, &QComboBox::currentIndexChanged, this, [this] { SelectionChanged(); });

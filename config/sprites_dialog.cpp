@@ -14,17 +14,6 @@
 
 namespace config {
 
-namespace {
-
-QPushButton* Button(const QString& text) {
-  auto* button = new QPushButton(text);
-  button->setObjectName(text);
-  button->setAutoDefault(false);
-  return button;
-}
-
-}  // namespace
-
 SpritesDialog::SpritesDialog(QWidget* main_window, DialogContext& context)
     : ModalDialog(main_window, "Import Sprites", QSize(613, 409), false), context_(context) {
   QFont small = font();
@@ -37,8 +26,8 @@ SpritesDialog::SpritesDialog(QWidget* main_window, DialogContext& context)
   layout->addWidget(BuildPictureColumns());
 
   auto* buttons = new QHBoxLayout;
-  auto* use = Button("use");
-  auto* cancel = Button("cancel");
+  auto* use = TextButton("use");
+  auto* cancel = TextButton("cancel");
   buttons->addStretch();
   buttons->addWidget(use);
   buttons->addWidget(cancel);

@@ -12,17 +12,6 @@
 
 namespace config {
 
-namespace {
-
-QPushButton* Button(const QString& text) {
-  auto* button = new QPushButton(text);
-  button->setObjectName(text);
-  button->setAutoDefault(false);
-  return button;
-}
-
-}  // namespace
-
 TreasuresDialog::TreasuresDialog(QWidget* main_window, DialogContext& context)
     : ModalDialog(main_window, "Import Treasures", QSize(201, 305), false), context_(context) {
   auto* layout = new QVBoxLayout(this);
@@ -40,8 +29,8 @@ TreasuresDialog::TreasuresDialog(QWidget* main_window, DialogContext& context)
   }
 
   auto* buttons = new QHBoxLayout;
-  auto* use = Button("use");
-  auto* cancel = Button("cancel");
+  auto* use = TextButton("use");
+  auto* cancel = TextButton("cancel");
   buttons->addWidget(use);
   buttons->addWidget(cancel);
   layout->addLayout(buttons);

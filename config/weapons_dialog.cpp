@@ -14,17 +14,6 @@
 
 namespace config {
 
-namespace {
-
-QPushButton* Button(const QString& text) {
-  auto* button = new QPushButton(text);
-  button->setObjectName(text);
-  button->setAutoDefault(false);
-  return button;
-}
-
-}  // namespace
-
 WeaponsDialog::WeaponsDialog(QWidget* main_window, DialogContext& context)
     : ModalDialog(main_window, "Import Weapons", QSize(700, 426), false), context_(context) {
   // Six rows of nine controls: a slightly smaller font keeps them in the window.
@@ -53,8 +42,8 @@ WeaponsDialog::WeaponsDialog(QWidget* main_window, DialogContext& context)
   start_with_weapon1_->setObjectName("startWithWeapon1");
   bottom->addWidget(start_with_weapon1_);
   bottom->addStretch();
-  auto* use = Button("use");
-  auto* cancel = Button("cancel");
+  auto* use = TextButton("use");
+  auto* cancel = TextButton("cancel");
   bottom->addWidget(use);
   bottom->addWidget(cancel);
   layout->addLayout(bottom);
