@@ -40,15 +40,15 @@ struct Content {
 };
 
 // The generators, one per kind of content.
-void AddTextures(Content& content);     // walls, floors, ceilings, doors, next-level door
-void AddSprites(Content& content);      // the ten sprites with their four further pictures
-void AddItems(Content& content);        // health, ammunition, key, treasures, weapon pick-ups
-void AddEnemies(Content& content);      // five enemies, eleven frames each
-void AddScreens(Content& content);      // the 57 screen bitmaps
-void AddSounds(Content& content);       // the 50 wave sounds
-void AddMusic(Content& content);        // the 20 MIDI tunes
-void AddLevels(Content& content);       // game1 to game20
-void AddRecords(Content& content);      // settings records and texts
+void AddTextures(Content& content);  // walls, floors, ceilings, doors, next-level door
+void AddSprites(Content& content);   // the ten sprites with their four further pictures
+void AddItems(Content& content);     // health, ammunition, key, treasures, weapon pick-ups
+void AddEnemies(Content& content);   // five enemies, eleven frames each
+void AddScreens(Content& content);   // the 57 screen bitmaps
+void AddSounds(Content& content);    // the 50 wave sounds
+void AddMusic(Content& content);     // the 20 MIDI tunes
+void AddLevels(Content& content);    // game1 to game20
+void AddRecords(Content& content);   // settings records and texts
 
 Content BuildContent();
 

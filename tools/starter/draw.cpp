@@ -127,8 +127,10 @@ void Capsule(Picture& p, double x0, double y0, double x1, double y1, double r, R
   const double len2 = std::max(1e-9, vx * vx + vy * vy);
   const double len = std::sqrt(len2);
   const double nx = -vy / len, ny = vx / len;  // the limb's side direction
-  const int minx = static_cast<int>(std::min(x0, x1) - r - 1), maxx = static_cast<int>(std::max(x0, x1) + r + 1);
-  const int miny = static_cast<int>(std::min(y0, y1) - r - 1), maxy = static_cast<int>(std::max(y0, y1) + r + 1);
+  const int minx = static_cast<int>(std::min(x0, x1) - r - 1),
+            maxx = static_cast<int>(std::max(x0, x1) + r + 1);
+  const int miny = static_cast<int>(std::min(y0, y1) - r - 1),
+            maxy = static_cast<int>(std::max(y0, y1) + r + 1);
   for (int y = miny; y <= maxy; ++y)
     for (int x = minx; x <= maxx; ++x) {
       const double px = x + 0.5 - x0, py = y + 0.5 - y0;
@@ -147,7 +149,8 @@ void Line(Picture& p, double x0, double y0, double x1, double y1, Rgb c) {
   const int steps = static_cast<int>(std::max(std::fabs(x1 - x0), std::fabs(y1 - y0))) + 1;
   for (int i = 0; i <= steps; ++i) {
     const double t = static_cast<double>(i) / steps;
-    Plot(p, static_cast<int>(std::floor(x0 + (x1 - x0) * t)), static_cast<int>(std::floor(y0 + (y1 - y0) * t)), c);
+    Plot(p, static_cast<int>(std::floor(x0 + (x1 - x0) * t)),
+         static_cast<int>(std::floor(y0 + (y1 - y0) * t)), c);
   }
 }
 
@@ -171,7 +174,8 @@ void FillPolygon(Picture& p, const double* xy, int points, Rgb c) {
     for (int i = 0; i < points; ++i) {
       const double ax = xy[2 * i], ay = xy[2 * i + 1];
       const double bx = xy[2 * ((i + 1) % points)], by = xy[2 * ((i + 1) % points) + 1];
-      if ((ay <= sy && by > sy) || (by <= sy && ay > sy)) xs.push_back(ax + (sy - ay) / (by - ay) * (bx - ax));
+      if ((ay <= sy && by > sy) || (by <= sy && ay > sy))
+        xs.push_back(ax + (sy - ay) / (by - ay) * (bx - ax));
     }
     std::sort(xs.begin(), xs.end());
     for (size_t k = 0; k + 1 < xs.size(); k += 2)
@@ -251,8 +255,10 @@ Picture Resized(const Picture& p, int w, int h) {
           total += weight;
         }
       if (total > 0)
-        out.set(x, y, Rgb{static_cast<uint8_t>(std::lround(r / total)), static_cast<uint8_t>(std::lround(g / total)),
-                          static_cast<uint8_t>(std::lround(b / total))});
+        out.set(
+            x, y,
+            Rgb{static_cast<uint8_t>(std::lround(r / total)), static_cast<uint8_t>(std::lround(g / total)),
+                static_cast<uint8_t>(std::lround(b / total))});
     }
   return out;
 }

@@ -62,14 +62,16 @@ void DrawHead(Picture& p, const Look& look, Point c) {
       break;
     case Head::kRobot:
       FillRect(p, static_cast<int>(c.x - 6), static_cast<int>(c.y - 6), 13, 12, look.shirt);
-      Bevel(p, static_cast<int>(c.x - 6), static_cast<int>(c.y - 6), 13, 12, Lighten(look.shirt, 0.3), Shade(look.shirt, 0.5));
+      Bevel(p, static_cast<int>(c.x - 6), static_cast<int>(c.y - 6), 13, 12, Lighten(look.shirt, 0.3),
+            Shade(look.shirt, 0.5));
       FillRect(p, static_cast<int>(c.x - 4), static_cast<int>(c.y - 2), 9, 3, Hex(0x200808));
       FillCircle(p, c.x + 0.5, c.y - 0.5, 1.8, Hex(0xff3020));
       Glow(p, c.x + 0.5, c.y - 0.5, 7, Hex(0xff3020), 0.5);
       Line(p, c.x + 3, c.y - 6, c.x + 5, c.y - 10, Hex(0x6a6a6a));
       break;
     case Head::kHood: {
-      const double hood[] = {c.x - 7, c.y + 6, c.x - 6, c.y - 3, c.x, c.y - 8, c.x + 6, c.y - 3, c.x + 7, c.y + 6};
+      const double hood[] = {c.x - 7, c.y + 6, c.x - 6, c.y - 3, c.x,
+                             c.y - 8, c.x + 6, c.y - 3, c.x + 7, c.y + 6};
       FillPolygon(p, hood, 5, look.shirt);
       FillEllipse(p, c.x, c.y + 1, 4, 5, Hex(0x140a18));
       FillRect(p, static_cast<int>(c.x - 2), static_cast<int>(c.y), 1, 1, Hex(0xfe9030));
@@ -109,31 +111,42 @@ Picture DrawFigure(const Look& look, const Pose& pose) {
   const double limb = 3.2 * look.width;
   // Legs.
   if (look.robe) {
-    const double hem_l = std::min(pose.foot_l.x, pose.foot_r.x) - 5, hem_r = std::max(pose.foot_l.x, pose.foot_r.x) + 5;
+    const double hem_l = std::min(pose.foot_l.x, pose.foot_r.x) - 5,
+                 hem_r = std::max(pose.foot_l.x, pose.foot_r.x) + 5;
     const double foot_y = std::max(pose.foot_l.y, pose.foot_r.y);
-    const double robe[] = {W(pose.shoulder_l).x, pose.shoulder_l.y, W(pose.shoulder_r).x, pose.shoulder_r.y,
-                           hem_r, foot_y - 1, hem_l, foot_y - 1};
+    const double robe[] = {W(pose.shoulder_l).x,
+                           pose.shoulder_l.y,
+                           W(pose.shoulder_r).x,
+                           pose.shoulder_r.y,
+                           hem_r,
+                           foot_y - 1,
+                           hem_l,
+                           foot_y - 1};
     FillPolygon(p, robe, 4, look.trousers);
-    for (double x = hem_l + 3; x < hem_r - 2; x += 4) Line(p, x, pose.hip_l.y, x + (x - 32) * 0.15, foot_y - 2, Shade(look.trousers, 0.7));
+    for (double x = hem_l + 3; x < hem_r - 2; x += 4)
+      Line(p, x, pose.hip_l.y, x + (x - 32) * 0.15, foot_y - 2, Shade(look.trousers, 0.7));
     FillEllipse(p, pose.foot_l.x, pose.foot_l.y - 1, 3, 1.5, look.boots);
     FillEllipse(p, pose.foot_r.x, pose.foot_r.y - 1, 3, 1.5, look.boots);
   } else {
-    for (const auto& [hip, knee, foot] : {std::tuple{pose.hip_l, pose.knee_l, pose.foot_l}, std::tuple{pose.hip_r, pose.knee_r, pose.foot_r}}) {
+    for (const auto& [hip, knee, foot] : {std::tuple{pose.hip_l, pose.knee_l, pose.foot_l},
+                                          std::tuple{pose.hip_r, pose.knee_r, pose.foot_r}}) {
       Capsule(p, W(hip).x, hip.y, W(knee).x, knee.y, limb + 0.4, look.trousers);
       Capsule(p, W(knee).x, knee.y, W(foot).x, foot.y - 3, limb, look.trousers);
       Capsule(p, W(foot).x - 1, foot.y - 4, W(foot).x, foot.y - 1, limb * 0.9, look.boots);
     }
   }
   // Torso.
-  const double torso[] = {W(pose.shoulder_l).x - 2, pose.shoulder_l.y - 1, W(pose.shoulder_r).x + 2, pose.shoulder_r.y - 1,
-                          W(pose.hip_r).x + 1, pose.hip_r.y + 1, W(pose.hip_l).x - 1, pose.hip_l.y + 1};
+  const double torso[] = {W(pose.shoulder_l).x - 2, pose.shoulder_l.y - 1, W(pose.shoulder_r).x + 2,
+                          pose.shoulder_r.y - 1,    W(pose.hip_r).x + 1,   pose.hip_r.y + 1,
+                          W(pose.hip_l).x - 1,      pose.hip_l.y + 1};
   FillPolygon(p, torso, 4, look.shirt);
   for (int y = static_cast<int>(pose.shoulder_l.y - 1); y <= pose.hip_l.y + 1; ++y)
     for (int x = 0; x < 64; ++x)
-      if (p.at(x, y) == look.shirt) p.set(x, y, Shade(look.shirt, 1.15 - std::fabs(x - 30.0) / (14 * look.width)));
+      if (p.at(x, y) == look.shirt)
+        p.set(x, y, Shade(look.shirt, 1.15 - std::fabs(x - 30.0) / (14 * look.width)));
   const double belt_y = pose.hip_l.y - 2;
-  FillRect(p, static_cast<int>(W(pose.hip_l).x - 1), static_cast<int>(belt_y), static_cast<int>(W(pose.hip_r).x - W(pose.hip_l).x + 3), 2,
-           Shade(look.boots, 0.9));
+  FillRect(p, static_cast<int>(W(pose.hip_l).x - 1), static_cast<int>(belt_y),
+           static_cast<int>(W(pose.hip_r).x - W(pose.hip_l).x + 3), 2, Shade(look.boots, 0.9));
   // Arms and the weapon.
   const Rgb sleeve = look.head == Head::kBald || look.head == Head::kHorns ? look.skin : look.shirt;
   Capsule(p, W(pose.shoulder_l).x, pose.shoulder_l.y, W(pose.elbow_l).x, pose.elbow_l.y, limb, sleeve);
@@ -146,7 +159,9 @@ Picture DrawFigure(const Look& look, const Pose& pose) {
   FillSphere(p, W(pose.hand_l).x, pose.hand_l.y, 2.4, look.skin);
   FillSphere(p, W(pose.hand_r).x, pose.hand_r.y, 2.4, look.skin);
   DrawHead(p, look, pose.head);
-  if (pose.aiming) DrawWeaponFront(p, look, {(pose.hand_l.x + pose.hand_r.x) / 2, (pose.hand_l.y + pose.hand_r.y) / 2 - 1}, pose.firing);
+  if (pose.aiming)
+    DrawWeaponFront(p, look, {(pose.hand_l.x + pose.hand_r.x) / 2, (pose.hand_l.y + pose.hand_r.y) / 2 - 1},
+                    pose.firing);
   return p;
 }
 
@@ -154,8 +169,8 @@ Pose Walking(int frame) {
   Pose pose;
   const int side = frame == 0 ? 1 : frame == 2 ? -1 : 0;
   const double bob = side == 0 ? -1 : 0;
-  for (Point* q : {&pose.head, &pose.shoulder_l, &pose.shoulder_r, &pose.hip_l, &pose.hip_r, &pose.elbow_l, &pose.elbow_r,
-                   &pose.hand_l, &pose.hand_r})
+  for (Point* q : {&pose.head, &pose.shoulder_l, &pose.shoulder_r, &pose.hip_l, &pose.hip_r, &pose.elbow_l,
+                   &pose.elbow_r, &pose.hand_l, &pose.hand_r})
     q->y += bob;
   // The lifted leg: a bent knee and a foot off the floor.
   if (side == 1) {
@@ -202,15 +217,18 @@ Picture Tumble(const Picture& src, double degrees, double px, double py, double 
       const double dx = x + 0.5 - px, dy = ty + 0.5 - py;
       const double sx = px + dx * ca + dy * sa, sy = py - dx * sa + dy * ca;
       const int ix = static_cast<int>(std::floor(sx)), iy = static_cast<int>(std::floor(sy));
-      if (ix >= 0 && iy >= 0 && ix < 64 && iy < 64 && !(src.at(ix, iy) == kWhite)) out.set(x, y, src.at(ix, iy));
+      if (ix >= 0 && iy >= 0 && ix < 64 && iy < 64 && !(src.at(ix, iy) == kWhite))
+        out.set(x, y, src.at(ix, iy));
     }
   return out;
 }
 
 void Blood(Picture& p, double cx, double cy, double spread, int drops, uint32_t seed) {
   for (int k = 0; k < drops; ++k) {
-    const double x = cx + (Random01(seed, k) - 0.5) * spread, y = cy + (Random01(seed + 1, k) - 0.5) * spread * 0.7;
-    FillCircle(p, x, y, 0.8 + Random01(seed + 2, k) * 1.6, Mix(Hex(0xa01010), Hex(0x600808), Random01(seed + 3, k)));
+    const double x = cx + (Random01(seed, k) - 0.5) * spread,
+                 y = cy + (Random01(seed + 1, k) - 0.5) * spread * 0.7;
+    FillCircle(p, x, y, 0.8 + Random01(seed + 2, k) * 1.6,
+               Mix(Hex(0xa01010), Hex(0x600808), Random01(seed + 3, k)));
   }
 }
 
@@ -222,8 +240,8 @@ Picture Dying(const Look& look, int frame, uint32_t seed) {
   hit.elbow_r = {45, 22};
   hit.hand_r = {47, 14};
   Pose kneel;
-  for (Point* q : {&kneel.head, &kneel.shoulder_l, &kneel.shoulder_r, &kneel.hip_l, &kneel.hip_r, &kneel.elbow_l,
-                   &kneel.elbow_r, &kneel.hand_l, &kneel.hand_r})
+  for (Point* q : {&kneel.head, &kneel.shoulder_l, &kneel.shoulder_r, &kneel.hip_l, &kneel.hip_r,
+                   &kneel.elbow_l, &kneel.elbow_r, &kneel.hand_l, &kneel.hand_r})
     q->y += 12;
   kneel.head.x += 2;
   kneel.knee_l = {25, 58};
@@ -269,19 +287,23 @@ Picture Dying(const Look& look, int frame, uint32_t seed) {
 
 Look LookOf(int enemy) {
   switch (enemy) {
-    case 1: return {Hex(0xd8a080), Hex(0x5a6a3a), Hex(0x4a5030), Hex(0x2a2418), Hex(0x2a2a2e), Head::kHelmet, 1.0};
-    case 2: return {Hex(0xc07840), Hex(0x5a3a22), Hex(0x3a3a4a), Hex(0x2a1a10), Hex(0x4a4a50), Head::kBald, 1.3};
+    case 1:
+      return {Hex(0xd8a080), Hex(0x5a6a3a), Hex(0x4a5030), Hex(0x2a2418), Hex(0x2a2a2e), Head::kHelmet, 1.0};
+    case 2:
+      return {Hex(0xc07840), Hex(0x5a3a22), Hex(0x3a3a4a), Hex(0x2a1a10), Hex(0x4a4a50), Head::kBald, 1.3};
     case 3: {
       Look l{Hex(0x8a96a4), Hex(0x6a7888), Hex(0x4a5664), Hex(0x2a3038), Hex(0x3a4450), Head::kRobot, 1.05};
       l.flash = Hex(0x60e0ff);
       return l;
     }
     case 4: {
-      Look l{Hex(0xc89878), Hex(0x5a2a6a), Hex(0x4a2058), Hex(0x1a1020), Hex(0x6a3a1a), Head::kHood, 1.0, true};
+      Look l{Hex(0xc89878), Hex(0x5a2a6a), Hex(0x4a2058), Hex(0x1a1020),
+             Hex(0x6a3a1a), Head::kHood,   1.0,           true};
       l.flash = Hex(0xff8030);
       return l;
     }
-    default: return {Hex(0xa8302a), Hex(0x3a3a3e), Hex(0x2a2a2e), Hex(0x1a1a1a), Hex(0x5a5a60), Head::kHorns, 1.25};
+    default:
+      return {Hex(0xa8302a), Hex(0x3a3a3e), Hex(0x2a2a2e), Hex(0x1a1a1a), Hex(0x5a5a60), Head::kHorns, 1.25};
   }
 }
 
@@ -296,9 +318,12 @@ void AddEnemies(Content& content) {
       Outline(p, kWhite, kOutline);
       content.slots.push_back({name, first + f, std::move(p)});
     };
-    for (int f = 0; f < 4; ++f) add("walk_ene" + id + "_" + std::to_string(f + 1), f, DrawFigure(look, Walking(f)));
-    for (int f = 0; f < 2; ++f) add("shoot_ene" + id + "_" + std::to_string(f + 1), 4 + f, DrawFigure(look, Aiming(f == 1)));
-    for (int f = 0; f < 5; ++f) add("die_ene" + id + "_" + std::to_string(f + 1), 6 + f, Dying(look, f, 800 + e * 10 + f));
+    for (int f = 0; f < 4; ++f)
+      add("walk_ene" + id + "_" + std::to_string(f + 1), f, DrawFigure(look, Walking(f)));
+    for (int f = 0; f < 2; ++f)
+      add("shoot_ene" + id + "_" + std::to_string(f + 1), 4 + f, DrawFigure(look, Aiming(f == 1)));
+    for (int f = 0; f < 5; ++f)
+      add("die_ene" + id + "_" + std::to_string(f + 1), 6 + f, Dying(look, f, 800 + e * 10 + f));
   }
 }
 

@@ -98,8 +98,8 @@ void DrawText(Picture& p, int x, int y, std::string_view text, const TextStyle& 
     const int offset = style.scale >= 3 ? 2 : 1;
     for (size_t i = 0; i < text.size(); ++i)
       if (const Glyph* g = Find(text[i]))
-        DrawGlyph(p, x + static_cast<int>(i) * advance + offset, y + offset, *g, style.scale, style.shadow_colour,
-                  style.shadow_colour);
+        DrawGlyph(p, x + static_cast<int>(i) * advance + offset, y + offset, *g, style.scale,
+                  style.shadow_colour, style.shadow_colour);
   }
   for (size_t i = 0; i < text.size(); ++i)
     if (const Glyph* g = Find(text[i]))

@@ -1,11 +1,12 @@
 // The things the player picks up, drawn small at the foot of the keyed white
 // picture: health pack, ammunition box, key, five treasures and the six
 // weapons as they lie on the floor.
+#include "tools/starter/items.h"
+
 #include <cmath>
 #include <string>
 
 #include "tools/starter/content.h"
-#include "tools/starter/items.h"
 
 namespace starter {
 
@@ -139,48 +140,63 @@ void DrawWeaponSide(Picture& p, int weapon, double cx, double cy, double scale) 
   const Rgb gun = Hex(0x3a3e46), wood = Hex(0x7a4a26);
   switch (weapon) {
     case 1:  // pistol
-      FillRect(p, static_cast<int>(cx - S(10)), static_cast<int>(cy - S(4)), static_cast<int>(S(22)), static_cast<int>(S(6)), gun);
-      FillRect(p, static_cast<int>(cx - S(10)), static_cast<int>(cy - S(4)), static_cast<int>(S(22)), 1, Hex(0x6a707a));
+      FillRect(p, static_cast<int>(cx - S(10)), static_cast<int>(cy - S(4)), static_cast<int>(S(22)),
+               static_cast<int>(S(6)), gun);
+      FillRect(p, static_cast<int>(cx - S(10)), static_cast<int>(cy - S(4)), static_cast<int>(S(22)), 1,
+               Hex(0x6a707a));
       Capsule(p, cx - S(6), cy + S(2), cx - S(10), cy + S(12), S(3), Hex(0x4a3020));
       break;
     case 2:  // shotgun
-      FillRect(p, static_cast<int>(cx - S(6)), static_cast<int>(cy - S(3)), static_cast<int>(S(32)), static_cast<int>(S(3)), gun);
-      FillRect(p, static_cast<int>(cx - S(2)), static_cast<int>(cy), static_cast<int>(S(20)), static_cast<int>(S(3)), Hex(0x2a2e34));
+      FillRect(p, static_cast<int>(cx - S(6)), static_cast<int>(cy - S(3)), static_cast<int>(S(32)),
+               static_cast<int>(S(3)), gun);
+      FillRect(p, static_cast<int>(cx - S(2)), static_cast<int>(cy), static_cast<int>(S(20)),
+               static_cast<int>(S(3)), Hex(0x2a2e34));
       Capsule(p, cx - S(26), cy + S(4), cx - S(6), cy, S(3.5), wood);
       Capsule(p, cx + S(4), cy + S(3), cx + S(14), cy + S(3), S(2.2), wood);
       break;
     case 3:  // chain gun
       for (int k = 0; k < 3; ++k)
-        FillRect(p, static_cast<int>(cx), static_cast<int>(cy - S(4) + k * S(3)), static_cast<int>(S(26)), static_cast<int>(S(2)), Hex(0x5a606a));
-      FillRect(p, static_cast<int>(cx - S(18)), static_cast<int>(cy - S(6)), static_cast<int>(S(20)), static_cast<int>(S(12)), gun);
-      FillRect(p, static_cast<int>(cx + S(20)), static_cast<int>(cy - S(5)), static_cast<int>(S(3)), static_cast<int>(S(10)), Hex(0x2a2e34));
+        FillRect(p, static_cast<int>(cx), static_cast<int>(cy - S(4) + k * S(3)), static_cast<int>(S(26)),
+                 static_cast<int>(S(2)), Hex(0x5a606a));
+      FillRect(p, static_cast<int>(cx - S(18)), static_cast<int>(cy - S(6)), static_cast<int>(S(20)),
+               static_cast<int>(S(12)), gun);
+      FillRect(p, static_cast<int>(cx + S(20)), static_cast<int>(cy - S(5)), static_cast<int>(S(3)),
+               static_cast<int>(S(10)), Hex(0x2a2e34));
       Capsule(p, cx - S(12), cy + S(6), cx - S(14), cy + S(14), S(2.5), Hex(0x2a2a2a));
-      FillRect(p, static_cast<int>(cx - S(6)), static_cast<int>(cy + S(6)), static_cast<int>(S(8)), static_cast<int>(S(6)), Hex(0xb08a30));
+      FillRect(p, static_cast<int>(cx - S(6)), static_cast<int>(cy + S(6)), static_cast<int>(S(8)),
+               static_cast<int>(S(6)), Hex(0xb08a30));
       break;
     case 4:  // plasma rifle
-      FillRect(p, static_cast<int>(cx - S(22)), static_cast<int>(cy - S(5)), static_cast<int>(S(44)), static_cast<int>(S(9)), Hex(0x4a6a8a));
-      FillRect(p, static_cast<int>(cx - S(22)), static_cast<int>(cy - S(5)), static_cast<int>(S(44)), 1, Hex(0x8ab0d0));
-      FillRect(p, static_cast<int>(cx - S(8)), static_cast<int>(cy - S(3)), static_cast<int>(S(18)), static_cast<int>(S(4)), Hex(0x60e0ff));
+      FillRect(p, static_cast<int>(cx - S(22)), static_cast<int>(cy - S(5)), static_cast<int>(S(44)),
+               static_cast<int>(S(9)), Hex(0x4a6a8a));
+      FillRect(p, static_cast<int>(cx - S(22)), static_cast<int>(cy - S(5)), static_cast<int>(S(44)), 1,
+               Hex(0x8ab0d0));
+      FillRect(p, static_cast<int>(cx - S(8)), static_cast<int>(cy - S(3)), static_cast<int>(S(18)),
+               static_cast<int>(S(4)), Hex(0x60e0ff));
       Glow(p, cx + S(1), cy - S(1), S(12), Hex(0x60e0ff), 0.4);
       Capsule(p, cx - S(12), cy + S(4), cx - S(15), cy + S(12), S(2.5), Hex(0x2a3440));
       break;
     case 5:  // rocket launcher
-      FillCylinder(p, static_cast<int>(cx - S(26)), static_cast<int>(cy - S(6)), static_cast<int>(S(52)), static_cast<int>(S(11)), Hex(0x4e5a3a));
+      FillCylinder(p, static_cast<int>(cx - S(26)), static_cast<int>(cy - S(6)), static_cast<int>(S(52)),
+                   static_cast<int>(S(11)), Hex(0x4e5a3a));
       for (int y = static_cast<int>(cy - S(6)); y < cy + S(5); ++y)
         for (int x = static_cast<int>(cx - S(26)); x < cx + S(26); ++x) {
           const double v = (y - (cy - S(6))) / S(11);
           Plot(p, x, y, Shade(Hex(0x4e5a3a), 0.6 + 0.8 * std::sin(v * 3.14159)));
         }
-      FillRect(p, static_cast<int>(cx + S(22)), static_cast<int>(cy - S(7)), static_cast<int>(S(4)), static_cast<int>(S(13)), Hex(0x2a3020));
+      FillRect(p, static_cast<int>(cx + S(22)), static_cast<int>(cy - S(7)), static_cast<int>(S(4)),
+               static_cast<int>(S(13)), Hex(0x2a3020));
       Capsule(p, cx - S(4), cy + S(5), cx - S(6), cy + S(13), S(2.5), Hex(0x2a2a2a));
-      FillRect(p, static_cast<int>(cx - S(12)), static_cast<int>(cy - S(10)), static_cast<int>(S(8)), static_cast<int>(S(4)), gun);
+      FillRect(p, static_cast<int>(cx - S(12)), static_cast<int>(cy - S(10)), static_cast<int>(S(8)),
+               static_cast<int>(S(4)), gun);
       break;
     default:  // ember staff
       Capsule(p, cx - S(28), cy + S(6), cx + S(18), cy - S(2), S(2), Hex(0x5a3a1e));
       Glow(p, cx + S(22), cy - S(3), S(14), Hex(0xff8030), 0.5);
       FillSphere(p, cx + S(22), cy - S(3), S(5), Hex(0xe04010));
       FillSphere(p, cx + S(21), cy - S(4), S(2.5), Hex(0xfed060));
-      for (int k = -1; k <= 1; ++k) Capsule(p, cx + S(16), cy - S(1), cx + S(24), cy - S(8) + k * S(6), S(1), Hex(0xb08a3a));
+      for (int k = -1; k <= 1; ++k)
+        Capsule(p, cx + S(16), cy - S(1), cx + S(24), cy - S(8) + k * S(6), S(1), Hex(0xb08a3a));
       break;
   }
 }

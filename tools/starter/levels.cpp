@@ -18,8 +18,13 @@ using Legend = std::map<char, int>;  // map character to cell code
 Legend BaseLegend() {
   using namespace world;
   Legend legend = {
-      {' ', kEmptyCode},         {'P', kPlayerStartCode},   {'D', kDoorCode},      {'E', kNextLevelDoorCode},
-      {'K', kKeyCode},           {'+', kHealthPackCode},    {'*', kAmmunitionPackCode},
+      {' ', kEmptyCode},
+      {'P', kPlayerStartCode},
+      {'D', kDoorCode},
+      {'E', kNextLevelDoorCode},
+      {'K', kKeyCode},
+      {'+', kHealthPackCode},
+      {'*', kAmmunitionPackCode},
       {'B', kFirstSpriteCode},      // barrel
       {'L', kFirstSpriteCode + 1},  // floor lamp
       {'O', kFirstSpriteCode + 2},  // pillar
@@ -30,10 +35,17 @@ Legend BaseLegend() {
       {'H', kFirstSpriteCode + 7},  // chandelier
       {'F', kFirstSpriteCode + 8},  // brazier
       {'N', kFirstSpriteCode + 9},  // banner
-      {'i', kFirstWeaponCode},      {'g', kFirstWeaponCode + 1}, {'m', kFirstWeaponCode + 2},
-      {'r', kFirstWeaponCode + 3},  {'n', kFirstWeaponCode + 4}, {'u', kFirstWeaponCode + 5},
-      {'a', kFirstTreasureCode},    {'b', kFirstTreasureCode + 1}, {'c', kFirstTreasureCode + 2},
-      {'d', kFirstTreasureCode + 3}, {'e', kFirstTreasureCode + 4},
+      {'i', kFirstWeaponCode},
+      {'g', kFirstWeaponCode + 1},
+      {'m', kFirstWeaponCode + 2},
+      {'r', kFirstWeaponCode + 3},
+      {'n', kFirstWeaponCode + 4},
+      {'u', kFirstWeaponCode + 5},
+      {'a', kFirstTreasureCode},
+      {'b', kFirstTreasureCode + 1},
+      {'c', kFirstTreasureCode + 2},
+      {'d', kFirstTreasureCode + 3},
+      {'e', kFirstTreasureCode + 4},
   };
   for (int e = 1; e <= 5; ++e) legend['0' + e] = kFirstEnemyCode + e - 1;
   return legend;
@@ -41,26 +53,16 @@ Legend BaseLegend() {
 
 // Level 1, the gatehouse: brick halls, a courtyard and the guards' barracks.
 const std::vector<std::string> kGatehouse = {
-    "###############################################",
-    "#      #         N         #        %         %",
-    "#  P   #                   #   1    %  a   b  %",
-    "#      D    B         B    D        D         %",
-    "#  *   #                   #   T    %    +    %",
-    "#      #    O    L    O    #        %%%%D%%%%%%",
-    "###D####                   #######D###   %    %",
-    "#      #    O         O    #         %   %  Y %",
-    "#  i   #         1         #    2    %   D    %",
-    "#      D                   D         D   %  c %",
-    "#  +   #    O    L    O    #   C  C  %   %    %",
-    "#      #                   #         %%%%%%%%D%",
-    "########!!!!!!!D!!!!!!!!!!!####D######    %   %",
-    "#     C   C  #         #         #    %   %   %",
-    "#  2         #    F    #    N    # M  D 3 D  d%",
-    "#     C   C  D         D         D    %   %   %",
-    "#            #    g    #   1     # M  %   %%%%%",
-    "#  *  K  +   #         #         #    %   %",
-    "#            #    F    #    N    #    %   E",
-    "##############=========#####=#####%%%%%%%%",
+    "###############################################", "#      #         N         #        %         %",
+    "#  P   #                   #   1    %  a   b  %", "#      D    B         B    D        D         %",
+    "#  *   #                   #   T    %    +    %", "#      #    O    L    O    #        %%%%D%%%%%%",
+    "###D####                   #######D###   %    %", "#      #    O         O    #         %   %  Y %",
+    "#  i   #         1         #    2    %   D    %", "#      D                   D         D   %  c %",
+    "#  +   #    O    L    O    #   C  C  %   %    %", "#      #                   #         %%%%%%%%D%",
+    "########!!!!!!!D!!!!!!!!!!!####D######    %   %", "#     C   C  #         #         #    %   %   %",
+    "#  2         #    F    #    N    # M  D 3 D  d%", "#     C   C  D         D         D    %   %   %",
+    "#            #    g    #   1     # M  %   %%%%%", "#  *  K  +   #         #         #    %   %",
+    "#            #    F    #    N    #    %   E",     "##############=========#####=#####%%%%%%%%",
 };
 
 // Level 2, the cellars: wooden store rooms, a stone crypt and the forge.
@@ -131,7 +133,8 @@ world::LevelGrid GridFromMap(const std::vector<std::string>& map, const Legend& 
   world::LevelGrid& grid = level.grid;
   // The map sits one cell in from the top left; the rest of the grid is rock.
   for (int y = 1; y < world::kLevelSize - 1; ++y)
-    for (int x = 1; x < world::kLevelSize - 1; ++x) grid.at(x, y) = world::CellByteOf(world::WallCode(fill_texture));
+    for (int x = 1; x < world::kLevelSize - 1; ++x)
+      grid.at(x, y) = world::CellByteOf(world::WallCode(fill_texture));
   for (size_t y = 0; y < map.size(); ++y)
     for (size_t x = 0; x < map[y].size(); ++x) {
       const auto found = legend.find(map[y][x]);

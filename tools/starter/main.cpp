@@ -52,7 +52,8 @@ int WriteProgramFolder(const fs::path& folder, bool force) {
   FolderWriter out(folder, force);
   const platform::Workspace& workspace = out.workspace();
   std::error_code ec;
-  for (const fs::path& dir : {workspace.Folder(), workspace.GameBitmapsFolder(), workspace.HelpPage().parent_path()}) {
+  for (const fs::path& dir :
+       {workspace.Folder(), workspace.GameBitmapsFolder(), workspace.HelpPage().parent_path()}) {
     fs::create_directories(dir, ec);
     if (ec) {
       std::cerr << "cannot create " << dir.string() << "\n";

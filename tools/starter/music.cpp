@@ -22,16 +22,21 @@ struct Event {
 class Track {
  public:
   void Note(int channel, int tick, int length, int key, int velocity) {
-    events_.push_back({tick, 1, {static_cast<uint8_t>(0x90 | channel), static_cast<uint8_t>(key), static_cast<uint8_t>(velocity)}});
-    events_.push_back({tick + length, 0, {static_cast<uint8_t>(0x80 | channel), static_cast<uint8_t>(key), 0}});
+    events_.push_back(
+        {tick,
+         1,
+         {static_cast<uint8_t>(0x90 | channel), static_cast<uint8_t>(key), static_cast<uint8_t>(velocity)}});
+    events_.push_back(
+        {tick + length, 0, {static_cast<uint8_t>(0x80 | channel), static_cast<uint8_t>(key), 0}});
   }
   void Raw(int tick, std::vector<uint8_t> bytes) { events_.push_back({tick, 0, std::move(bytes)}); }
 
   // The MTrk chunk with delta times and the end-of-track event.
   platform::Bytes Chunk(int end_tick) const {
     std::vector<Event> sorted = events_;
-    std::stable_sort(sorted.begin(), sorted.end(),
-                     [](const Event& a, const Event& b) { return a.tick != b.tick ? a.tick < b.tick : a.order < b.order; });
+    std::stable_sort(sorted.begin(), sorted.end(), [](const Event& a, const Event& b) {
+      return a.tick != b.tick ? a.tick < b.tick : a.order < b.order;
+    });
     platform::Bytes body;
     int now = 0;
     for (const Event& e : sorted) {
@@ -64,11 +69,11 @@ class Track {
 
 struct Style {
   int tempo_bpm;
-  int root;           // MIDI key of the tonic
+  int root;  // MIDI key of the tonic
   bool minor;
   int lead, bass, pad;  // General MIDI programs
-  int progression[4];  // scale degrees 0..6 of the chords, one per bar
-  int drum_pattern;    // 0 march, 1 driving, 2 sparse
+  int progression[4];   // scale degrees 0..6 of the chords, one per bar
+  int drum_pattern;     // 0 march, 1 driving, 2 sparse
 };
 
 constexpr int kMajor[7] = {0, 2, 4, 5, 7, 9, 11};
@@ -138,7 +143,8 @@ platform::Bytes Tune(int level) {
       if (b == kBars - 1 && step >= 6) target = 7;
       previous += std::clamp(target - previous, -2, 2);
       const int length = (step % 2 == 0 && (h & 32)) ? kTicksPerBeat - 30 : kTicksPerBeat / 2 - 20;
-      music.Note(0, t0 + step * kTicksPerBeat / 2, length, ScaleNote(s, previous) + 12, 90 + static_cast<int>(h % 20));
+      music.Note(0, t0 + step * kTicksPerBeat / 2, length, ScaleNote(s, previous) + 12,
+                 90 + static_cast<int>(h % 20));
     }
   }
 
@@ -154,8 +160,20 @@ platform::Bytes Tune(int level) {
       drums.Note(9, t, 40, 42, step % 2 == 0 ? 70 : 50);
     }
 
-  platform::Bytes out = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 3,
-                         static_cast<uint8_t>(kTicksPerBeat >> 8), static_cast<uint8_t>(kTicksPerBeat & 0xFF)};
+  platform::Bytes out = {'M',
+                         'T',
+                         'h',
+                         'd',
+                         0,
+                         0,
+                         0,
+                         6,
+                         0,
+                         1,
+                         0,
+                         3,
+                         static_cast<uint8_t>(kTicksPerBeat >> 8),
+                         static_cast<uint8_t>(kTicksPerBeat & 0xFF)};
   for (const Track* t : {&tempo, &music, &drums}) {
     const platform::Bytes chunk = t->Chunk(end);
     out.insert(out.end(), chunk.begin(), chunk.end());
@@ -166,7 +184,8 @@ platform::Bytes Tune(int level) {
 }  // namespace
 
 void AddMusic(Content& content) {
-  for (int level = 1; level <= 20; ++level) content.files.push_back({"midilvl" + std::to_string(level), Tune(level)});
+  for (int level = 1; level <= 20; ++level)
+    content.files.push_back({"midilvl" + std::to_string(level), Tune(level)});
 }
 
 }  // namespace starter

@@ -55,36 +55,48 @@ void AddRecords(Content& content) {
   // settings: 26 integers of game rules and controls.
   add("settings", Int32s({
                       kLevelsInSampleGame,  // number of levels
-                      kKeyW, 0, 6,          // walk forward: key, with the mouse, speed
-                      kKeyS, 0, 4,          // walk backward: key, with the mouse, speed
-                      kKeyA, kKeyD, 4,      // step left, step right, sideways speed
-                      kLeft, kRight, 1, 5,  // turn left, turn right, with the mouse, speed
-                      kPageUp, kPageDown, 0, 3,  // look up, look down, with the mouse, speed
-                      kMouseLeft,                // shoot
-                      kSpace,                    // open door
-                      5,                         // mouse sensitivity
-                      1,                         // use the shader
-                      kKeyM,                     // show the map
-                      0,                         // screen mode: window
-                      1,                         // red screen when hit
-                      1,                         // bright screen on a find
+                      kKeyW,
+                      0,
+                      6,  // walk forward: key, with the mouse, speed
+                      kKeyS,
+                      0,
+                      4,  // walk backward: key, with the mouse, speed
+                      kKeyA,
+                      kKeyD,
+                      4,  // step left, step right, sideways speed
+                      kLeft,
+                      kRight,
+                      1,
+                      5,  // turn left, turn right, with the mouse, speed
+                      kPageUp,
+                      kPageDown,
+                      0,
+                      3,           // look up, look down, with the mouse, speed
+                      kMouseLeft,  // shoot
+                      kSpace,      // open door
+                      5,           // mouse sensitivity
+                      1,           // use the shader
+                      kKeyM,       // show the map
+                      0,           // screen mode: window
+                      1,           // red screen when hit
+                      1,           // bright screen on a find
                   }));
 
   // enemysettings: can shoot, speed, endurance and power of enemies 1 to 5.
-  add("enemysettings", Bytes({1, 1, 1, 1, 1,  //
-                              4, 6, 3, 5, 2,  //
+  add("enemysettings", Bytes({1, 1, 1,  1, 1,   //
+                              4, 6, 3,  5, 2,   //
                               3, 6, 10, 4, 24,  //
-                              2, 3, 5, 4, 9}));
+                              2, 3, 5,  4, 9}));
 
   // weaponsettings: pistol, shotgun, chain gun, plasma rifle, rocket launcher, ember staff.
-  add("weaponsettings", Bytes({1, 1, 1, 1, 1, 1,         // can shoot
-                               3, 2, 5, 4, 1, 3,         // repetition speed
-                               2, 6, 2, 4, 10, 5,        // power
-                               20, 8, 40, 20, 3, 15,     // start ammunition
-                               99, 40, 99, 80, 20, 60,   // maximum ammunition
-                               kKeyQ,                    // key to select a weapon
-                               1,                        // start with weapon 1
-                               0, 0, 0, 1, 1, 1}));      // show the bullet
+  add("weaponsettings", Bytes({1,     1,  1,  1,  1,  1,     // can shoot
+                               3,     2,  5,  4,  1,  3,     // repetition speed
+                               2,     6,  2,  4,  10, 5,     // power
+                               20,    8,  40, 20, 3,  15,    // start ammunition
+                               99,    40, 99, 80, 20, 60,    // maximum ammunition
+                               kKeyQ,                        // key to select a weapon
+                               1,                            // start with weapon 1
+                               0,     0,  0,  1,  1,  1}));  // show the bullet
 
   // spritesettings: collision, endurance and shoot-through of sprites 1 to 10
   // (barrel, lamp, pillar, plant, table, crate, armour, chandelier, brazier, banner).

@@ -82,7 +82,8 @@ Picture Plant() {
   FillPolygon(p, pot, 4, Hex(0xa85a32));
   for (int y = 42; y < 62; ++y)
     for (int x = 20; x < 45; ++x)
-      if (!IsBackground(p, x, y) && p.at(x, y) == Hex(0xa85a32)) p.set(x, y, Shade(Hex(0xa85a32), 1.15 - (x - 20) / 40.0));
+      if (!IsBackground(p, x, y) && p.at(x, y) == Hex(0xa85a32))
+        p.set(x, y, Shade(Hex(0xa85a32), 1.15 - (x - 20) / 40.0));
   FillRect(p, 18, 40, 28, 4, Hex(0x8a4626));
   return p;
 }
@@ -127,8 +128,8 @@ Picture Crate() {
 Picture Armour() {
   Picture p = Blank();
   const Rgb steel = Hex(0x9aa2ac);
-  FillRect(p, 18, 58, 28, 5, Hex(0x4a4440));                      // plinth
-  Capsule(p, 27, 42, 26, 57, 3.5, steel);                          // legs
+  FillRect(p, 18, 58, 28, 5, Hex(0x4a4440));  // plinth
+  Capsule(p, 27, 42, 26, 57, 3.5, steel);     // legs
   Capsule(p, 37, 42, 38, 57, 3.5, steel);
   const double chest[] = {22, 20, 42, 20, 40, 42, 24, 42};
   FillPolygon(p, chest, 4, steel);
@@ -201,16 +202,36 @@ Picture BannerPole() {
 Picture Intact(int sprite) {
   Picture p;
   switch (sprite) {
-    case 1: p = Barrel(); break;
-    case 2: p = FloorLamp(); break;
-    case 3: p = Pillar(); break;
-    case 4: p = Plant(); break;
-    case 5: p = Table(); break;
-    case 6: p = Crate(); break;
-    case 7: p = Armour(); break;
-    case 8: p = Chandelier(); break;
-    case 9: p = Brazier(); break;
-    default: p = BannerPole(); break;
+    case 1:
+      p = Barrel();
+      break;
+    case 2:
+      p = FloorLamp();
+      break;
+    case 3:
+      p = Pillar();
+      break;
+    case 4:
+      p = Plant();
+      break;
+    case 5:
+      p = Table();
+      break;
+    case 6:
+      p = Crate();
+      break;
+    case 7:
+      p = Armour();
+      break;
+    case 8:
+      p = Chandelier();
+      break;
+    case 9:
+      p = Brazier();
+      break;
+    default:
+      p = BannerPole();
+      break;
   }
   Outline(p, kWhite, kOutline);
   return p;
@@ -223,7 +244,8 @@ void Cracks(Picture& p, int count, uint32_t seed) {
     double x = 20 + Random01(seed, k) * 24, y = 14 + Random01(seed + 1, k) * 44;
     for (int step = 0; step < 12; ++step) {
       const int ix = static_cast<int>(x), iy = static_cast<int>(y);
-      if (ix >= 0 && iy >= 0 && ix < kSize && iy < kSize && !IsBackground(p, ix, iy)) p.set(ix, iy, Hex(0x1a1412));
+      if (ix >= 0 && iy >= 0 && ix < kSize && iy < kSize && !IsBackground(p, ix, iy))
+        p.set(ix, iy, Hex(0x1a1412));
       x += Random01(seed + 2, k, step) * 2.4 - 1.2;
       y += Random01(seed + 3, k, step) * 2 - 0.4;
     }
@@ -292,7 +314,8 @@ Picture Debris(const Picture& whole, uint32_t seed) {
   for (int k = 0; k < 26; ++k) {
     const double x = 14 + Random01(seed + 2, k) * 36, y = 52 + Random01(seed + 3, k) * 9;
     const double w = 2 + Random01(seed + 4, k) * 5;
-    Capsule(out, x - w / 2, y, x + w / 2, y - Random01(seed + 5, k) * 3, 1.6 + Random01(seed + 6, k), colours[k % found]);
+    Capsule(out, x - w / 2, y, x + w / 2, y - Random01(seed + 5, k) * 3, 1.6 + Random01(seed + 6, k),
+            colours[k % found]);
   }
   return out;
 }
@@ -316,7 +339,9 @@ Picture Damaged(const Picture& whole, int stage, uint32_t seed) {
       p = Burst(broken, seed);
       break;
     }
-    default: p = Debris(whole, seed); break;
+    default:
+      p = Debris(whole, seed);
+      break;
   }
   Outline(p, kWhite, kOutline);
   return p;

@@ -28,8 +28,8 @@ struct BrickStyle {
   Rgb brick, mortar;
   int width = 16, height = 8;
   double variation = 0.25;
-  double moss = 0;   // amount of green growth creeping up from the bottom
-  double soot = 0;   // dark staining towards the top
+  double moss = 0;  // amount of green growth creeping up from the bottom
+  double soot = 0;  // dark staining towards the top
   uint32_t seed = 1;
 };
 
@@ -59,7 +59,8 @@ Picture Brick(const BrickStyle& s) {
         const double m = Fractal(s.seed + 17, x / 8.0, y / 8.0, 8, 3) + (y / 64.0) * s.moss - 0.75;
         if (m > 0) c = Mix(c, Mix(Hex(0x3c5a22), Hex(0x6a8a30), g * 0.5 + 0.5), std::min(1.0, m * 4));
       }
-      if (s.soot > 0) c = Shade(c, 1 - s.soot * (1 - y / 64.0) * Fractal(s.seed + 3, x / 16.0, y / 16.0, 4, 2));
+      if (s.soot > 0)
+        c = Shade(c, 1 - s.soot * (1 - y / 64.0) * Fractal(s.seed + 3, x / 16.0, y / 16.0, 4, 2));
       p.set(x, y, c);
     }
   return p;
@@ -85,7 +86,8 @@ Picture Ashlar(const StoneStyle& s) {
     const int ly = y - row * row_h;
     // Block cuts of this row: three cuts placed by the seed, wrapping around.
     int cuts[3];
-    for (int k = 0; k < 3; ++k) cuts[k] = Wrap(static_cast<int>(k * 21 + Hash(s.seed, row, k) % 14 + row * 11));
+    for (int k = 0; k < 3; ++k)
+      cuts[k] = Wrap(static_cast<int>(k * 21 + Hash(s.seed, row, k) % 14 + row * 11));
     for (int x = 0; x < kSize; ++x) {
       int block = 0, lx = 99, rx = 99;
       for (int k = 0; k < 3; ++k) {
@@ -202,7 +204,8 @@ Picture Wood(const WoodStyle& s) {
     for (int by : {8, 44}) {
       for (int y = by; y < by + 12; ++y)
         for (int x = 0; x < kSize; ++x) {
-          const double ring = 0.5 + 0.5 * std::sin(y * 1.1 + Fractal(s.seed + 50, x / 16.0, y / 6.0, 4, 2) * 6);
+          const double ring =
+              0.5 + 0.5 * std::sin(y * 1.1 + Fractal(s.seed + 50, x / 16.0, y / 6.0, 4, 2) * 6);
           Rgb c = Shade(Mix(s.dark, s.light, 0.3 + 0.4 * ring), 0.9 + 0.1 * Grain(s.seed + 1, x, y));
           if (y == by) c = Shade(c, 1.2);
           if (y == by + 11) c = Shade(s.dark, 0.4);
@@ -238,14 +241,18 @@ Picture Metal(const MetalStyle& s) {
         c = Shade(c, 0.85 + 0.3 * std::sin(x * 2 * 3.14159 / 8));
       }
       const int lx = x % s.plate, ly = y % s.plate;
-      if (lx == 0 || ly == 0) c = Shade(s.base, 0.35);
-      else if (lx == 1 || ly == 1) c = Shade(c, 1.3);
-      else if (lx == s.plate - 1 || ly == s.plate - 1) c = Shade(c, 0.7);
+      if (lx == 0 || ly == 0)
+        c = Shade(s.base, 0.35);
+      else if (lx == 1 || ly == 1)
+        c = Shade(c, 1.3);
+      else if (lx == s.plate - 1 || ly == s.plate - 1)
+        c = Shade(c, 0.7);
       if (s.rust > 0) {
         const double streak = Fractal(s.seed + 5, x / 3.0, y / 24.0, 8, 3);
         const double patch = Fractal(s.seed + 6, x / 10.0, y / 10.0, 8, 3);
         const double r = std::max(patch - (1 - s.rust * 0.5), (streak - 0.55) * s.rust * 2);
-        if (r > 0) c = Mix(c, Mix(Hex(0x8a4a1e), Hex(0x5a2e14), Random01(s.seed + 7, x, y)), std::min(0.85, r * 5));
+        if (r > 0)
+          c = Mix(c, Mix(Hex(0x8a4a1e), Hex(0x5a2e14), Random01(s.seed + 7, x, y)), std::min(0.85, r * 5));
       }
       p.set(x, y, c);
     }
@@ -303,8 +310,7 @@ void Pipe(Picture& p, int x, int w, Rgb c) {
 
 void HazardStripes(Picture& p, int y, int h) {
   for (int yy = y; yy < y + h; ++yy)
-    for (int x = 0; x < kSize; ++x)
-      p.set(x, yy, ((x + yy) / 6) % 2 ? Hex(0xe0b020) : Hex(0x202020));
+    for (int x = 0; x < kSize; ++x) p.set(x, yy, ((x + yy) / 6) % 2 ? Hex(0xe0b020) : Hex(0x202020));
   FillRect(p, 0, y, kSize, 1, Hex(0x606060));
   FillRect(p, 0, y + h - 1, kSize, 1, Hex(0x101010));
 }
@@ -471,17 +477,23 @@ Picture WallTexture(int n) {
   const Rgb red = Hex(0x8a3a2a), grey = Hex(0x6a6a6e), dark = Hex(0x4a3028), yellow = Hex(0x9a7a4a);
   const Rgb mortar = Hex(0x8a8478), dark_mortar = Hex(0x3a3634);
   switch (n) {
-    case 1: return Brick({Hex(0x76726c), Hex(0x4a4844), 16, 8, 0.15, 0, 0, 1});
-    case 2: return Brick({red, mortar, 16, 8, 0.25, 0, 0, 2});
-    case 3: return Brick({dark, dark_mortar, 16, 8, 0.3, 0, 0.3, 3});
-    case 4: return Brick({red, mortar, 16, 8, 0.25, 1.3, 0, 4});
+    case 1:
+      return Brick({Hex(0x76726c), Hex(0x4a4844), 16, 8, 0.15, 0, 0, 1});
+    case 2:
+      return Brick({red, mortar, 16, 8, 0.25, 0, 0, 2});
+    case 3:
+      return Brick({dark, dark_mortar, 16, 8, 0.3, 0, 0.3, 3});
+    case 4:
+      return Brick({red, mortar, 16, 8, 0.25, 1.3, 0, 4});
     case 5: {
       Picture p = Brick({red, mortar, 16, 8, 0.25, 0, 0, 2});
       Banner(p, Hex(0x8a1a1a), Hex(0xd0a030));
       return p;
     }
-    case 6: return Brick({yellow, Hex(0x5a5040), 32, 8, 0.2, 0, 0, 6});
-    case 7: return Brick({grey, dark_mortar, 8, 8, 0.2, 0, 0.4, 7});
+    case 6:
+      return Brick({yellow, Hex(0x5a5040), 32, 8, 0.2, 0, 0, 6});
+    case 7:
+      return Brick({grey, dark_mortar, 8, 8, 0.2, 0, 0.4, 7});
     case 8: {
       Picture p = Brick({Hex(0x76726c), Hex(0x4a4844), 16, 8, 0.15, 0, 0.2, 1});
       Torch(p);
@@ -493,46 +505,72 @@ Picture WallTexture(int n) {
       return p;
     }
     // Stone family: tex11 to tex19.
-    case 11: return Ashlar({Hex(0x7a766e), Hex(0x3e3a36), 3, 0.2, 0.4, 0, 11});
-    case 12: return Ashlar({Hex(0x8a8070), Hex(0x4a4438), 4, 0.25, 0.3, 0, 12});
-    case 13: return Fieldstone(Hex(0x7a746a), Hex(0x3a342e), 4, 13);
-    case 14: return Ashlar({Hex(0x5e6266), Hex(0x2e3034), 3, 0.2, 0.6, 1.2, 14});
-    case 15: return Fieldstone(Hex(0x8a7a62), Hex(0x4a3e30), 5, 15);
-    case 16: return Ashlar({Hex(0x4e4a48), Hex(0x222020), 2, 0.3, 0.8, 0, 16});
-    case 17: return Ashlar({Hex(0xa09480), Hex(0x6a6050), 4, 0.1, 0.1, 0, 17});
+    case 11:
+      return Ashlar({Hex(0x7a766e), Hex(0x3e3a36), 3, 0.2, 0.4, 0, 11});
+    case 12:
+      return Ashlar({Hex(0x8a8070), Hex(0x4a4438), 4, 0.25, 0.3, 0, 12});
+    case 13:
+      return Fieldstone(Hex(0x7a746a), Hex(0x3a342e), 4, 13);
+    case 14:
+      return Ashlar({Hex(0x5e6266), Hex(0x2e3034), 3, 0.2, 0.6, 1.2, 14});
+    case 15:
+      return Fieldstone(Hex(0x8a7a62), Hex(0x4a3e30), 5, 15);
+    case 16:
+      return Ashlar({Hex(0x4e4a48), Hex(0x222020), 2, 0.3, 0.8, 0, 16});
+    case 17:
+      return Ashlar({Hex(0xa09480), Hex(0x6a6050), 4, 0.1, 0.1, 0, 17});
     case 18: {
       Picture p = Ashlar({Hex(0x7a766e), Hex(0x3e3a36), 3, 0.2, 0.2, 0, 18});
       Shield(p);
       return p;
     }
-    case 19: return Fieldstone(Hex(0x6a7a6a), Hex(0x2e342e), 3, 19);
+    case 19:
+      return Fieldstone(Hex(0x6a7a6a), Hex(0x2e342e), 3, 19);
     // Wood family: tex21 to tex24.
-    case 21: return Wood({Hex(0x9a6a3a), Hex(0x5a3a1e), 16, false, false, 21});
-    case 22: return Wood({Hex(0x7a5230), Hex(0x3e2614), 12, true, false, 22});
-    case 23: return Wood({Hex(0x8a6a44), Hex(0x4a3420), 16, false, true, 23});
+    case 21:
+      return Wood({Hex(0x9a6a3a), Hex(0x5a3a1e), 16, false, false, 21});
+    case 22:
+      return Wood({Hex(0x7a5230), Hex(0x3e2614), 12, true, false, 22});
+    case 23:
+      return Wood({Hex(0x8a6a44), Hex(0x4a3420), 16, false, true, 23});
     case 24: {
       Picture p = Wood({Hex(0x6a4226), Hex(0x301c0e), 32, false, false, 24});
       for (int k = 0; k < 2; ++k) Bevel(p, 4 + 32 * k, 4, 24, 56, Hex(0x8a6040), Hex(0x2a180a), 2);
       return p;
     }
     // Metal family: tex25 to tex29.
-    case 25: return Metal({Hex(0x6a747e), 32, 0, true, 0, 25});
-    case 26: return Metal({Hex(0x5a6068), 32, 0.6, true, 0, 26});
-    case 27: return Metal({Hex(0x7a7c80), 64, 0.1, false, 1, 27});
-    case 28: return Metal({Hex(0x4e6a5a), 64, 0.4, true, 2, 28});
-    case 29: return Metal({Hex(0x6a5a4a), 16, 0.9, true, 0, 29});
+    case 25:
+      return Metal({Hex(0x6a747e), 32, 0, true, 0, 25});
+    case 26:
+      return Metal({Hex(0x5a6068), 32, 0.6, true, 0, 26});
+    case 27:
+      return Metal({Hex(0x7a7c80), 64, 0.1, false, 1, 27});
+    case 28:
+      return Metal({Hex(0x4e6a5a), 64, 0.4, true, 2, 28});
+    case 29:
+      return Metal({Hex(0x6a5a4a), 16, 0.9, true, 0, 29});
     // Tech family: tex31 to tex39.
-    case 31: return Tech(1, 0);
-    case 32: return Tech(0, 1);
-    case 33: return Tech(2, 0);
-    case 34: return Tech(3, 0);
-    case 35: return Tech(4, 0);
-    case 36: return Tech(5, 0);
-    case 37: return Tech(6, 0);
-    case 38: return Tech(7, 0);
-    case 39: return Tech(8, 0);
+    case 31:
+      return Tech(1, 0);
+    case 32:
+      return Tech(0, 1);
+    case 33:
+      return Tech(2, 0);
+    case 34:
+      return Tech(3, 0);
+    case 35:
+      return Tech(4, 0);
+    case 36:
+      return Tech(5, 0);
+    case 37:
+      return Tech(6, 0);
+    case 38:
+      return Tech(7, 0);
+    case 39:
+      return Tech(8, 0);
     // The animated console: tex10, tex20, tex30, tex40.
-    default: return Console(n / 10 - 1);
+    default:
+      return Console(n / 10 - 1);
   }
 }
 
@@ -550,8 +588,10 @@ Picture Tiles(Rgb a, Rgb b, int size, Rgb grout, uint32_t seed, bool marble) {
         if (vein > 0.85) c = Shade(c, 0.75);
       }
       const int lx = x % size, ly = y % size;
-      if (lx == 0 || ly == 0) c = grout;
-      else if (lx == 1 || ly == 1) c = Shade(c, 1.1);
+      if (lx == 0 || ly == 0)
+        c = grout;
+      else if (lx == 1 || ly == 1)
+        c = Shade(c, 1.1);
       p.set(x, y, c);
     }
   return p;
@@ -567,8 +607,8 @@ Picture Ground(Rgb a, Rgb b, double scale, uint32_t seed, double pebbles) {
       p.set(x, y, c);
     }
   for (int k = 0; k < static_cast<int>(pebbles * 30); ++k)
-    FillSphere(p, 3 + Random01(seed + 2, k) * 58, 3 + Random01(seed + 3, k) * 58, 1 + Random01(seed + 4, k) * 1.8,
-               Mix(a, Hex(0x9a9488), 0.5));
+    FillSphere(p, 3 + Random01(seed + 2, k) * 58, 3 + Random01(seed + 3, k) * 58,
+               1 + Random01(seed + 4, k) * 1.8, Mix(a, Hex(0x9a9488), 0.5));
   return p;
 }
 
@@ -591,8 +631,10 @@ Picture Grate(Rgb c, uint32_t seed) {
   Picture p(kSize, kSize, Hex(0x101214));
   for (int y = 0; y < kSize; ++y)
     for (int x = 0; x < kSize; ++x) {
-      if (x % 8 < 2 || y % 16 < 3) p.set(x, y, Shade(c, (x % 8 == 0 || y % 16 == 0 ? 1.2 : 0.8) + 0.1 * Grain(seed, x, y)));
-      else p.set(x, y, Shade(Hex(0x181a1c), 0.6 + 0.8 * Fractal(seed, x / 16.0, y / 16.0, 4, 2)));
+      if (x % 8 < 2 || y % 16 < 3)
+        p.set(x, y, Shade(c, (x % 8 == 0 || y % 16 == 0 ? 1.2 : 0.8) + 0.1 * Grain(seed, x, y)));
+      else
+        p.set(x, y, Shade(Hex(0x181a1c), 0.6 + 0.8 * Fractal(seed, x / 16.0, y / 16.0, 4, 2)));
     }
   return p;
 }
@@ -628,47 +670,78 @@ Picture LightPanel(Rgb frame, Rgb light, uint32_t seed) {
 
 Picture Floor(int n) {
   switch (n) {
-    case 1: return Ashlar({Hex(0x6e6a64), Hex(0x34302c), 2, 0.25, 0.4, 0, 201});
-    case 2: return Fieldstone(Hex(0x5e5a52), Hex(0x2a2622), 4, 202);
-    case 3: return Metal({Hex(0x5a6068), 64, 0.15, false, 1, 203});
-    case 4: return Tiles(Hex(0x2a2a2e), Hex(0xc8c4b8), 16, Hex(0x404040), 204, false);
-    case 5: return Wood({Hex(0x8a5a30), Hex(0x4a2e16), 8, true, false, 205});
-    case 6: return Carpet(Hex(0x7a1a1e), Hex(0xb08a30), 206);
-    case 7: return Grate(Hex(0x6a7078), 207);
-    case 8: return Ground(Hex(0x5a4630), Hex(0x3a2c1e), 6, 208, 1);
-    case 9: return Tiles(Hex(0xd8d0c0), Hex(0xb8b0a0), 32, Hex(0x7a7468), 209, true);
-    case 10: return Tiles(Hex(0xa05a3a), Hex(0x904a30), 16, Hex(0x5a4030), 210, false);
-    case 11: return Ashlar({Hex(0x5a6a56), Hex(0x2a3028), 3, 0.3, 0.5, 1.0, 211});
-    case 12: return Tech(1, 0);
-    case 13: return Ground(Hex(0xc0a070), Hex(0xa08050), 4, 213, 0.3);
-    case 14: return Tiles(Hex(0x3a5a8a), Hex(0x4a6a9a), 8, Hex(0x2a3040), 214, false);
-    case 15: return Wood({Hex(0xa07040), Hex(0x5a3818), 16, false, false, 215});
-    case 16: return Brick({Hex(0x7a4a3a), Hex(0x4a3a30), 16, 16, 0.3, 0, 0, 216});
-    case 17: return Ground(Hex(0x3a6a2a), Hex(0x5a8a3a), 3, 217, 0.4);
-    case 18: return Ground(Hex(0x2a2224), Hex(0x6a2a1a), 5, 218, 1.2);
-    case 19: return Ground(Hex(0x8a8a86), Hex(0x6a6a66), 16, 219, 0.2);
-    default: return Tiles(Hex(0x2a5a46), Hex(0x3a6a52), 32, Hex(0x1a2a22), 220, true);
+    case 1:
+      return Ashlar({Hex(0x6e6a64), Hex(0x34302c), 2, 0.25, 0.4, 0, 201});
+    case 2:
+      return Fieldstone(Hex(0x5e5a52), Hex(0x2a2622), 4, 202);
+    case 3:
+      return Metal({Hex(0x5a6068), 64, 0.15, false, 1, 203});
+    case 4:
+      return Tiles(Hex(0x2a2a2e), Hex(0xc8c4b8), 16, Hex(0x404040), 204, false);
+    case 5:
+      return Wood({Hex(0x8a5a30), Hex(0x4a2e16), 8, true, false, 205});
+    case 6:
+      return Carpet(Hex(0x7a1a1e), Hex(0xb08a30), 206);
+    case 7:
+      return Grate(Hex(0x6a7078), 207);
+    case 8:
+      return Ground(Hex(0x5a4630), Hex(0x3a2c1e), 6, 208, 1);
+    case 9:
+      return Tiles(Hex(0xd8d0c0), Hex(0xb8b0a0), 32, Hex(0x7a7468), 209, true);
+    case 10:
+      return Tiles(Hex(0xa05a3a), Hex(0x904a30), 16, Hex(0x5a4030), 210, false);
+    case 11:
+      return Ashlar({Hex(0x5a6a56), Hex(0x2a3028), 3, 0.3, 0.5, 1.0, 211});
+    case 12:
+      return Tech(1, 0);
+    case 13:
+      return Ground(Hex(0xc0a070), Hex(0xa08050), 4, 213, 0.3);
+    case 14:
+      return Tiles(Hex(0x3a5a8a), Hex(0x4a6a9a), 8, Hex(0x2a3040), 214, false);
+    case 15:
+      return Wood({Hex(0xa07040), Hex(0x5a3818), 16, false, false, 215});
+    case 16:
+      return Brick({Hex(0x7a4a3a), Hex(0x4a3a30), 16, 16, 0.3, 0, 0, 216});
+    case 17:
+      return Ground(Hex(0x3a6a2a), Hex(0x5a8a3a), 3, 217, 0.4);
+    case 18:
+      return Ground(Hex(0x2a2224), Hex(0x6a2a1a), 5, 218, 1.2);
+    case 19:
+      return Ground(Hex(0x8a8a86), Hex(0x6a6a66), 16, 219, 0.2);
+    default:
+      return Tiles(Hex(0x2a5a46), Hex(0x3a6a52), 32, Hex(0x1a2a22), 220, true);
   }
 }
 
 Picture Ceiling(int n) {
   switch (n) {
-    case 1: return Beams(Hex(0xa89e8a), Hex(0x6a4626), 301);
-    case 2: return Ashlar({Hex(0x5a5650), Hex(0x2a2622), 2, 0.2, 0.3, 0, 302});
-    case 3: return LightPanel(Hex(0x4a5058), Hex(0xe8eef0), 303);
-    case 4: return Ground(Hex(0x8a8680), Hex(0x6a6660), 8, 304, 0);
-    case 5: return Wood({Hex(0x7a5230), Hex(0x3e2614), 16, true, false, 305});
-    case 6: return Fieldstone(Hex(0x4a4640), Hex(0x201c18), 3, 306);
-    case 7: return Grate(Hex(0x505860), 307);
-    case 8: return Tiles(Hex(0xb0a890), Hex(0xa89e88), 16, Hex(0x6a6458), 308, false);
-    case 9: return Metal({Hex(0x4a5460), 16, 0.2, true, 0, 309});
-    case 10: return Beams(Hex(0x8a8070), Hex(0x4a2e16), 310);
+    case 1:
+      return Beams(Hex(0xa89e8a), Hex(0x6a4626), 301);
+    case 2:
+      return Ashlar({Hex(0x5a5650), Hex(0x2a2622), 2, 0.2, 0.3, 0, 302});
+    case 3:
+      return LightPanel(Hex(0x4a5058), Hex(0xe8eef0), 303);
+    case 4:
+      return Ground(Hex(0x8a8680), Hex(0x6a6660), 8, 304, 0);
+    case 5:
+      return Wood({Hex(0x7a5230), Hex(0x3e2614), 16, true, false, 305});
+    case 6:
+      return Fieldstone(Hex(0x4a4640), Hex(0x201c18), 3, 306);
+    case 7:
+      return Grate(Hex(0x505860), 307);
+    case 8:
+      return Tiles(Hex(0xb0a890), Hex(0xa89e88), 16, Hex(0x6a6458), 308, false);
+    case 9:
+      return Metal({Hex(0x4a5460), 16, 0.2, true, 0, 309});
+    case 10:
+      return Beams(Hex(0x8a8070), Hex(0x4a2e16), 310);
     default: {
       // Variations for the later levels: plaster, rock and panels in other colours.
       const Rgb tints[] = {Hex(0x7a7a8a), Hex(0x6a5a4a), Hex(0x5a6a5a), Hex(0x8a7a6a), Hex(0x4a4a5a),
                            Hex(0x6a6a6a), Hex(0x7a6a5a), Hex(0x5a5a6a), Hex(0x8a8a7a), Hex(0x6a5a6a)};
       const Rgb t = tints[n - 11];
-      if (n % 3 == 0) return Ashlar({t, Shade(t, 0.4), 2 + n % 2, 0.2, 0.3, 0, static_cast<uint32_t>(300 + n)});
+      if (n % 3 == 0)
+        return Ashlar({t, Shade(t, 0.4), 2 + n % 2, 0.2, 0.3, 0, static_cast<uint32_t>(300 + n)});
       if (n % 3 == 1) return Ground(t, Shade(t, 0.8), 8, 300 + n, 0);
       return Tiles(t, Shade(t, 0.92), 16, Shade(t, 0.5), 300 + n, false);
     }
@@ -711,7 +784,9 @@ Picture MetalDoor(Rgb base, bool stripes, uint32_t seed) {
 }
 
 Picture Door(int n) {
-  const Rgb woods[][2] = {{Hex(0x8a5a2e), Hex(0x4a2e14)}, {Hex(0x6a4628), Hex(0x2e1c0c)}, {Hex(0x9a7a4a), Hex(0x5a4020)},
+  const Rgb woods[][2] = {{Hex(0x8a5a2e), Hex(0x4a2e14)},
+                          {Hex(0x6a4628), Hex(0x2e1c0c)},
+                          {Hex(0x9a7a4a), Hex(0x5a4020)},
                           {Hex(0x7a3a2a), Hex(0x3a1a10)}};
   const Rgb metals[] = {Hex(0x5a6470), Hex(0x6a6a5a), Hex(0x4a5a6a), Hex(0x705a4a)};
   if (n % 3 == 0) return MetalDoor(metals[(n / 3) % 4], n % 2 == 1, 400 + n);
@@ -742,7 +817,8 @@ Picture NextLevelDoor() {
 void AddTextures(Content& content) {
   for (int n = 1; n <= 40; ++n) content.slots.push_back({"tex" + std::to_string(n), 999 + n, WallTexture(n)});
   for (int n = 1; n <= 20; ++n) content.slots.push_back({"floortex" + std::to_string(n), 1999 + n, Floor(n)});
-  for (int n = 1; n <= 20; ++n) content.slots.push_back({"ceiltex" + std::to_string(n), 2019 + n, Ceiling(n)});
+  for (int n = 1; n <= 20; ++n)
+    content.slots.push_back({"ceiltex" + std::to_string(n), 2019 + n, Ceiling(n)});
   for (int n = 1; n <= 20; ++n) content.slots.push_back({"doortex" + std::to_string(n), 2999 + n, Door(n)});
   content.slots.push_back({"specialdoor", 24, NextLevelDoor()});
 }

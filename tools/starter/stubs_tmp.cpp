@@ -1,8 +1,0 @@
-#include "tools/starter/help_page.h"
-namespace starter {
-
-
-
-void AddScreens(Content&) {}
-std::vector<HelpFile> HelpFiles(const Content&) { return {}; }
-}
