@@ -1,5 +1,5 @@
-// The level tunes: short looping standard MIDI files (format 1, four tracks:
-// tempo, melody, bass and chords, and drums), one style per level.
+// The level tunes: short looping standard MIDI files (format 1, three tracks:
+// tempo; melody, bass and chords; drums), one style per level.
 #include <algorithm>
 #include <string>
 #include <vector>

@@ -271,9 +271,22 @@ Picture CrossHair() {
 
 // ---- weapons in the player's hand ----------------------------------------------------
 
+// The player's gloved hand gripping the weapon from below, the sleeve
+// coming in from the lower right.
 void Arm(Picture& p, double gx, double gy, double dy) {
-  Capsule(p, 60, 80 + dy, gx + 6, gy + 10 + dy, 8, Hex(0x4a5a3a));  // sleeve
-  Capsule(p, gx + 6, gy + 10 + dy, gx, gy + dy, 5, Hex(0xd8a080));  // hand
+  const Rgb skin = Hex(0xd8a080), sleeve = Hex(0x4a5a3a);
+  Capsule(p, 66, 84 + dy, gx + 8, gy + 12 + dy, 10, sleeve);
+  FillRect(p, static_cast<int>(gx + 2), static_cast<int>(gy + 12 + dy), 14, 3, Shade(sleeve, 0.6));  // cuff
+  FillEllipse(p, gx + 2, gy + 4 + dy, 10, 8, skin);
+  for (int k = 0; k < 3; ++k) {  // the fingers' creases
+    const double fy = gy + 1 + k * 3.5 + dy;
+    Line(p, gx - 6, fy, gx + 3, fy + 1, Shade(skin, 0.7));
+  }
+  Capsule(p, gx + 7, gy + 6 + dy, gx - 1, gy - 3 + dy, 3, skin);  // thumb
+  for (int y = static_cast<int>(gy - 6 + dy); y < gy + 14 + dy; ++y)
+    for (int x = static_cast<int>(gx - 10); x < gx + 14; ++x)
+      if (x >= 0 && y >= 0 && x < p.width && y < p.height && p.at(x, y) == skin)
+        p.set(x, y, Shade(skin, 1.15 - (x - gx + 10) / 40.0));
 }
 
 void MuzzleFlash(Picture& p, double x, double y, Rgb colour, double size) {
@@ -304,15 +317,25 @@ Picture HandWeapon(int weapon, int frame) {
   Rgb flash = Hex(0xffd060);
   switch (weapon) {
     case 1:
-      taper(34, 5, 9, gun);
-      FillRect(p, 30, static_cast<int>(32 + dy), 4, 3, light);
-      muzzle_y = 34;
+      taper(30, 6, 7, gun);  // the slide
+      for (int y = static_cast<int>(33 + dy); y < 48 + dy; y += 3) {
+        FillRect(p, 26, y, 2, 1, light);  // serrations
+        FillRect(p, 37, y, 2, 1, Shade(gun, 0.6));
+      }
+      FillRect(p, 26, static_cast<int>(28 + dy), 4, 3, Hex(0x1a1a1e));  // rear sight
+      FillRect(p, 34, static_cast<int>(28 + dy), 4, 3, Hex(0x1a1a1e));
+      FillRect(p, 31, static_cast<int>(25 + dy), 2, 3, light);  // front sight
+      taper(48, 5, 6, Hex(0x2a2a2e));                           // the grip
+      muzzle_y = 28;
       break;
     case 2:
       taper(26, 7, 12, Hex(0x2e3238));
       FillCircle(p, 29, 27 + dy, 2.5, Hex(0x0a0a0a));
       FillCircle(p, 35, 27 + dy, 2.5, Hex(0x0a0a0a));
-      taper(50, 9, 13, Hex(0x7a4a26));
+      FillRect(p, 31, static_cast<int>(26 + dy), 2, 24, Hex(0x6a707a));  // the rib between the barrels
+      taper(46, 9, 13, Hex(0x7a4a26));
+      for (int y = static_cast<int>(48 + dy); y < 74; y += 4)
+        FillRect(p, 24, y, 16, 1, Hex(0x4a2a14));  // pump grooves
       muzzle_y = 27;
       break;
     case 3:
@@ -348,7 +371,7 @@ Picture HandWeapon(int weapon, int frame) {
       flash = Hex(0xff9030);
       break;
   }
-  Arm(p, weapon == 6 ? 38 : 38, 58, dy);
+  Arm(p, weapon == 6 ? 40 : 34, 58, dy);
   if (firing) MuzzleFlash(p, 32, muzzle_y - 6, flash, weapon == 1 ? 9 : 13);
   Outline(p, kWhite, kOutline);
   return p;
