@@ -337,7 +337,27 @@ TEST_F(DefaultWorkspace, GameBitmapsMatchTheWorkspaceCopies) {
   ASSERT_EQ(CheckBmp(source, "BulletExplode5.bmp").width, 64);
   for (auto [x, y] : {std::pair{10, 30}, {40, 20}, {5, 60}})
     EXPECT_EQ(PixelOf(source, x, y), PixelOf(stored, y, x));
-  EXPECT_TRUE(fs::exists(Workspace().HelpPage()));
+}
+
+TEST_F(DefaultWorkspace, UserGuideShowsOnlyPicturesItCarries) {
+  const auto page = platform::ReadFileBytes(Workspace().HelpPage());
+  ASSERT_TRUE(page);
+  const std::string html(page->begin(), page->end());
+  int pictures = 0;
+  for (size_t at = html.find("src=\""); at != std::string::npos; at = html.find("src=\"", at + 1)) {
+    const size_t end = html.find('"', at + 5);
+    const fs::path picture = Workspace().HelpPage().parent_path() / html.substr(at + 5, end - at - 5);
+    const auto bytes = platform::ReadFileBytes(picture);
+    ASSERT_TRUE(bytes) << picture;
+    EXPECT_EQ(platform::Bytes(bytes->begin(), bytes->begin() + 8),
+              (platform::Bytes{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}))
+        << picture;
+    ++pictures;
+  }
+  EXPECT_GE(pictures, 5);
+  for (const char* topic : {"Painting levels", "Importing pictures", "Screen bitmaps", "Sounds and music",
+                            "Settings", "Create Game", "Import game.pak", "Limits and messages"})
+    EXPECT_NE(html.find(topic), std::string::npos) << topic;
 }
 
 // Flood fill through everything the player can walk through or open.

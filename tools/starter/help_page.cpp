@@ -62,10 +62,10 @@ std::string SlotOfCode(int code) {
   return "";
 }
 
-// The first level drawn cell by cell with the thumbnails, as on the map view.
-Picture LevelMap(const Content& content) {
+// A level drawn cell by cell with the thumbnails, as on the map view.
+Picture LevelMap(const Content& content, const std::string& name) {
   const auto level = std::find_if(content.files.begin(), content.files.end(),
-                                  [](const auto& f) { return f.name == "game1"; });
+                                  [&name](const auto& f) { return f.name == name; });
   if (level == content.files.end()) return Picture(1, 1);
   constexpr int kCell = 14;
   const auto at = [&](int x, int y) {
@@ -129,7 +129,8 @@ std::vector<HelpFile> HelpFiles(const Content& content) {
   std::vector<std::string> items = {"food", "ammo", "key"};
   for (const auto& n : Names("Treasure", 1, 5, "sprite")) items.push_back(n);
   files.push_back({"items.png", EncodePng(Grid(content, {items, Names("weapon", 1, 6, "sprite")}, 48))});
-  files.push_back({"level1.png", EncodePng(LevelMap(content))});
+  for (const char* level : {"game1", "game2", "game3"})
+    files.push_back({std::string("level") + (level + 4) + ".png", EncodePng(LevelMap(content, level))});
   for (const auto& screen : content.screens)
     if (screen.name == "menu1" || screen.name == "introscreen")
       files.push_back({screen.name + ".png", EncodePng(screen.picture)});

@@ -47,8 +47,12 @@ world after start-up or <b>World &gt; New</b> counts as unsaved, so load or save
 25 by 25 pixels a block. Scroll the map with the arrow buttons under the palette, the arrow keys or the
 mouse wheel, or drag it with the left mouse button while no tool is held.</p>
 <img src="level1.png" alt="The first sample level as the map shows it">
-<p>The first sample level: brick halls, a courtyard with pillars, store rooms with the key, and the
-green exit door at the bottom right. The blue dot is the player's start.</p>
+<p>The first sample level, the gatehouse: brick halls, a courtyard with pillars and lamps, store rooms
+with the key, and the green exit door at the bottom right. The blue dot is the player's start.
+The second level (the cellars: wooden store rooms, a crypt and a forge) and the third (the keep: metal
+halls, machine rooms with animated consoles and a throne hall) look like this:</p>
+<img src="level2.png" alt="The second sample level">
+<img src="level3.png" alt="The third sample level">
 <ul>
 <li><b>Place:</b> click a picture in the palette to pick it as the tool, then paint cells with the left
 button. Hold the button and move to paint many cells. The player start is placed once per pick, and

@@ -167,7 +167,7 @@ void AddLevels(Content& content) {
   const world::LevelGrid designed[] = {
       GridFromMap(kGatehouse, WallLegend(1, 12, 5, 21, 13, 25, 10), 11),
       GridFromMap(kCellars, WallLegend(3, 14, 6, 22, 15, 27, 20), 16),
-      GridFromMap(kKeep, WallLegend(31, 18, 7, 23, 17, 26, 30), 33),
+      GridFromMap(kKeep, WallLegend(31, 18, 7, 23, 17, 26, 30), 25),
   };
   for (int level = 1; level <= world::kLevelCount; ++level) {
     const world::LevelGrid grid = level <= 3 ? designed[level - 1] : Arena(level);

@@ -56,8 +56,10 @@ Picture Brick(const BrickStyle& s) {
           c = s.mortar;
       }
       if (s.moss > 0) {
-        const double m = Fractal(s.seed + 17, x / 8.0, y / 8.0, 8, 3) + (y / 64.0) * s.moss - 0.75;
-        if (m > 0) c = Mix(c, Mix(Hex(0x3c5a22), Hex(0x6a8a30), g * 0.5 + 0.5), std::min(1.0, m * 4));
+        const bool joint = lx == 0 || ly == 0;
+        const double m = Fractal(s.seed + 17, x / 8.0, y / 8.0, 8, 3) + (y / 64.0) * s.moss * 0.5 - 0.7 +
+                         (joint ? 0.15 : 0);
+        if (m > 0) c = Mix(c, Mix(Hex(0x3c5a22), Hex(0x6a8a30), g * 0.5 + 0.5), std::min(0.9, m * 3));
       }
       if (s.soot > 0)
         c = Shade(c, 1 - s.soot * (1 - y / 64.0) * Fractal(s.seed + 3, x / 16.0, y / 16.0, 4, 2));
@@ -127,8 +129,8 @@ Picture Ashlar(const StoneStyle& s) {
   if (s.moss > 0)
     for (int y = 0; y < kSize; ++y)
       for (int x = 0; x < kSize; ++x) {
-        const double m = Fractal(s.seed + 17, x / 8.0, y / 8.0, 8, 3) + (y / 64.0) * s.moss - 0.8;
-        if (m > 0) p.set(x, y, Mix(p.at(x, y), Hex(0x4a6a2a), std::min(0.9, m * 4)));
+        const double m = Fractal(s.seed + 17, x / 8.0, y / 8.0, 8, 3) + (y / 64.0) * s.moss * 0.5 - 0.72;
+        if (m > 0) p.set(x, y, Mix(p.at(x, y), Hex(0x4a6a2a), std::min(0.85, m * 3)));
       }
   return p;
 }
@@ -176,6 +178,7 @@ struct WoodStyle {
   bool horizontal = false;
   bool cross_beam = false;  // a plank across with nails, like a door or barn wall
   uint32_t seed = 1;
+  bool plank_ends = true;  // boards joined end to end along their length
 };
 
 Picture Wood(const WoodStyle& s) {
@@ -197,7 +200,8 @@ Picture Wood(const WoodStyle& s) {
       if (lu == 1) c = Shade(c, 1.15);
       if (lu == s.plank - 1) c = Shade(c, 0.75);
       // The plank ends, staggered.
-      if (Wrap(v - static_cast<int>(Random01(s.seed + 9, plank) * kSize)) == 0) c = Shade(s.dark, 0.45);
+      if (s.plank_ends && Wrap(v - static_cast<int>(Random01(s.seed + 9, plank) * kSize)) == 0)
+        c = Shade(s.dark, 0.45);
       p.set(x, y, c);
     }
   if (s.cross_beam) {
@@ -585,7 +589,10 @@ Picture Tiles(Rgb a, Rgb b, int size, Rgb grout, uint32_t seed, bool marble) {
       c = Shade(c, 0.95 + 0.08 * Grain(seed, x, y) + 0.06 * (Random01(seed, tx, ty) - 0.5));
       if (marble) {
         const double vein = std::sin((x + y) * 0.15 + Fractal(seed + 3, x / 8.0, y / 8.0, 8, 4) * 9);
-        if (vein > 0.85) c = Shade(c, 0.75);
+        if (std::fabs(vein) < 0.07)
+          c = Shade(c, 0.72);
+        else if (std::fabs(vein) < 0.14)
+          c = Shade(c, 0.88);
       }
       const int lx = x % size, ly = y % size;
       if (lx == 0 || ly == 0)
@@ -751,7 +758,7 @@ Picture Ceiling(int n) {
 // ---- doors ----------------------------------------------------------------------------
 
 Picture WoodenDoor(Rgb light, Rgb dark, Rgb iron, uint32_t seed) {
-  Picture p = Wood({light, dark, 11, false, false, seed});
+  Picture p = Wood({light, dark, 11, false, false, seed, false});
   FillRect(p, 0, 0, kSize, 3, Shade(iron, 0.5));
   FillRect(p, 0, 61, kSize, 3, Shade(iron, 0.5));
   for (int by : {10, 46}) {
