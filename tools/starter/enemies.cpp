@@ -24,6 +24,7 @@ struct Look {
   double width = 1.0;  // body breadth
   bool robe = false;   // legs hidden under a robe
   Rgb flash{255, 220, 90};
+  Rgb blood{160, 16, 16};  // what a hit spills: blood, or oil for the machine
 };
 
 // Joint positions of one frame.
@@ -165,24 +166,35 @@ Picture DrawFigure(const Look& look, const Pose& pose) {
   return p;
 }
 
+// Seen from the front: frames 0 and 2 lift the left and the right leg with
+// the body leaning over the standing one; frames 1 and 3 pass with both
+// feet down and the body a pixel higher.
 Pose Walking(int frame) {
   Pose pose;
   const int side = frame == 0 ? 1 : frame == 2 ? -1 : 0;
   const double bob = side == 0 ? -1 : 0;
+  const double lean = -1.5 * side;  // towards the standing leg
   for (Point* q : {&pose.head, &pose.shoulder_l, &pose.shoulder_r, &pose.hip_l, &pose.hip_r, &pose.elbow_l,
-                   &pose.elbow_r, &pose.hand_l, &pose.hand_r})
+                   &pose.elbow_r, &pose.hand_l, &pose.hand_r}) {
     q->y += bob;
-  // The lifted leg: a bent knee and a foot off the floor.
-  if (side == 1) {
-    pose.knee_l = {26, 45};
-    pose.foot_l = {27, 57};
-    pose.hand_l = {23, 35};
-    pose.hand_r = {41, 40};
-  } else if (side == -1) {
-    pose.knee_r = {38, 45};
-    pose.foot_r = {37, 57};
-    pose.hand_r = {41, 35};
-    pose.hand_l = {23, 40};
+    q->x += q == &pose.hip_l || q == &pose.hip_r ? lean / 2 : lean;
+  }
+  if (side != 0) {
+    // The lifted leg: knee up and out, foot off the floor and drawn in.
+    Point& knee = side == 1 ? pose.knee_l : pose.knee_r;
+    Point& foot = side == 1 ? pose.foot_l : pose.foot_r;
+    knee = {32 - side * 6.5, 44};
+    foot = {32 - side * 4.0, 55};
+    // The arms swing: the one over the lifted leg goes back (up and out),
+    // the other comes forward across the body.
+    Point& back_elbow = side == 1 ? pose.elbow_l : pose.elbow_r;
+    Point& back_hand = side == 1 ? pose.hand_l : pose.hand_r;
+    Point& front_elbow = side == 1 ? pose.elbow_r : pose.elbow_l;
+    Point& front_hand = side == 1 ? pose.hand_r : pose.hand_l;
+    back_elbow = {32 - side * 12.5 + lean, 29};
+    back_hand = {32 - side * 14.0 + lean, 35};
+    front_elbow = {32 + side * 10.0 + lean, 31};
+    front_hand = {32 + side * 5.0 + lean, 38};
   } else {
     pose.knee_l.y += bob;
     pose.knee_r.y += bob;
@@ -223,12 +235,12 @@ Picture Tumble(const Picture& src, double degrees, double px, double py, double 
   return out;
 }
 
-void Blood(Picture& p, double cx, double cy, double spread, int drops, uint32_t seed) {
+void Blood(Picture& p, Rgb blood, double cx, double cy, double spread, int drops, uint32_t seed) {
   for (int k = 0; k < drops; ++k) {
     const double x = cx + (Random01(seed, k) - 0.5) * spread,
                  y = cy + (Random01(seed + 1, k) - 0.5) * spread * 0.7;
     FillCircle(p, x, y, 0.8 + Random01(seed + 2, k) * 1.6,
-               Mix(Hex(0xa01010), Hex(0x600808), Random01(seed + 3, k)));
+               Mix(blood, Shade(blood, 0.6), Random01(seed + 3, k)));
   }
 }
 
@@ -254,30 +266,30 @@ Picture Dying(const Look& look, int frame, uint32_t seed) {
   switch (frame) {
     case 0:
       p = DrawFigure(look, hit);
-      Blood(p, 32, 26, 10, 10, seed);
+      Blood(p, look.blood, 32, 26, 10, 10, seed);
       break;
     case 1:
       p = DrawFigure(look, kneel);
-      Blood(p, 32, 38, 12, 14, seed);
+      Blood(p, look.blood, 32, 38, 12, 14, seed);
       break;
     case 2: {
       Picture k = DrawFigure(look, kneel);
-      Blood(k, 32, 38, 12, 14, seed);
+      Blood(k, look.blood, 32, 38, 12, 14, seed);
       p = Tumble(k, -50, 40, 62, 1.0, 0);
       break;
     }
     case 3: {
       Picture k = DrawFigure(look, Pose{});
-      Blood(k, 32, 30, 14, 18, seed);
+      Blood(k, look.blood, 32, 30, 14, 18, seed);
       p = Tumble(k, -88, 32, 36, 0.55, 8);
       break;
     }
     default: {
       Picture k = DrawFigure(look, Pose{});
-      Blood(k, 32, 30, 14, 18, seed);
+      Blood(k, look.blood, 32, 30, 14, 18, seed);
       p = Picture(64, 64, kWhite);
-      FillEllipse(p, 30, 59, 26, 4.5, Hex(0x700a0a));
-      FillEllipse(p, 24, 58, 12, 2.5, Hex(0x8a1010));
+      FillEllipse(p, 30, 59, 26, 4.5, Shade(look.blood, 0.7));
+      FillEllipse(p, 24, 58, 12, 2.5, Shade(look.blood, 0.86));
       Paste(p, Tumble(k, -90, 32, 36, 0.45, 12), 0, 0, &kWhite);
       break;
     }
@@ -294,6 +306,7 @@ Look LookOf(int enemy) {
     case 3: {
       Look l{Hex(0x8a96a4), Hex(0x6a7888), Hex(0x4a5664), Hex(0x2a3038), Hex(0x3a4450), Head::kRobot, 1.05};
       l.flash = Hex(0x60e0ff);
+      l.blood = Hex(0x2a2a30);
       return l;
     }
     case 4: {

@@ -75,9 +75,15 @@ void Render(std::vector<double>& out, const Layer& layer) {
 }
 
 platform::Bytes WaveFile(const std::vector<double>& samples) {
-  double peak = 0;
-  for (double s : samples) peak = std::max(peak, std::fabs(s));
-  const double gain = peak > 0 ? 0.85 / peak : 0;
+  // Loud enough to hear, but held to a common loudness so that steady tones
+  // (sirens, square waves) do not drown the short effects.
+  double peak = 0, energy = 0;
+  for (double s : samples) {
+    peak = std::max(peak, std::fabs(s));
+    energy += s * s;
+  }
+  const double rms = samples.empty() ? 0 : std::sqrt(energy / samples.size());
+  const double gain = peak > 0 ? std::min(0.85 / peak, 0.28 / rms) : 0;
   const uint32_t data_size = static_cast<uint32_t>(samples.size() * 2);
   platform::Bytes out;
   out.reserve(44 + data_size);
