@@ -62,6 +62,13 @@ void Underline(Picture& p, int y, int half_width) {
   }
 }
 
+// A torch on an iron bracket; the flame's centre at (x, y).
+void Sconce(Picture& p, double x, double y) {
+  FillRect(p, static_cast<int>(x - 2), static_cast<int>(y + 6), 5, 14, Hex(0x3a2a1a));
+  FillRect(p, static_cast<int>(x - 5), static_cast<int>(y + 18), 11, 3, Hex(0x2a2a2e));
+  FillRect(p, static_cast<int>(x - 4), static_cast<int>(y + 5), 9, 3, Hex(0x4a4a50));
+}
+
 void Flame(Picture& p, double x, double y, double size) {
   Glow(p, x, y, size * 4, Hex(0xff9030), 0.5);
   FillEllipse(p, x, y, size, size * 1.8, Hex(0xe05018));
@@ -70,6 +77,12 @@ void Flame(Picture& p, double x, double y, double size) {
 }
 
 void Menu(Picture& p, int top, const std::initializer_list<const char*>& items) {
+  if (items.size() == 0) return;
+  // A dark plaque behind the entries.
+  const int height = static_cast<int>(items.size()) * 16 + 10;
+  for (int y = top - 6; y < top - 6 + height; ++y)
+    for (int x = 90; x < 230; ++x) p.set(x, y, Shade(p.at(x, y), 0.45));
+  Bevel(p, 89, top - 7, 142, height + 2, Hex(0x1a1410), Hex(0x6a5a48), 1);
   int y = top;
   for (const char* item : items) {
     DrawTextCentred(p, 160, y, item, Body());
@@ -81,8 +94,10 @@ Picture MenuScreen(const char* heading, int scale, std::initializer_list<const c
   Picture p = Backdrop(kScreenH, seed);
   DrawTextCentred(p, 160, 22, heading, Title(scale));
   Underline(p, 24 + 7 * scale, 120);
-  Flame(p, 24, 40, 5);
-  Flame(p, 296, 40, 5);
+  for (int x : {24, 296}) {
+    Sconce(p, x, 40);
+    Flame(p, x, 40, 5);
+  }
   Menu(p, 80, items);
   DrawTextCentred(p, 160, 186, "ARROWS CHOOSE - RETURN SELECTS", Body(Hex(0x9a8a70)));
   return p;
