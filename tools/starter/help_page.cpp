@@ -1,0 +1,140 @@
+// The user guide: one HTML page and pictures drawn from the generated
+// content (the wall textures, the enemies, the sprites and the first level's
+// map as the editor shows it).
+#include "tools/starter/help_page.h"
+
+#include <algorithm>
+#include <map>
+#include <string>
+
+#include "tools/starter/help_text.h"
+#include "world/cell_codes.h"
+#include "world/level_grid.h"
+
+namespace starter {
+
+namespace {
+
+const Picture* FindSlot(const Content& content, const std::string& name) {
+  for (const auto& slot : content.slots)
+    if (slot.name == name) return &slot.picture;
+  return nullptr;
+}
+
+// Pictures of the named slots in rows, `size` pixels each, on a dark ground.
+Picture Grid(const Content& content, const std::vector<std::vector<std::string>>& rows, int size) {
+  size_t columns = 0;
+  for (const auto& row : rows) columns = std::max(columns, row.size());
+  const int step = size + 4;
+  Picture sheet(static_cast<int>(columns) * step + 4, static_cast<int>(rows.size()) * step + 4,
+                Hex(0x2a2a30));
+  for (size_t r = 0; r < rows.size(); ++r)
+    for (size_t c = 0; c < rows[r].size(); ++c)
+      if (const Picture* p = FindSlot(content, rows[r][c]))
+        Paste(sheet, Resized(*p, size, size), 4 + static_cast<int>(c) * step, 4 + static_cast<int>(r) * step);
+  return sheet;
+}
+
+std::vector<std::string> Names(const std::string& prefix, int first, int last,
+                               const std::string& suffix = "") {
+  std::vector<std::string> names;
+  for (int n = first; n <= last; ++n) names.push_back(prefix + std::to_string(n) + suffix);
+  return names;
+}
+
+// The slot whose thumbnail the map shows for a cell code.
+std::string SlotOfCode(int code) {
+  using namespace world;
+  if (code >= kFirstWallCode && code <= kLastWallCode) return "tex" + std::to_string(code - 1);
+  if (code == kDoorCode) return "doortex1";
+  if (code == kNextLevelDoorCode) return "specialdoor";
+  if (code >= kFirstSpriteCode && code <= kLastSpriteCode)
+    return "sprite" + std::to_string(code - kFirstSpriteCode + 1);
+  if (code >= kFirstWeaponCode && code <= kLastWeaponCode)
+    return "weapon" + std::to_string(code - kFirstWeaponCode + 1) + "sprite";
+  if (code == kHealthPackCode) return "food";
+  if (code == kAmmunitionPackCode) return "ammo";
+  if (code == kKeyCode) return "key";
+  if (code >= kFirstEnemyCode && code <= kLastEnemyCode)
+    return "walk_ene" + std::to_string(code - kFirstEnemyCode + 1) + "_1";
+  if (code >= kFirstTreasureCode && code <= kLastTreasureCode)
+    return "Treasure" + std::to_string(code - kFirstTreasureCode + 1) + "sprite";
+  return "";
+}
+
+// A level drawn cell by cell with the thumbnails, as on the map view.
+Picture LevelMap(const Content& content, const std::string& name) {
+  const auto level = std::find_if(content.files.begin(), content.files.end(),
+                                  [&name](const auto& f) { return f.name == name; });
+  if (level == content.files.end()) return Picture(1, 1);
+  constexpr int kCell = 14;
+  const auto at = [&](int x, int y) {
+    return world::CellCodeOf(level->bytes[static_cast<size_t>(y * world::kRowBytes + x)]);
+  };
+  // Show the part of the grid that holds more than rock.
+  int max_x = 0, max_y = 0;
+  for (int y = 0; y < world::kLevelSize; ++y)
+    for (int x = 0; x < world::kLevelSize; ++x)
+      if (at(x, y) > world::kLastWallCode) max_x = std::max(max_x, x), max_y = std::max(max_y, y);
+  const int columns = std::min(world::kLevelSize, max_x + 3), rows = std::min(world::kLevelSize, max_y + 3);
+  Picture map(columns * kCell, rows * kCell, Hex(0x101014));
+  std::map<std::string, Picture> thumbnails;
+  for (int y = 0; y < rows; ++y)
+    for (int x = 0; x < columns; ++x) {
+      const int code = at(x, y);
+      if (code == world::kPlayerStartCode) {
+        FillCircle(map, x * kCell + kCell / 2.0, y * kCell + kCell / 2.0, kCell / 2.0 - 1, Hex(0x30c0f0));
+        continue;
+      }
+      const std::string slot = SlotOfCode(code);
+      const Picture* p = slot.empty() ? nullptr : FindSlot(content, slot);
+      if (!p) continue;
+      auto found = thumbnails.find(slot);
+      if (found == thumbnails.end()) found = thumbnails.emplace(slot, Resized(*p, kCell, kCell)).first;
+      Paste(map, found->second, x * kCell, y * kCell);
+    }
+  return map;
+}
+
+}  // namespace
+
+std::vector<HelpFile> HelpFiles(const Content& content) {
+  std::vector<HelpFile> files;
+  const std::string page = HelpPageText();
+  files.push_back({"index.htm", platform::Bytes(page.begin(), page.end())});
+  files.push_back({"walls.png", EncodePng(Grid(content,
+                                               {Names("tex", 1, 10), Names("tex", 11, 20),
+                                                Names("tex", 21, 30), Names("tex", 31, 40)},
+                                               48))});
+  files.push_back({"floors.png", EncodePng(Grid(content,
+                                                {Names("floortex", 1, 10), Names("floortex", 11, 20),
+                                                 Names("ceiltex", 1, 10), Names("doortex", 1, 10)},
+                                                48))});
+  std::vector<std::vector<std::string>> enemies;
+  for (int e = 1; e <= 5; ++e) {
+    const std::string id = std::to_string(e);
+    std::vector<std::string> row = Names("walk_ene" + id + "_", 1, 4);
+    for (const auto& n : Names("shoot_ene" + id + "_", 1, 2)) row.push_back(n);
+    for (const auto& n : Names("die_ene" + id + "_", 1, 5)) row.push_back(n);
+    enemies.push_back(row);
+  }
+  files.push_back({"enemies.png", EncodePng(Grid(content, enemies, 64))});
+  std::vector<std::vector<std::string>> sprites(5);
+  for (int s = 1; s <= 10; ++s) {
+    sprites[0].push_back("sprite" + std::to_string(s));
+    for (int j = 0; j < 4; ++j)
+      sprites[1 + j].push_back("sprite" + std::to_string(s) + static_cast<char>('b' + j));
+  }
+  files.push_back({"sprites.png", EncodePng(Grid(content, sprites, 48))});
+  std::vector<std::string> items = {"food", "ammo", "key"};
+  for (const auto& n : Names("Treasure", 1, 5, "sprite")) items.push_back(n);
+  files.push_back({"items.png", EncodePng(Grid(content, {items, Names("weapon", 1, 6, "sprite")}, 48))});
+  for (const char* level : {"game1", "game2", "game3"})
+    files.push_back({std::string("level") + (level + 4) + ".png", EncodePng(LevelMap(content, level))});
+  for (const auto& screen : content.screens)
+    if (screen.name == "menu1" || screen.name == "introscreen")
+      files.push_back({screen.name + ".png", EncodePng(screen.picture)});
+  return files;
+}
+
+}  // namespace starter

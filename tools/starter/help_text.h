@@ -1,0 +1,10 @@
+// The text of the user guide, help/index.htm.
+#pragma once
+
+#include <string>
+
+namespace starter {
+
+std::string HelpPageText();
+
+}  // namespace starter
