@@ -2,6 +2,24 @@
 
 namespace assets::tga {
 
+namespace {
+
+// Whether the run-length packets from `start` on cover `pixels` pixels
+// before the file ends.
+bool RunsHoldAllPixels(std::span<const uint8_t> file, size_t start, size_t pixels, size_t pixel_bytes) {
+  size_t pos = start, covered = 0;
+  while (covered < pixels) {
+    if (pos >= file.size()) return false;
+    const uint8_t packet = file[pos++];
+    const size_t count = (packet & 0x7f) + 1u;
+    pos += (packet & 0x80) ? pixel_bytes : count * pixel_bytes;
+    covered += count;
+  }
+  return pos <= file.size();
+}
+
+}  // namespace
+
 std::optional<Header> ReadHeader(std::span<const uint8_t> file, int max_side) {
   if (file.size() < kHeaderSize) return std::nullopt;
   auto u16 = [&](size_t at) { return file[at] | file[at + 1] << 8; };
@@ -19,10 +37,15 @@ std::optional<Header> ReadHeader(std::span<const uint8_t> file, int max_side) {
   const size_t pixel_bytes = static_cast<size_t>(h.bits) / 8;
   const size_t pixels = static_cast<size_t>(h.width) * h.height;
   const size_t data_start = kHeaderSize + file[kIdLengthOffset];
-  const size_t least_data = type == kTrueColour
-                                ? pixels * pixel_bytes
-                                : (pixels + kMaxRunPixels - 1) / kMaxRunPixels * (1 + pixel_bytes);
-  if (data_start > file.size() || least_data > file.size() - data_start) return std::nullopt;
+  if (data_start > file.size()) return std::nullopt;
+  if (type == kTrueColour) {
+    if (pixels * pixel_bytes > file.size() - data_start) return std::nullopt;
+  } else {
+    // The fewest packets that could hold every pixel must fit before walking them.
+    const size_t least = (pixels + kMaxRunPixels - 1) / kMaxRunPixels * (1 + pixel_bytes);
+    if (least > file.size() - data_start || !RunsHoldAllPixels(file, data_start, pixels, pixel_bytes))
+      return std::nullopt;
+  }
   return h;
 }
 

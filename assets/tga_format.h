@@ -33,8 +33,7 @@ struct Header {
 
 // The header of a TGA file that may be decoded: true colour, 16, 24 or 32
 // bits, no colour map, a size within `max_side`, and a file long enough for
-// the pixel data (for run-length data: for the fewest packets that can hold
-// every pixel).
+// the pixel data (for run-length data: packets that cover every pixel).
 std::optional<Header> ReadHeader(std::span<const uint8_t> file, int max_side);
 
 }  // namespace assets::tga
