@@ -238,6 +238,10 @@ std::optional<Header> ReadHeader(std::span<const uint8_t> file, int max_side) {
   return h;
 }
 
+bool IsPlain(const Header& h) {
+  return h.bits > 8 && !IsRle(h) && h.data_offset == h.palette_offset;
+}
+
 std::optional<platform::Bytes> Normalised(std::span<const uint8_t> file, const Header& h) {
   if (IsRle(h)) return ExpandedRle(file, h);
   const auto rows = file.subspan(h.data_offset, h.data_size);

@@ -48,6 +48,10 @@ struct Header {
 // promises (file size, palette, pixel data).
 std::optional<Header> ReadHeader(std::span<const uint8_t> file, int max_side);
 
+// Whether the file is laid out plainly already: no palette to check, the
+// pixel data right after the headers, no run-length coding.
+bool IsPlain(const Header& header);
+
 // The file laid out plainly: headers, palette, pixel data, nothing between;
 // run-length coded pictures expanded to 8 bits per pixel without
 // compression. Nothing when the run-length data is broken or a palette

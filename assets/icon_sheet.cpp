@@ -1,5 +1,7 @@
 #include "assets/icon_sheet.h"
 
+#include <unordered_map>
+
 #include "assets/asset_messages.h"
 #include "assets/picture_loader.h"
 #include "assets/picture_scale.h"
@@ -14,6 +16,35 @@ bool WriteSheet(const platform::Workspace& workspace, platform::Prompter& prompt
   prompter.Show(CantWriteMessage(kIconSheetName));
   return false;
 }
+
+std::string Folded(std::string name) {
+  for (char& c : name)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return name;
+}
+
+// Finds workspace files as Workspace::PathOf does, from one listing of the
+// folder rather than one per missing name.
+class WorkspaceListing {
+ public:
+  explicit WorkspaceListing(const platform::Workspace& workspace) : folder_(workspace.Folder()) {
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec))
+      by_folded_name_.emplace(Folded(it->path().filename().string()), it->path());
+  }
+
+  std::filesystem::path PathOf(const std::string& name) const {
+    std::filesystem::path exact = folder_ / name;
+    std::error_code ec;
+    if (std::filesystem::exists(exact, ec)) return exact;
+    const auto found = by_folded_name_.find(Folded(name));
+    return found == by_folded_name_.end() ? exact : found->second;
+  }
+
+ private:
+  std::filesystem::path folder_;
+  std::unordered_map<std::string, std::filesystem::path> by_folded_name_;
+};
 
 }  // namespace
 
@@ -72,8 +103,9 @@ bool RebuildIconSheet(const platform::Workspace& workspace, platform::Prompter& 
     prompter.Show(CantCreateIconsMessage());
     return false;
   }
+  const WorkspaceListing listing(workspace);
   for (const Slot& slot : SlotTable()) {
-    const Picture thumbnail = MakeThumbnailFromSlotFile(workspace.PathOf(slot.name));
+    const Picture thumbnail = MakeThumbnailFromSlotFile(listing.PathOf(slot.name));
     if (thumbnail.empty()) continue;
     Draw(*sheet, thumbnail, slot.tile.x, slot.tile.y);
     ++counter;

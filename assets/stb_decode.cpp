@@ -50,6 +50,7 @@ Picture DecodeWithStb(std::span<const uint8_t> file, int expected_width, int exp
 Picture DecodeBmp(std::span<const uint8_t> file, int max_side) {
   const auto header = bmp::ReadHeader(file, max_side);
   if (!header) return {};
+  if (bmp::IsPlain(*header)) return DecodeWithStb(file, header->width, header->Rows(), false);
   const auto plain = bmp::Normalised(file, *header);
   if (!plain) return {};
   return DecodeWithStb(*plain, header->width, header->Rows(), false);

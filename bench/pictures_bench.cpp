@@ -50,6 +50,21 @@ void BM_RebuildIconSheet(benchmark::State& state) {
 }
 BENCHMARK(BM_RebuildIconSheet)->Unit(benchmark::kMillisecond);
 
+// A fresh project: 400 other workspace files and no slot picture, so every
+// slot name is looked for without regard to case and not found.
+void BM_RebuildIconSheetWithoutSlotFiles(benchmark::State& state) {
+  testing_support::TempFolder home;
+  const platform::Workspace workspace{home.path()};
+  for (int i = 0; i < 400; ++i) home.Write("twksys/setting" + std::to_string(i), std::string("x"));
+  assets::EnsureIconSheet(workspace);
+  platform::ScriptedPrompter prompter;
+  for (auto _ : state) {
+    int counter = 0;
+    if (!assets::RebuildIconSheet(workspace, prompter, counter)) state.SkipWithError("rebuild failed");
+  }
+}
+BENCHMARK(BM_RebuildIconSheetWithoutSlotFiles)->Unit(benchmark::kMillisecond);
+
 // Reference: read the 220 slot files and the sheet, write the sheet.
 void BM_RebuildReferenceFileTraffic(benchmark::State& state) {
   FullWorkspace w;
