@@ -112,6 +112,29 @@ TEST(PictureLoader, RefusesWhatTheHeadersRuleOut) {
   }
 }
 
+// A PNG written by libpng from RGBA rows.
+platform::Bytes Png(int w, int h, const std::vector<uint8_t>& rgba) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  image.width = static_cast<png_uint_32>(w);
+  image.height = static_cast<png_uint_32>(h);
+  image.format = PNG_FORMAT_RGBA;
+  png_alloc_size_t size = 0;
+  if (!png_image_write_to_memory(&image, nullptr, &size, 0, rgba.data(), 0, nullptr)) return {};
+  platform::Bytes bytes(size);
+  if (!png_image_write_to_memory(&image, bytes.data(), &size, 0, rgba.data(), 0, nullptr)) return {};
+  bytes.resize(size);
+  return bytes;
+}
+
+TEST(PictureLoader, PngLoadsWithTransparencyOnWhiteUpToTheLargestSide) {
+  const Picture p = assets::DecodePicture(Png(2, 1, {255, 0, 0, 255, 0, 0, 255, 0}));
+  EXPECT_EQ(p.pixels, (std::vector<Rgb>{{255, 0, 0}, {255, 255, 255}}));
+  EXPECT_EQ(assets::DecodePicture(Png(16384, 1, std::vector<uint8_t>(16384 * 4, 9))).width, 16384);
+  EXPECT_TRUE(assets::DecodePicture(Png(16385, 1, std::vector<uint8_t>(16385 * 4, 9))).empty());
+  EXPECT_TRUE(assets::DecodePicture(Png(1, 16385, std::vector<uint8_t>(16385 * 4, 9))).empty());
+}
+
 TEST(PictureLoader, ALargestSidePictureLoads) {
   const Picture wide(16384, 1, {5, 6, 7});
   const Picture p = assets::DecodePicture(assets::EncodeBmp24(wide));

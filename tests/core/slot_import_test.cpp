@@ -72,6 +72,20 @@ TEST(ConvertSlotPicture, KeysOnlyKeyedSlotsWhoseSamplePointsAgree) {
   }
 }
 
+TEST(ConvertSlotPicture, BackgroundBlendedBySmoothingKeepsItsColour) {
+  testing_support::PictureFixture f;
+  Picture big(128, 128, kMagenta);  // halved: the block's odd edge blends with the background
+  for (int y = 41; y < 80; ++y)
+    for (int x = 41; x < 80; ++x) big.set(x, y, kRed);
+  ASSERT_TRUE(
+      assets::ConvertSlotPicture(f.workspace, f.prompter, f.WriteBmp("in/big.bmp", big), "sprite2", true));
+  const Picture seen = assets::Transposed(f.Stored("sprite2"));
+  EXPECT_EQ(seen.at(0, 0), kWhite);
+  EXPECT_EQ(seen.at(30, 30), kRed);
+  EXPECT_EQ(seen.at(20, 30), (Rgb{255, 0, 128})) << "half magenta, half red";
+  EXPECT_EQ(seen.at(20, 20), (Rgb{255, 0, 191})) << "a quarter red";
+}
+
 TEST(ConvertSlotPicture, StoresA64By64PictureMirroredAboutTheDiagonal) {
   testing_support::PictureFixture f;
   const Picture input = Sprite(kBlue);
