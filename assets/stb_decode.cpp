@@ -14,6 +14,7 @@
 #pragma GCC diagnostic pop
 
 #include <climits>
+#include <cstring>
 #include <memory>
 
 #include "assets/bmp_format.h"
@@ -24,23 +25,29 @@ namespace assets {
 
 namespace {
 
+static_assert(sizeof(Rgb) == 3, "pictures are rows of packed red, green, blue bytes");
+
 struct StbFree {
   void operator()(stbi_uc* pixels) const { stbi_image_free(pixels); }
 };
 
-// Decodes with stb_image into 4 channels; with `keep_alpha` the alpha is
-// composited onto white, otherwise it is ignored.
+// Decodes with stb_image; with `keep_alpha` the alpha is composited onto
+// white, otherwise it is not decoded at all.
 Picture DecodeWithStb(std::span<const uint8_t> file, int expected_width, int expected_height,
                       bool keep_alpha) {
   if (file.size() > INT_MAX) return {};
-  int width = 0, height = 0, channels = 0;
-  std::unique_ptr<stbi_uc, StbFree> rgba(
-      stbi_load_from_memory(file.data(), static_cast<int>(file.size()), &width, &height, &channels, 4));
-  if (!rgba || width != expected_width || height != expected_height) return {};
+  int width = 0, height = 0, file_channels = 0;
+  std::unique_ptr<stbi_uc, StbFree> decoded(stbi_load_from_memory(
+      file.data(), static_cast<int>(file.size()), &width, &height, &file_channels, keep_alpha ? 4 : 3));
+  if (!decoded || width != expected_width || height != expected_height) return {};
   Picture picture(width, height);
+  if (!keep_alpha) {
+    std::memcpy(picture.pixels.data(), decoded.get(), picture.pixels.size() * sizeof(Rgb));
+    return picture;
+  }
   for (size_t i = 0; i < picture.pixels.size(); ++i) {
-    const stbi_uc* p = rgba.get() + i * 4;
-    picture.pixels[i] = keep_alpha ? OverWhite(p[0], p[1], p[2], p[3]) : Rgb{p[0], p[1], p[2]};
+    const stbi_uc* p = decoded.get() + i * 4;
+    picture.pixels[i] = OverWhite(p[0], p[1], p[2], p[3]);
   }
   return picture;
 }
