@@ -220,46 +220,10 @@ void Gradient(Picture& p, int y0, int y1, Rgb top, Rgb bottom) {
   for (int y = y0; y < y1; ++y) FillRect(p, 0, y, p.width, 1, Mix(top, bottom, (y - y0) / double(y1 - y0)));
 }
 
-Picture Transposed(const Picture& p) {
-  Picture out(p.height, p.width);
-  for (int y = 0; y < p.height; ++y)
-    for (int x = 0; x < p.width; ++x) out.set(y, x, p.at(x, y));
-  return out;
-}
-
 Picture Mirrored(const Picture& p) {
   Picture out(p.width, p.height);
   for (int y = 0; y < p.height; ++y)
     for (int x = 0; x < p.width; ++x) out.set(p.width - 1 - x, y, p.at(x, y));
-  return out;
-}
-
-Picture Resized(const Picture& p, int w, int h) {
-  Picture out(w, h);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      // The source rectangle covered by this pixel, weighted by overlap.
-      const double sx0 = double(x) * p.width / w, sx1 = double(x + 1) * p.width / w;
-      const double sy0 = double(y) * p.height / h, sy1 = double(y + 1) * p.height / h;
-      double r = 0, g = 0, b = 0, total = 0;
-      for (int sy = static_cast<int>(sy0); sy < std::min<double>(sy1, p.height); ++sy)
-        for (int sx = static_cast<int>(sx0); sx < std::min<double>(sx1, p.width); ++sx) {
-          const double wx = std::min<double>(sx + 1, sx1) - std::max<double>(sx, sx0);
-          const double wy = std::min<double>(sy + 1, sy1) - std::max<double>(sy, sy0);
-          const double weight = wx * wy;
-          if (weight <= 0) continue;
-          const Rgb c = p.at(sx, sy);
-          r += c.r * weight;
-          g += c.g * weight;
-          b += c.b * weight;
-          total += weight;
-        }
-      if (total > 0)
-        out.set(
-            x, y,
-            Rgb{static_cast<uint8_t>(std::lround(r / total)), static_cast<uint8_t>(std::lround(g / total)),
-                static_cast<uint8_t>(std::lround(b / total))});
-    }
   return out;
 }
 

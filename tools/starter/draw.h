@@ -58,11 +58,7 @@ void Outline(Picture& p, Rgb background, Rgb outline);
 void Paste(Picture& dst, const Picture& src, int x, int y, const Rgb* transparent = nullptr);
 // Vertical gradient from `top` to `bottom` over the given rows.
 void Gradient(Picture& p, int y0, int y1, Rgb top, Rgb bottom);
-// The picture turned about its top-left to bottom-right diagonal.
-Picture Transposed(const Picture& p);
 // Mirrored left to right.
 Picture Mirrored(const Picture& p);
-// Area-average reduction (or nearest enlargement) to w x h.
-Picture Resized(const Picture& p, int w, int h);
 
 }  // namespace starter

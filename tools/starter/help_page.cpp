@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 
+#include "assets/picture_scale.h"
 #include "tools/starter/help_text.h"
 #include "world/cell_codes.h"
 #include "world/level_grid.h"
@@ -31,7 +32,8 @@ Picture Grid(const Content& content, const std::vector<std::vector<std::string>>
   for (size_t r = 0; r < rows.size(); ++r)
     for (size_t c = 0; c < rows[r].size(); ++c)
       if (const Picture* p = FindSlot(content, rows[r][c]))
-        Paste(sheet, Resized(*p, size, size), 4 + static_cast<int>(c) * step, 4 + static_cast<int>(r) * step);
+        Paste(sheet, assets::Scaled(*p, size, size), 4 + static_cast<int>(c) * step,
+              4 + static_cast<int>(r) * step);
   return sheet;
 }
 
@@ -90,7 +92,7 @@ Picture LevelMap(const Content& content, const std::string& name) {
       const Picture* p = slot.empty() ? nullptr : FindSlot(content, slot);
       if (!p) continue;
       auto found = thumbnails.find(slot);
-      if (found == thumbnails.end()) found = thumbnails.emplace(slot, Resized(*p, kCell, kCell)).first;
+      if (found == thumbnails.end()) found = thumbnails.emplace(slot, assets::Scaled(*p, kCell, kCell)).first;
       Paste(map, found->second, x * kCell, y * kCell);
     }
   return map;
