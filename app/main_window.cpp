@@ -117,6 +117,8 @@ void MainWindow::RefreshDoor() {
 
 void MainWindow::BuildMenuBar() {
   menuBar()->clear();
+  // Narrow items, so that all fourteen menus fit the default window width.
+  menuBar()->setStyleSheet("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 4px; }");
   for (const Menu& menu : MenuBarTable()) {
     QMenu* qmenu = menuBar()->addMenu(menu.title);
     for (const MenuItem& item : menu.items) {

@@ -23,6 +23,11 @@ ToolPaletteWidget::ToolPaletteWidget(QWidget* parent, const std::array<QImage, 4
         auto* label = new QLabel(QString::fromStdString(c.text), this);
         if (c.number == kBlockXText) block_x_ = label;
         if (c.number == kBlockYText) block_y_ = label;
+        if (c.number == kBlockXText || c.number == kBlockYText) {
+          QFont font = label->font();  // "BlockX: 64" must fit the 60 pixels
+          font.setPixelSize(11);
+          label->setFont(font);
+        }
         widget = label;
         break;
       }

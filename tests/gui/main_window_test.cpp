@@ -2,6 +2,7 @@
 #include <QMenuBar>
 
 #include "app/command_numbers.h"
+#include "platform/qt_prompter.h"
 #include "tests/gui/editor_fixture.h"
 
 using testing_support::EditorTest;
@@ -210,4 +211,12 @@ TEST_F(EditorTest, QuitWithoutChangesAsksNothing) {
   window->Dispatch(app::command::kQuit);
   EXPECT_TRUE(State().quit);
   EXPECT_TRUE(prompter.asked.empty());
+}
+
+TEST(QtPrompter, PatternListsBecomeQtFilters) {
+  EXPECT_EQ(platform::QtFilterOf("Bitmap (*.bmp)|*.bmp|PNG (*.png)|*.png|TGA (*.tga)|*.tga"),
+            "Bitmap (*.bmp);;PNG (*.png);;TGA (*.tga)");
+  EXPECT_EQ(platform::QtFilterOf("Ico (*.ico)|*.ico"), "Ico (*.ico)");
+  EXPECT_EQ(platform::QtFilterOf("Pictures|*.bmp;*.png"), "Pictures (*.bmp *.png)");
+  EXPECT_EQ(platform::QtFilterOf(""), "");
 }
