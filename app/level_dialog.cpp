@@ -22,6 +22,7 @@ std::optional<QString> RunLevelDialog(QWidget* parent, LevelDialogMode mode, con
   QLineEdit* number = AddTextBox(&dialog, current, QRect(75, 50, 20, 20));
   number->setObjectName("number");
   QPushButton* confirm = AddButton(&dialog, load ? "load" : "save", QRect(20, 85, 60, 20));
+  confirm->setDefault(true);  // Enter presses it
   confirm->setObjectName("confirm");
   QPushButton* cancel = AddButton(&dialog, "cancel", QRect(90, 85, 60, 20));
   cancel->setObjectName("cancel");

@@ -10,6 +10,11 @@ namespace world {
 
 ToolPaletteWidget::ToolPaletteWidget(QWidget* parent, const std::array<QImage, 4>& arrows) : QWidget(parent) {
   setMouseTracking(true);
+  // The small dialog font the layout's sizes were made for ("BlockX: 64"
+  // fits its 60 pixels, "NextLevel" its frame).
+  QFont small = font();
+  small.setPixelSize(11);
+  setFont(small);
   for (const PaletteControl& c : PaletteLayout()) {
     QWidget* widget = nullptr;
     switch (c.kind) {
@@ -23,11 +28,7 @@ ToolPaletteWidget::ToolPaletteWidget(QWidget* parent, const std::array<QImage, 4
         auto* label = new QLabel(QString::fromStdString(c.text), this);
         if (c.number == kBlockXText) block_x_ = label;
         if (c.number == kBlockYText) block_y_ = label;
-        if (c.number == kBlockXText || c.number == kBlockYText) {
-          QFont font = label->font();  // "BlockX: 64" must fit the 60 pixels
-          font.setPixelSize(11);
-          label->setFont(font);
-        }
+
         widget = label;
         break;
       }
