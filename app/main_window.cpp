@@ -58,7 +58,7 @@ MainWindow::MainWindow(platform::Workspace workspace, platform::Prompter& prompt
 
   auto* client = new QWidget(this);
   setCentralWidget(client);
-  map_ = new world::MapWidget(client);
+  map_ = new world::MapView(client);
   map_->on_mouse = [this](world::MouseEvent e, int x, int y) { OnMouse(e, x, y); };
   map_->on_wheel = [this](int delta) {
     world::ScrollByWheel(state_.scroll, delta);

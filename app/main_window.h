@@ -17,7 +17,7 @@
 #include "world/map_thumbnails.h"
 
 namespace world {
-class MapWidget;
+class MapView;
 class ToolPaletteWidget;
 }  // namespace world
 
@@ -101,7 +101,7 @@ class MainWindow : public QMainWindow {
   std::optional<assets::Picture> sheet_;
   assets::Picture player_;
   world::MapThumbnails thumbnails_;
-  world::MapWidget* map_ = nullptr;
+  world::MapView* map_ = nullptr;
   world::ToolPaletteWidget* palette_ = nullptr;
   ProgressDisplay making_;
   ProgressDisplay importing_;

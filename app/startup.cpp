@@ -21,9 +21,24 @@ std::unique_ptr<platform::Prompter> MakePrompter() {
   return std::make_unique<platform::QtPrompter>();
 }
 
+bool Set(const char* name) {
+  const char* value = std::getenv(name);
+  return value && *value;
+}
+
+// Whether a window system can be reached at all; without one the toolkit
+// would end the process before a word could be said.
+bool ScreenAvailable() {
+  return Set("QT_QPA_PLATFORM") || Set("DISPLAY") || Set("WAYLAND_DISPLAY");
+}
+
 }  // namespace
 
 int RunEditor(int argc, char** argv) {
+  if (!ScreenAvailable()) {
+    std::fprintf(stderr, "Error: Can't open screen!\n");
+    return 1;
+  }
   QApplication application(argc, argv);
   const platform::InstanceLock lock(platform::RuntimeFolder(), platform::kInstanceLockName);
   if (!lock.Held()) return 0;

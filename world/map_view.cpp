@@ -9,53 +9,53 @@
 
 namespace world {
 
-MapWidget::MapWidget(QWidget* parent) : QWidget(parent) {
+MapView::MapView(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void MapWidget::Resize(int width, int height) {
+void MapView::Resize(int width, int height) {
   picture_ = assets::Picture(std::max(width, 0), std::max(height, 0));
 }
 
-void MapWidget::SetHanging(const assets::Picture* tile) {
+void MapView::SetHanging(const assets::Picture* tile) {
   hanging_ = tile ? platform::ToQImage(*tile) : QImage();
   update();
 }
 
-void MapWidget::paintEvent(QPaintEvent*) {
+void MapView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawImage(0, 0, platform::WrapPicture(picture_));
   if (!hanging_.isNull() && cursor_ && cursor_->x() > 0)
     painter.drawImage(std::max(cursor_->x() - 12, 0), cursor_->y() - 12, hanging_);
 }
 
-void MapWidget::Forward(MouseEvent event, QPoint position) {
+void MapView::Forward(MouseEvent event, QPoint position) {
   cursor_ = rect().contains(position) ? std::optional<QPoint>(position) : std::nullopt;
   if (on_mouse) on_mouse(event, position.x() + kPaletteWidth, position.y());
   update();
 }
 
-void MapWidget::mousePressEvent(QMouseEvent* event) {
+void MapView::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) Forward(MouseEvent::kLeftDown, event->position().toPoint());
   if (event->button() == Qt::RightButton) Forward(MouseEvent::kRightDown, event->position().toPoint());
 }
 
-void MapWidget::mouseReleaseEvent(QMouseEvent* event) {
+void MapView::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) Forward(MouseEvent::kLeftUp, event->position().toPoint());
   if (event->button() == Qt::RightButton) Forward(MouseEvent::kRightUp, event->position().toPoint());
 }
 
-void MapWidget::mouseMoveEvent(QMouseEvent* event) {
+void MapView::mouseMoveEvent(QMouseEvent* event) {
   Forward(MouseEvent::kMove, event->position().toPoint());
 }
 
-void MapWidget::wheelEvent(QWheelEvent* event) {
+void MapView::wheelEvent(QWheelEvent* event) {
   if (on_wheel) on_wheel(event->angleDelta().y());
   event->accept();
 }
 
-void MapWidget::leaveEvent(QEvent*) {
+void MapView::leaveEvent(QEvent*) {
   cursor_.reset();
   update();
 }

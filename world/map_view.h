@@ -12,10 +12,10 @@
 
 namespace world {
 
-class MapWidget : public QWidget {
+class MapView : public QWidget {
   Q_OBJECT
  public:
-  explicit MapWidget(QWidget* parent = nullptr);
+  explicit MapView(QWidget* parent = nullptr);
 
   assets::Picture& Picture() { return picture_; }
   const assets::Picture& Picture() const { return picture_; }

@@ -58,7 +58,7 @@ TEST_F(EditorTest, ScrollButtonsScrollByOneCell) {
 
 TEST_F(EditorTest, WheelNotchAwayShowsTheRowAbove) {
   State().scroll.row = 10;
-  auto* map = window->findChild<world::MapWidget*>();
+  auto* map = window->findChild<world::MapView*>();
   QWheelEvent away(QPointF(50, 50), map->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, 240), Qt::NoButton,
                    Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(map, &away);

@@ -39,11 +39,13 @@ class StartupTest : public ::testing::Test {
   std::filesystem::path program() const { return folder / "tarnwick"; }
   void WriteIconSheet() { folder.Write("twksys/ic", assets::EncodeBmp24(assets::Picture(550, 550))); }
 
-  QProcess* Start() {
+  QProcess* Start(bool with_screen = true) {
     auto* process = new QProcess;
     processes_.push_back(process);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
+    if (!with_screen)
+      for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) env.remove(name);
     env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime.path().string()));
     env.insert("TARNWICK_ECHO_PROMPTS", "1");
     process->setProcessEnvironment(env);
@@ -83,6 +85,14 @@ TEST_F(StartupTest, WorkspaceWithoutIconSheetStopsWithAMessage) {
   ASSERT_TRUE(editor->waitForFinished(20000));
   EXPECT_EQ(editor->exitCode(), 1);
   EXPECT_EQ(QString::fromLocal8Bit(editor->readAllStandardError()).trimmed(), "Error: Can't load ressources");
+}
+
+TEST_F(StartupTest, WithoutAScreenItSaysSoAndEnds) {
+  WriteIconSheet();
+  QProcess* editor = Start(false);
+  ASSERT_TRUE(editor->waitForFinished(20000));
+  EXPECT_EQ(editor->exitCode(), 1);
+  EXPECT_EQ(QString::fromLocal8Bit(editor->readAllStandardError()).trimmed(), "Error: Can't open screen!");
 }
 
 TEST_F(StartupTest, ShortPasswordFileIsReplacedAndASecondCopyEndsAtOnce) {
