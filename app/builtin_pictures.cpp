@@ -61,7 +61,6 @@ QImage AboutPicture() {
   sky.setColorAt(1, QColor(128, 128, 192));
   p.fillRect(image.rect(), sky);
   // A corridor seen from inside: floor, ceiling and walls meeting at a door.
-  const QPointF vanish(140, 96);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(90, 70, 50));
   p.drawPolygon(QPolygonF({QPointF(0, 174), QPointF(280, 174), QPointF(170, 116), QPointF(110, 116)}));
@@ -76,7 +75,6 @@ QImage AboutPicture() {
     p.drawLine(QPointF(110 * t, 60 + 16 * t), QPointF(110 * t, 174 - 58 * t));
     p.drawLine(QPointF(280 - 110 * t, 60 + 16 * t), QPointF(280 - 110 * t, 174 - 58 * t));
   }
-  (void)vanish;
   QFont title("Sans", 22, QFont::Bold);
   p.setFont(title);
   p.setPen(QColor(255, 230, 120));

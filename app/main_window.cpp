@@ -321,19 +321,23 @@ bool MainWindow::SaveLevel() {
   return state_.level.unsaved_changes;
 }
 
+bool MainWindow::MayQuit() {
+  return !(state_.level.unsaved_changes && prompter_.Ask({"Save changes?", "TWK"}) && SaveLevel());
+}
+
 void MainWindow::CloseLogic() {
-  if (state_.level.unsaved_changes && prompter_.Ask({"Save changes?", "TWK"}) && SaveLevel()) return;
+  if (!MayQuit()) return;
   state_.quit = true;
   close();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (state_.quit) {
+  if (state_.quit || MayQuit()) {
+    state_.quit = true;
     event->accept();
-    return;
+  } else {
+    event->ignore();
   }
-  event->ignore();
-  CloseLogic();
 }
 
 void MainWindow::ImportGamePak() {

@@ -85,6 +85,9 @@ class MainWindow : public QMainWindow {
   bool SaveChangesFirst();
   void NewWorld();
   void LoadLevel();
+  // The close logic: "Save changes?" when there are changes; false when the
+  // editor must keep running.
+  bool MayQuit();
   void CloseLogic();
   void ImportGamePak();
   void ChooseIcon();

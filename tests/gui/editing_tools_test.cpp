@@ -144,9 +144,8 @@ TEST_F(ToolTest, NewAndLoadDropTheTool) {
 
 namespace {
 
-void RunReplaceWalls(EditorTest* test, app::MainWindow& window, int box, const QString& first,
-                     const QString& second, int button) {
-  (void)test;
+void RunReplaceWalls(app::MainWindow& window, int box, const QString& first, const QString& second,
+                     int button) {
   WhenModal([=](QDialog* dialog) {
     EXPECT_EQ(dialog->windowTitle(), "Replace Walls");
     EXPECT_EQ(dialog->size(), QSize(409, 282));
@@ -213,7 +212,7 @@ TEST_F(ToolTest, ReplaceWallsTable) {
     Grid().at(7, 7) = 55;    // wall 40
     Grid().at(20, 20) = 92;  // player
     Grid().at(0, 40) = 92;
-    RunReplaceWalls(this, *window, c.box, c.first, c.second, c.button);
+    RunReplaceWalls(*window, c.box, c.first, c.second, c.button);
     c.check(Grid());
     EXPECT_TRUE(State().level.unsaved_changes);
   }

@@ -210,7 +210,16 @@ TEST_F(EditorTest, QuitSavesWhenAskedOrQuitsAtOnce) {
 TEST_F(EditorTest, QuitWithoutChangesAsksNothing) {
   window->Dispatch(app::command::kQuit);
   EXPECT_TRUE(State().quit);
+  EXPECT_FALSE(window->isVisible());
   EXPECT_TRUE(prompter.asked.empty());
+}
+
+TEST_F(EditorTest, CloseBoxQuitsLikeTheQuitCommand) {
+  State().level.unsaved_changes = true;
+  EXPECT_TRUE(window->close());  // "Save changes?" answered No
+  EXPECT_TRUE(State().quit);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(prompter.asked.size(), 1u);
 }
 
 TEST(QtPrompter, PatternListsBecomeQtFilters) {
