@@ -114,3 +114,16 @@ TEST_F(EditorTest, PaletteRebuildWritesABlackSheetWhenTheSheetIsGone) {
   EXPECT_EQ(std::filesystem::file_size(folder / "twksys/ic"), 54u + 550u * 550u * 3u + 550u * 2u);
   EXPECT_EQ(ButtonColour(Control(171)), QColor(0, 0, 0));
 }
+
+TEST_F(EditorTest, SmallOrBrokenSheetsNeverBreakThePalette) {
+  folder.Write("twksys/ic", assets::EncodeBmp24(assets::Picture(30, 30, {200, 100, 50})));
+  window->BuildPalette();
+  EXPECT_EQ(ButtonColour(Control(171)), QColor(200, 100, 50));
+  EXPECT_EQ(ButtonColour(Control(945)), QColor(0, 0, 0));  // beyond the small sheet
+  folder.Write("twksys/ic", std::string("BM this is no picture"));
+  window->BuildPalette();  // keeps the thumbnails it had
+  EXPECT_EQ(ButtonColour(Control(171)), QColor(200, 100, 50));
+  window->resize(1800, 1620);
+  window->RedrawMap();
+  EXPECT_EQ(window->MapPicture().at(5, 5), (assets::Rgb{200, 100, 50}));
+}
