@@ -264,7 +264,7 @@ void MainWindow::OnMouse(world::MouseEvent event, int x, int y) {
   } else if (result.drawn_byte) {
     if (const assets::Picture* tile = thumbnails_.Of(world::CellCodeOf(*result.drawn_byte)))
       world::DrawTile(map_->Picture(), state_.cell.x, state_.cell.y, *tile);
-    map_->update();
+    map_->UpdateArea(state_.cell.x, state_.cell.y, world::kThumbnailSize, world::kThumbnailSize);
   }
   if (result.drag_started) map_->setCursor(Qt::SizeAllCursor);
   if (event == world::MouseEvent::kLeftUp) map_->unsetCursor();

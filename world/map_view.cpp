@@ -1,6 +1,7 @@
 #include "world/map_view.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QWheelEvent>
 #include <algorithm>
@@ -19,21 +20,33 @@ void MapView::Resize(int width, int height) {
 }
 
 void MapView::SetHanging(const assets::Picture* tile) {
+  update(HangingRect());
   hanging_ = tile ? platform::ToQImage(*tile) : QImage();
-  update();
+  update(HangingRect());
 }
 
-void MapView::paintEvent(QPaintEvent*) {
+void MapView::UpdateArea(int x, int y, int width, int height) {
+  update(QRect(x, y, width, height));
+}
+
+QRect MapView::HangingRect() const {
+  if (hanging_.isNull() || !cursor_ || cursor_->x() <= 0) return {};
+  return QRect(QPoint(std::max(cursor_->x() - 12, 0), cursor_->y() - 12), hanging_.size());
+}
+
+// Only the part that changed is converted and drawn: at the largest window a
+// whole repaint costs a few milliseconds, a thumbnail's area almost nothing.
+void MapView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.drawImage(0, 0, platform::WrapPicture(picture_));
-  if (!hanging_.isNull() && cursor_ && cursor_->x() > 0)
-    painter.drawImage(std::max(cursor_->x() - 12, 0), cursor_->y() - 12, hanging_);
+  painter.drawImage(event->rect(), platform::WrapPicture(picture_), event->rect());
+  if (const QRect hanging = HangingRect(); !hanging.isEmpty()) painter.drawImage(hanging.topLeft(), hanging_);
 }
 
 void MapView::Forward(MouseEvent event, QPoint position) {
+  update(HangingRect());
   cursor_ = rect().contains(position) ? std::optional<QPoint>(position) : std::nullopt;
   if (on_mouse) on_mouse(event, position.x() + kPaletteWidth, position.y());
-  update();
+  update(HangingRect());
 }
 
 void MapView::mousePressEvent(QMouseEvent* event) {
@@ -56,8 +69,8 @@ void MapView::wheelEvent(QWheelEvent* event) {
 }
 
 void MapView::leaveEvent(QEvent*) {
+  update(HangingRect());
   cursor_.reset();
-  update();
 }
 
 }  // namespace world

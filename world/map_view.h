@@ -25,6 +25,8 @@ class MapView : public QWidget {
 
   // The tool thumbnail hanging at the cursor, or none.
   void SetHanging(const assets::Picture* tile);
+  // Shows a change of the map picture inside that rectangle only.
+  void UpdateArea(int x, int y, int width, int height);
 
   // Mouse events with positions in client coordinates of the main window
   // (the view begins at x = 200), and wheel turns.
@@ -41,6 +43,8 @@ class MapView : public QWidget {
 
  private:
   void Forward(MouseEvent event, QPoint position);
+  // Where the hanging thumbnail is drawn; empty when it isn't.
+  QRect HangingRect() const;
 
   assets::Picture picture_;
   QImage hanging_;
