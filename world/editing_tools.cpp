@@ -41,12 +41,12 @@ MouseStepResult MouseStep(ToolState& tools, MouseEvent event, int x, int y, cons
                           EditTarget view) {
   MouseStepResult result;
   const bool over_map = x >= kPaletteWidth;
-  if (over_map) {
-    if (event == MouseEvent::kLeftUp) tools.left_held = false;
-    if (event == MouseEvent::kLeftDown) tools.left_held = true;
-    if (event == MouseEvent::kRightUp) tools.right_held = false;
-    if (event == MouseEvent::kRightDown) tools.right_held = true;
-  }
+  // A press counts only over the map; a release counts anywhere, so that a
+  // button let go over the palette doesn't stay held and paint on its own.
+  if (event == MouseEvent::kLeftUp) tools.left_held = false;
+  if (event == MouseEvent::kRightUp) tools.right_held = false;
+  if (over_map && event == MouseEvent::kLeftDown) tools.left_held = true;
+  if (over_map && event == MouseEvent::kRightDown) tools.right_held = true;
   auto set_cell = [&](uint8_t byte) {
     view.level.unsaved_changes = true;
     SetCell(view.level.grid, view.scroll, view.visible_columns, view.visible_rows, cell.view_column,

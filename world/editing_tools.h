@@ -47,7 +47,7 @@ struct EditTarget {
 
 // One pass of the mouse handling at window position (x, y), `cell` being the
 // block under the cursor as last read out. In this order: button states
-// (over the map only), erasing, dropping the tool on the palette background,
+// (presses over the map only, releases anywhere), erasing, dropping the tool on the palette background,
 // placing, starting and ending a drag, drag scrolling.
 MouseStepResult MouseStep(ToolState& tools, MouseEvent event, int x, int y, const CellUnderCursor& cell,
                           EditTarget view);

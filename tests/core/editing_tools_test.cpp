@@ -95,6 +95,22 @@ TEST(MouseStep, ButtonsChangeStateOnlyOverTheMap) {
   EXPECT_FALSE(s.level.unsaved_changes);
 }
 
+TEST(MouseStep, AButtonReleasedOverThePaletteIsNoLongerHeld) {
+  Session s;
+  s.tools.tool_code = WallCode(2);
+  s.Step(MouseEvent::kLeftDown, 340, 140);
+  s.Step(MouseEvent::kMove, 150, 140);
+  s.Step(MouseEvent::kLeftUp, 150, 140);
+  s.Step(MouseEvent::kMove, 440, 140);  // back over the map with no button down
+  EXPECT_EQ(s.level.grid.at(5, 5), 17);
+  EXPECT_EQ(s.level.grid.at(9, 5), 120);
+  s.Step(MouseEvent::kRightDown, 440, 140);
+  s.Step(MouseEvent::kRightUp, 150, 140);
+  s.level.grid.at(9, 5) = 30;
+  s.Step(MouseEvent::kMove, 440, 140);
+  EXPECT_EQ(s.level.grid.at(9, 5), 30);
+}
+
 TEST(MouseStep, LeftDownOnThePaletteDropsTheToolAndThePlayerIsPlacedOnce) {
   Session s;
   s.tools.tool_code = kPlayerStartCode;
