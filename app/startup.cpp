@@ -49,7 +49,7 @@ int RunEditor(int argc, char** argv) {
   if (auto* qt = dynamic_cast<platform::QtPrompter*>(prompter.get())) qt->SetParent(window.get());
   window->show();
 
-  if (!workspace.Exists("ic")) {
+  if (!workspace.Read("ic", 1)) {  // the icon sheet must open for reading
     window.reset();
     if (auto* qt = dynamic_cast<platform::QtPrompter*>(prompter.get())) qt->SetParent(nullptr);
     prompter->Show({"Can't load ressources", "Error"});
