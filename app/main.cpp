@@ -1,10 +1,5 @@
-#include <QApplication>
-
-#include "app/main_window.h"
+#include "app/startup.h"
 
 int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  app::MainWindow window;
-  window.show();
-  return application.exec();
+  return app::RunEditor(argc, argv);
 }

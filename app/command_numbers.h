@@ -1,0 +1,40 @@
+// The command numbers of the menu items and keyboard shortcuts.
+#pragma once
+
+namespace app::command {
+
+constexpr int kNew = 200;
+constexpr int kLoadLevel = 201;
+constexpr int kSaveLevel = 207;
+constexpr int kImportGamePak = 208;
+constexpr int kQuit = 4;
+constexpr int kReplaceWalls = 206;
+constexpr int kImportWallTextures = 5;
+constexpr int kImportDoorTextures = 26;
+constexpr int kImportNextLevelDoor = 27;
+constexpr int kImportFloorCeiling = 28;
+constexpr int kEnemyAnimations = 40;
+constexpr int kEnemySetup = 41;
+constexpr int kImportWeapons = 132;
+constexpr int kImportAmmoHealth = 133;
+constexpr int kImportKey = 135;
+constexpr int kImportTreasures = 136;
+constexpr int kImportSprites = 138;
+constexpr int kOpenGameBitmapsFolder = 299;
+constexpr int kImportGameBitmaps = 300;
+constexpr int kImportSounds = 150;
+constexpr int kPackPassword = 309;
+constexpr int kGameSettings = 310;
+constexpr int kInfoText = 312;
+constexpr int kIcon = 69;
+constexpr int kCreateGame = 70;
+constexpr int kExecuteGame = 71;
+constexpr int kHelp = 180;
+constexpr int kAbout = 181;
+constexpr int kScrollLeft = 301;
+constexpr int kScrollRight = 302;
+constexpr int kScrollUp = 303;
+constexpr int kScrollDown = 304;
+constexpr int kEscape = 305;
+
+}  // namespace app::command

@@ -1,0 +1,24 @@
+// Everything the editor keeps in memory while it runs, in one record.
+#pragma once
+
+#include <string>
+
+#include "world/editing_tools.h"
+#include "world/level.h"
+#include "world/map_geometry.h"
+
+namespace app {
+
+struct EditorState {
+  world::LevelState level;
+  world::ScrollPosition scroll;
+  world::ToolState tools;
+  world::CellUnderCursor cell;  // the block under the cursor, as last read out
+  int mouse_x = 0;              // the cursor in client coordinates of the main window
+  int mouse_y = 0;
+  std::string icon_path;       // the .ico file Create Game puts into the game
+  std::string last_game_path;  // the game Create Game wrote last
+  bool quit = false;
+};
+
+}  // namespace app

@@ -1,0 +1,65 @@
+#include "world/map_geometry.h"
+
+#include <gtest/gtest.h>
+
+using namespace world;
+
+TEST(MapGeometry, VisibleCellsAndWindowBounds) {
+  struct Case {
+    Size inner;
+    Size map;
+    int columns, rows;
+  };
+  const Case cases[] = {
+      {{800, 620}, {600, 620}, 24, 24},      // the default window
+      {{600, 300}, {500, 400}, 20, 16},      // below the minimum
+      {{1800, 1620}, {1600, 1620}, 64, 64},  // the largest window shows the whole level
+      {{4000, 4000}, {1600, 1620}, 64, 64},
+      {{713, 424}, {513, 424}, 21, 16},  // 525 / 25: half a column left over counts
+      {{712, 424}, {512, 424}, 20, 16},
+  };
+  for (const Case& c : cases) {
+    const Size map = MapPictureSize(c.inner);
+    EXPECT_EQ(map, c.map) << c.inner.width;
+    EXPECT_EQ(VisibleColumns(map.width), c.columns) << c.inner.width;
+    EXPECT_EQ(VisibleRows(map.height), c.rows) << c.inner.height;
+  }
+}
+
+TEST(MapGeometry, BlockUnderTheCursor) {
+  struct Case {
+    int dx, dy;
+    ScrollPosition scroll;
+    CellUnderCursor expected;
+  };
+  const Case cases[] = {
+      {0, 0, {1, 1}, {0, 0, 1, 1, 1, 1}},
+      {25, 25, {1, 1}, {0, 0, 1, 1, 1, 1}},  // 25 still reads the first cell
+      {26, 26, {1, 1}, {25, 25, 2, 2, 2, 2}},
+      {74, 99, {1, 1}, {50, 75, 3, 4, 3, 4}},
+      {599, 619, {41, 41}, {575, 575, 24, 24, 64, 64}},  // kept inside the 64 cells
+      {1599, 1599, {1, 1}, {1575, 1575, 64, 64, 64, 64}},
+      {300, 300, {10, 20}, {300, 300, 13, 13, 22, 32}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(CellAt(c.dx, c.dy, c.scroll), c.expected) << c.dx << "," << c.dy;
+}
+
+TEST(MapGeometry, WheelScrollsRowsByWholeNotches) {
+  struct Case {
+    int delta;
+    int row;  // starting at 10
+  };
+  const Case cases[] = {{120, 9}, {-120, 11}, {240, 8}, {119, 10}, {-239, 11}, {65536 + 120, 9}};
+  for (const Case& c : cases) {
+    ScrollPosition scroll{5, 10};
+    ScrollByWheel(scroll, c.delta);
+    EXPECT_EQ(scroll.row, c.row) << c.delta;
+    EXPECT_EQ(scroll.column, 5);
+  }
+}
+
+TEST(MapGeometry, DragMovesOnlyFrom26PixelsAndRoundsToWholeCells) {
+  const std::pair<int, int> cases[] = {{0, 0},  {25, 0}, {-25, 0}, {26, 1},  {30, 1}, {37, 1},
+                                       {38, 2}, {80, 3}, {-80, 3}, {-26, 1}, {62, 2}, {63, 3}};
+  for (const auto& [distance, cells] : cases) EXPECT_EQ(DragCells(distance), cells) << distance;
+}

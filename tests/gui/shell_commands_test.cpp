@@ -1,0 +1,48 @@
+// Help and the GameBitmaps folder open through the desktop; the test takes
+// the place of the desktop and records what was opened.
+#include <QDesktopServices>
+#include <QUrl>
+
+#include "app/command_numbers.h"
+#include "tests/gui/editor_fixture.h"
+
+using testing_support::EditorTest;
+
+class OpenedUrls : public QObject {
+  Q_OBJECT
+ public:
+  QList<QUrl> urls;
+  Q_INVOKABLE void Open(const QUrl& url) { urls << url; }
+};
+
+class ShellTest : public EditorTest {
+ protected:
+  void SetUp() override {
+    EditorTest::SetUp();
+    QDesktopServices::setUrlHandler("file", &opened, "Open");
+  }
+  void TearDown() override {
+    QDesktopServices::unsetUrlHandler("file");
+    EditorTest::TearDown();
+  }
+  QString Local(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
+  OpenedUrls opened;
+};
+
+TEST_F(ShellTest, HelpOpensItsPageOnlyWhenItExists) {
+  window->Dispatch(app::command::kHelp);
+  EXPECT_TRUE(opened.urls.isEmpty());
+  folder.Write("help/index.htm", std::string("<html></html>"));
+  window->Dispatch(app::command::kHelp);
+  ASSERT_EQ(opened.urls.size(), 1);
+  EXPECT_EQ(opened.urls[0].toLocalFile(), Local(folder / "help/index.htm"));
+}
+
+TEST_F(ShellTest, GameBitmapsFolderIsOpenedWithoutAnyCheck) {
+  window->Dispatch(app::command::kOpenGameBitmapsFolder);
+  ASSERT_EQ(opened.urls.size(), 1);
+  EXPECT_EQ(opened.urls[0].toLocalFile(), Local(folder / "GameBitmaps"));
+  EXPECT_TRUE(prompter.shown.empty());
+}
+
+#include "shell_commands_test.moc"

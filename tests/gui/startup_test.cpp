@@ -1,0 +1,116 @@
+// Start-up of the real editor executable, copied into a temporary program
+// folder. TARNWICK_ECHO_PROMPTS makes it write its messages to the error
+// output instead of showing boxes.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTest>
+#include <regex>
+
+#include "assets/picture.h"
+#include "platform/files.h"
+#include "tests/support/temp_folder.h"
+
+using testing_support::TempFolder;
+
+namespace {
+
+constexpr const char* kPasswordMessage =
+    "Info: A default GamePak password has been set!\r\nTo change it got to Menu <Settings>";
+
+class StartupTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::permissions(runtime.path(),
+                                 std::filesystem::perms::owner_all);  // as a runtime folder is
+    std::error_code ec;
+    std::filesystem::create_hard_link(TARNWICK_EDITOR, program(), ec);
+    if (ec) std::filesystem::copy_file(TARNWICK_EDITOR, program());
+  }
+  void TearDown() override {
+    for (QProcess* p : processes_) {
+      p->kill();
+      p->waitForFinished(5000);
+      delete p;
+    }
+  }
+
+  std::filesystem::path program() const { return folder / "tarnwick"; }
+  void WriteIconSheet() { folder.Write("twksys/ic", assets::EncodeBmp24(assets::Picture(550, 550))); }
+
+  QProcess* Start(bool with_screen = true) {
+    auto* process = new QProcess;
+    processes_.push_back(process);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    if (!with_screen)
+      for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) env.remove(name);
+    env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime.path().string()));
+    env.insert("TARNWICK_ECHO_PROMPTS", "1");
+    process->setProcessEnvironment(env);
+    process->start(QString::fromStdString(program().string()), {});
+    EXPECT_TRUE(process->waitForStarted(10000));
+    return process;
+  }
+
+  // Waits until the process wrote `text` to its error output.
+  static bool WaitForError(QProcess* process, const QString& text, QString& seen) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 20000) {
+      seen += QString::fromLocal8Bit(process->readAllStandardError());
+      if (seen.contains(text)) return true;
+      QTest::qWait(50);
+      if (seen.contains(text)) return true;
+      if (process->state() != QProcess::Running) return false;
+      process->waitForReadyRead(200);
+    }
+    return false;
+  }
+
+  TempFolder folder;
+  TempFolder runtime;
+
+ private:
+  std::vector<QProcess*> processes_;
+};
+
+}  // namespace
+
+TEST_F(StartupTest, WorkspaceWithoutIconSheetStopsWithAMessage) {
+  folder.Write("twksys/settings", std::string(100, '\0'));
+  folder.Write("pakpassword.txt", std::string("SECRETWORD"));
+  QProcess* editor = Start();
+  ASSERT_TRUE(editor->waitForFinished(20000));
+  EXPECT_EQ(editor->exitCode(), 1);
+  EXPECT_EQ(QString::fromLocal8Bit(editor->readAllStandardError()).trimmed(), "Error: Can't load ressources");
+}
+
+TEST_F(StartupTest, WithoutAScreenItSaysSoAndEnds) {
+  WriteIconSheet();
+  QProcess* editor = Start(false);
+  ASSERT_TRUE(editor->waitForFinished(20000));
+  EXPECT_EQ(editor->exitCode(), 1);
+  EXPECT_EQ(QString::fromLocal8Bit(editor->readAllStandardError()).trimmed(), "Error: Can't open screen!");
+}
+
+TEST_F(StartupTest, ShortPasswordFileIsReplacedAndASecondCopyEndsAtOnce) {
+  WriteIconSheet();
+  folder.Write("pakpassword.txt", std::string("ABC"));
+  QProcess* first = Start();
+  QString seen;
+  ASSERT_TRUE(WaitForError(first, kPasswordMessage, seen)) << seen.toStdString();
+  const auto password = platform::ReadFileBytes(folder / "pakpassword.txt");
+  ASSERT_TRUE(password);
+  EXPECT_TRUE(std::regex_match(std::string(password->begin(), password->end()), std::regex("[A-Z]{16}")));
+
+  QProcess* second = Start();
+  ASSERT_TRUE(second->waitForFinished(10000));
+  EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(second->exitCode(), 0);
+  EXPECT_TRUE(second->readAllStandardError().isEmpty());
+  EXPECT_TRUE(second->readAllStandardOutput().isEmpty());
+  EXPECT_EQ(first->state(), QProcess::Running);
+  EXPECT_EQ(platform::ReadFileBytes(folder / "pakpassword.txt"), password);
+}

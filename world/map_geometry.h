@@ -1,0 +1,50 @@
+// Sizes and positions of the map view: the window bounds, the visible
+// columns and rows, the block under the cursor, wheel and drag scrolling.
+#pragma once
+
+#include "world/level.h"
+
+namespace world {
+
+constexpr int kPaletteWidth = 200;  // the map view begins at this x
+constexpr int kCellPixels = 25;     // a cell is 25 x 25 pixels
+constexpr int kMinWindowWidth = 700;
+constexpr int kMinWindowHeight = 400;
+constexpr int kMaxWindowWidth = 1800;
+constexpr int kMaxWindowHeight = 1620;
+
+struct Size {
+  int width = 0;
+  int height = 0;
+  bool operator==(const Size&) const = default;
+};
+
+// The inner window size brought into 700 x 400 .. 1800 x 1620.
+Size BoundedWindowSize(Size inner);
+
+// The map picture for a window of inner size `inner` (menu bar counted in).
+Size MapPictureSize(Size inner);
+
+int VisibleColumns(int map_width);
+int VisibleRows(int map_height);
+
+// The block under the cursor, for dx = mouse x - 200 and dy = mouse y.
+struct CellUnderCursor {
+  int x = 0;  // top left corner of the cell in the map picture
+  int y = 0;
+  int view_column = 1;  // counted from 1 at the map view's top left
+  int view_row = 1;
+  int block_x = 1;  // the 1-based grid column and row
+  int block_y = 1;
+  bool operator==(const CellUnderCursor&) const = default;
+};
+CellUnderCursor CellAt(int dx, int dy, const ScrollPosition& scroll);
+
+// A wheel turn: one notch (120) away from the user shows the row above.
+void ScrollByWheel(ScrollPosition& scroll, int delta);
+
+// How many cells a drag of `distance` pixels moves the map: nothing below
+// 26 pixels, else the distance in cells rounded to the nearest whole cell.
+int DragCells(int distance);
+
+}  // namespace world
