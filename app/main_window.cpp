@@ -11,10 +11,11 @@
 #include "app/about_dialog.h"
 #include "app/builtin_pictures.h"
 #include "app/command_numbers.h"
+#include "app/editor_commands.h"
 #include "app/level_dialog.h"
 #include "app/menu_table.h"
 #include "app/replace_walls_dialog.h"
-#include "app/thumbnail_source.h"
+#include "assets/icon_sheet.h"
 #include "platform/file_patterns.h"
 #include "platform/int_parse.h"
 #include "platform/qt_controls.h"
@@ -99,17 +100,20 @@ int MainWindow::DoorLevel() const {
 }
 
 void MainWindow::BuildPalette() {
-  if (auto sheet = LoadIconSheet(workspace_)) sheet_ = std::move(*sheet);
+  LoadSheet();
   if (sheet_) thumbnails_ = world::BuildMapThumbnails(*sheet_, DoorLevel(), player_);
   palette_->SetThumbnails(thumbnails_);
   RefreshDoor();
   RedrawMap();
 }
 
+void MainWindow::LoadSheet() {
+  assets::EnsureIconSheet(workspace_);  // a missing sheet is made anew in black
+  if (auto sheet = assets::LoadIconSheet(workspace_)) sheet_ = std::move(*sheet);
+}
+
 void MainWindow::RefreshDoor() {
-  if (!sheet_) {
-    if (auto sheet = LoadIconSheet(workspace_)) sheet_ = std::move(*sheet);
-  }
+  if (!sheet_) LoadSheet();
   if (sheet_) world::SetDoorThumbnail(thumbnails_, *sheet_, DoorLevel());
   if (const assets::Picture* door = thumbnails_.Of(world::kDoorCode))
     palette_->SetDoor(*door, Text(state_.level.current_level_number));
@@ -171,13 +175,11 @@ void MainWindow::RegisterCommands() {
   commands_.Set(kEscape, [this] {
     if (state_.tools.tool_code && state_.mouse_x > world::kPaletteWidth) DropTool();
   });
-  // Commands carried out by the asset, settings and game-building parts of
-  // the editor: they do nothing until those parts are connected here.
-  for (int number : {kImportWallTextures, kImportDoorTextures, kImportNextLevelDoor, kImportFloorCeiling,
-                     kEnemyAnimations, kEnemySetup, kImportWeapons, kImportAmmoHealth, kImportKey,
-                     kImportTreasures, kImportSprites, kImportGameBitmaps, kImportSounds, kPackPassword,
-                     kGameSettings, kInfoText, kCreateGame, kExecuteGame})
+  // Commands that are not connected yet do nothing.
+  for (int number : {kImportWallTextures, kImportDoorTextures, kImportFloorCeiling, kEnemyAnimations,
+                     kCreateGame, kExecuteGame})
     commands_.Set(number, [] {});
+  ConnectEditorCommands(*this);
 }
 
 void MainWindow::Dispatch(int command) {

@@ -81,6 +81,8 @@ class MainWindow : public QMainWindow {
   void OnControl(int control);
   void Scroll(int columns, int rows);
   void DropTool();
+  // The icon sheet read afresh into `sheet_` (kept as it was when it can't be read).
+  void LoadSheet();
   void RefreshDoor();
   bool SaveChangesFirst();
   void NewWorld();

@@ -116,12 +116,16 @@ TEST_F(EditorTest, PaletteRebuildWritesABlackSheetWhenTheSheetIsGone) {
 }
 
 TEST_F(EditorTest, SmallOrBrokenSheetsNeverBreakThePalette) {
-  folder.Write("twksys/ic", assets::EncodeBmp24(assets::Picture(30, 30, {200, 100, 50})));
+  folder.Write("twksys/ic", assets::EncodeBmp24(assets::Picture(550, 550, {200, 100, 50})));
   window->BuildPalette();
   EXPECT_EQ(ButtonColour(Control(171)), QColor(200, 100, 50));
-  EXPECT_EQ(ButtonColour(Control(945)), QColor(0, 0, 0));  // beyond the small sheet
+  // A sheet of the wrong size, and one that is no picture, are not used:
+  // the palette keeps the thumbnails it had.
+  folder.Write("twksys/ic", assets::EncodeBmp24(assets::Picture(30, 30, {1, 2, 3})));
+  window->BuildPalette();
+  EXPECT_EQ(ButtonColour(Control(171)), QColor(200, 100, 50));
   folder.Write("twksys/ic", std::string("BM this is no picture"));
-  window->BuildPalette();  // keeps the thumbnails it had
+  window->BuildPalette();
   EXPECT_EQ(ButtonColour(Control(171)), QColor(200, 100, 50));
   window->resize(1800, 1620);
   window->RedrawMap();
