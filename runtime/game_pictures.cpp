@@ -34,8 +34,31 @@ struct Decoded {
   std::unique_ptr<unsigned char, FreeStb> rgb;
 };
 
+uint32_t Le32(std::span<const uint8_t> b, size_t at) {
+  return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<uint32_t>(b[at + 3]) << 24;
+}
+
+// An uncompressed BMP must hold all the rows its headers promise; the decoder
+// would read a short file's missing rows as black.
+bool BmpComplete(std::span<const uint8_t> b) {
+  constexpr size_t kHeaders = 54;
+  if (b.size() < 2 || b[0] != 'B' || b[1] != 'M') return true;  // not a BMP: the decoder judges it
+  if (b.size() < kHeaders) return false;
+  const uint64_t offset = Le32(b, 10);
+  const int64_t width = static_cast<int32_t>(Le32(b, 18));
+  const int64_t height = static_cast<int32_t>(Le32(b, 22));
+  const uint64_t bits = b[28] | b[29] << 8;
+  const uint32_t compression = Le32(b, 30);
+  if (width < -kMaxPictureSide || width > kMaxPictureSide || height < -kMaxPictureSide ||
+      height > kMaxPictureSide)
+    return false;
+  if (compression != 0 && compression != 3) return true;  // run-length coded: no fixed size
+  const uint64_t row = (static_cast<uint64_t>(width < 0 ? -width : width) * bits + 31) / 32 * 4;
+  return offset + row * static_cast<uint64_t>(height < 0 ? -height : height) <= b.size();
+}
+
 bool DecodeRgb(std::span<const uint8_t> bytes, Decoded& out) {
-  if (bytes.empty() || bytes.size() > 64u * 1024 * 1024) return false;
+  if (bytes.empty() || bytes.size() > 64u * 1024 * 1024 || !BmpComplete(bytes)) return false;
   const int length = static_cast<int>(bytes.size());
   int w = 0, h = 0, channels = 0;
   if (!stbi_info_from_memory(bytes.data(), length, &w, &h, &channels)) return false;

@@ -546,42 +546,41 @@ void Play::UpdateEnemy(int index) {
       return;
     }
   }
-  StepEnemyToward(e, index);
+  StepEnemyToward(e, index, sees);
 }
 
-void Play::StepEnemyToward(Enemy& e, int index) {
+void Play::StepEnemyToward(Enemy& e, int index, bool sees_player) {
   const Fixed step = EnemyStepPerTic(data_->enemies[static_cast<size_t>(e.kind)].speed);
   if (step == 0) return;
-  // Greedy: straight at the player while that is free, else along a path.
-  Fixed tx = player_.x, ty = player_.y;
-  if (e.target_x >= 0) {
-    tx = CellCentre(e.target_x), ty = CellCentre(e.target_y);
-    if (CellOf(e.x) == e.target_x && CellOf(e.y) == e.target_y &&
-        DistanceSquared(e.x, e.y, tx, ty) < static_cast<int64_t>(step) * step * 4)
-      e.target_x = e.target_y = -1;
-  }
+  // Straight at the player while it is in sight and the way is free; else
+  // along the shortest path over the grid, one cell centre at a time.
+  const bool reached = e.target_x >= 0 && CellOf(e.x) == e.target_x && CellOf(e.y) == e.target_y &&
+                       DistanceSquared(e.x, e.y, CellCentre(e.target_x), CellCentre(e.target_y)) <=
+                           static_cast<int64_t>(step) * step;
+  if (reached) e.target_x = e.target_y = -1;
+  if (e.target_x < 0 && !sees_player) SetPathTarget(e);
+  const Fixed tx = e.target_x >= 0 ? CellCentre(e.target_x) : player_.x;
+  const Fixed ty = e.target_x >= 0 ? CellCentre(e.target_y) : player_.y;
   const double ddx = ToDouble(tx - e.x), ddy = ToDouble(ty - e.y);
   const double length = std::hypot(ddx, ddy);
   if (length < 1e-6) return;
-  const Fixed mx = static_cast<Fixed>(std::lround(ddx / length * step));
-  const Fixed my = static_cast<Fixed>(std::lround(ddy / length * step));
+  const Fixed mx = static_cast<Fixed>(std::lround(ddx / length * std::min<double>(step, length * kFixedOne)));
+  const Fixed my = static_cast<Fixed>(std::lround(ddy / length * std::min<double>(step, length * kFixedOne)));
   const Fixed old_x = e.x, old_y = e.y;
   TryMove(e.x, e.y, mx, my, kEnemyRadius, true, index);
-  const bool moved = e.x != old_x || e.y != old_y;
-  if (moved) ++e.walk_tics;
-  const bool stuck = e.x == old_x || e.y == old_y;
-  if (stuck && e.target_x < 0) {
-    int nx, ny;
-    if (FindPath(e, nx, ny)) {
-      e.target_x = nx, e.target_y = ny;
-      const int door = DoorAt(nx, ny);
-      if (door >= 0 && doors_[static_cast<size_t>(door)].state == DoorState::kClosed) {
-        doors_[static_cast<size_t>(door)].state = DoorState::kOpening;
-        Sound(entry::kDoorOpenSound);
-      }
-    }
-  } else if (!moved) {
-    e.target_x = e.target_y = -1;
+  if (e.x != old_x || e.y != old_y) ++e.walk_tics;
+  const bool blocked = (mx != 0 && e.x == old_x) || (my != 0 && e.y == old_y);
+  if (blocked && e.target_x < 0) SetPathTarget(e);
+}
+
+void Play::SetPathTarget(Enemy& e) {
+  int nx, ny;
+  if (!FindPath(e, nx, ny)) return;
+  e.target_x = nx, e.target_y = ny;
+  const int door = DoorAt(nx, ny);
+  if (door >= 0 && doors_[static_cast<size_t>(door)].state == DoorState::kClosed) {
+    doors_[static_cast<size_t>(door)].state = DoorState::kOpening;
+    Sound(entry::kDoorOpenSound);
   }
 }
 

@@ -145,7 +145,8 @@ class Play {
   void UpdateBullets();
   void UpdateEnemies();
   void UpdateEnemy(int index);
-  void StepEnemyToward(Enemy& enemy, int index);
+  void StepEnemyToward(Enemy& enemy, int index, bool sees_player);
+  void SetPathTarget(Enemy& enemy);
   bool FindPath(const Enemy& enemy, int& next_x, int& next_y) const;
   void DamageEnemy(int index, int damage);
   void DamageProp(Prop& prop, int damage);

@@ -1,0 +1,314 @@
+#include <gtest/gtest.h>
+
+#include "runtime/game_pak_layout.h"
+#include "runtime/game_play.h"
+#include "runtime/game_play_view.h"
+#include "tests/runtime/play_fixture.h"
+
+namespace {
+
+using namespace play_fixture;
+using sample::kCtrl, sample::kSpace, sample::kTab, sample::kUp, sample::kDown;
+
+constexpr int kEastAngle = 0, kSouthAngle = kAngleSteps / 4;
+
+// The start faces its longest free line; tests set the facing they need.
+Play Start(const GameData& data, int angle, uint32_t seed = 7) {
+  Play play(data, 1, NewGameCarry(data.weapons), seed);
+  play.player().angle = angle;
+  return play;
+}
+
+// ---- doors -----------------------------------------------------------------------
+
+const std::vector<std::string> kDoorCorridor = {"#######",  //
+                                                "#P.D..#",  //
+                                                "#######"};
+
+TEST(PlayDoors, OpenStayCloseOnTime) {
+  auto data = DataOf(kDoorCorridor);
+  Play play = Start(*data, kEastAngle);
+  const Door& door = play.doors().at(0);
+  play.Tick(Press({kSpace}));
+  EXPECT_TRUE(Contains(play.TakeSounds(), entry::kDoorOpenSound));
+  EXPECT_EQ(door.state, DoorState::kOpening);
+  RunTics(play, kDoorMoveTics - 2);
+  EXPECT_LT(door.open, kFixedOne);
+  RunTics(play, 1);
+  EXPECT_EQ(door.open, kFixedOne);
+  EXPECT_EQ(door.state, DoorState::kOpen);
+  RunTics(play, kDoorStayTics - 1);
+  EXPECT_EQ(door.state, DoorState::kOpen);
+  play.TakeSounds();
+  RunTics(play, 1);
+  EXPECT_EQ(door.state, DoorState::kClosing);
+  EXPECT_TRUE(Contains(play.TakeSounds(), entry::kDoorCloseSound));
+  RunTics(play, kDoorMoveTics);
+  EXPECT_EQ(door.state, DoorState::kClosed);
+  EXPECT_EQ(door.open, 0);
+}
+
+TEST(PlayDoors, ClosedDoorBlocksAndOpenDoorLetsThrough) {
+  auto data = DataOf(kDoorCorridor);
+  Play play = Start(*data, kEastAngle);
+  RunTics(play, 60, Holding({kUp}));
+  EXPECT_LT(play.player().x, 3 * kFixedOne) << "stopped before the closed door";
+  play.Tick(Press({kSpace}));
+  RunTics(play, kDoorMoveTics);
+  RunTics(play, 60, Holding({kUp}));
+  EXPECT_GT(play.player().x, 4 * kFixedOne) << "walked through the open door";
+}
+
+TEST(PlayDoors, DoorStaysOpenWhileThePlayerStandsInIt) {
+  auto data = DataOf(kDoorCorridor);
+  Play play = Start(*data, kEastAngle);
+  play.Tick(Press({kSpace}));
+  RunTics(play, kDoorMoveTics);
+  play.player().x = CellCentre(3);  // in the doorway
+  RunTics(play, kDoorStayTics + 3 * kTicRate);
+  EXPECT_EQ(play.doors()[0].state, DoorState::kOpen);
+  play.player().x = CellCentre(5);
+  RunTics(play, kTicRate + kDoorMoveTics + 1);
+  EXPECT_EQ(play.doors()[0].state, DoorState::kClosed);
+}
+
+// ---- pickups ---------------------------------------------------------------------
+
+TEST(PlayPickups, HealthOnlyWhenHurtAndCappedAtHundred) {
+  auto data = DataOf({"#####", "#Ph.#", "#####"});
+  Play play = Start(*data, kEastAngle);
+  play.player().x = CellCentre(2);
+  RunTics(play, 1);
+  EXPECT_FALSE(play.items()[0].taken) << "full health leaves the pack";
+  play.player().carry.health = 90;
+  RunTics(play, 1);
+  EXPECT_TRUE(play.items()[0].taken);
+  EXPECT_EQ(play.player().carry.health, kMaxHealth);
+  EXPECT_TRUE(Contains(play.TakeSounds(), entry::kHealthFoundSound));
+}
+
+TEST(PlayPickups, AmmunitionFillsOwnedWeaponsUpToTheirMaximum) {
+  auto data = DataOf({"######", "#Paa.#", "######"});
+  // Weapon 1 of the sample: shoots, 30 at start, maximum 99; the pack holds 15.
+  Play play = Start(*data, kEastAngle);
+  ASSERT_TRUE(play.player().carry.owned[0]);
+  play.player().carry.ammo[0] = 90;
+  play.player().x = CellCentre(2);
+  RunTics(play, 1);
+  EXPECT_EQ(play.player().carry.ammo[0], 99);
+  play.player().x = CellCentre(3);
+  RunTics(play, 1);
+  EXPECT_FALSE(play.items()[1].taken) << "a full weapon leaves the pack";
+}
+
+TEST(PlayPickups, WeaponTreasureAndKey) {
+  auto data = DataOf({"#######", "#Pw$k.#", "#######"});
+  Play play = Start(*data, kEastAngle);
+  for (int x = 2; x <= 4; ++x) {
+    play.player().x = CellCentre(x);
+    RunTics(play, 1);
+  }
+  const PlayerCarry& c = play.player().carry;
+  EXPECT_TRUE(c.owned[1]);
+  EXPECT_EQ(c.weapon, 1) << "a new weapon is taken in hand";
+  EXPECT_EQ(c.ammo[1], data->weapons.weapons[1].start_ammo);
+  EXPECT_EQ(c.score, 100);
+  EXPECT_TRUE(play.player().has_key);
+  const auto sounds = play.TakeSounds();
+  for (int s : {entry::kWeaponFoundSound, entry::kTreasureFoundSound, entry::kKeyFoundSound})
+    EXPECT_TRUE(Contains(sounds, s)) << s;
+}
+
+// ---- key and next-level door -------------------------------------------------------
+
+TEST(PlayExit, NextLevelDoorWantsTheKeyWhenTheLevelHasOne) {
+  auto data = DataOf({"######", "#k.P.E", "######"});
+  Play play = Start(*data, kEastAngle);
+  play.player().x = CellCentre(4);
+  play.Tick(Press({kSpace}));
+  EXPECT_EQ(play.outcome(), Outcome::kPlaying);
+  EXPECT_TRUE(Contains(play.TakeSounds(), entry::kSireneSound));
+  play.player().x = CellCentre(1);
+  RunTics(play, 1);
+  ASSERT_TRUE(play.player().has_key);
+  play.player().x = CellCentre(4);
+  play.Tick(Press({kSpace}));
+  EXPECT_EQ(play.outcome(), Outcome::kLevelDone);
+  EXPECT_TRUE(Contains(play.TakeSounds(), entry::kNextLevelSound));
+}
+
+TEST(PlayExit, LevelWithoutKeyOpensAtOnce) {
+  auto data = DataOf({"#####", "#.P.E", "#####"});
+  Play play = Start(*data, kEastAngle);
+  play.player().x = CellCentre(3);
+  play.Tick(Press({kSpace}));
+  EXPECT_EQ(play.outcome(), Outcome::kLevelDone);
+}
+
+// ---- enemies -----------------------------------------------------------------------
+
+const std::vector<std::string> kEnemyBehindDoor = {"#########",  //
+                                                   "#P..D..e#",  //
+                                                   "#########"};
+
+TEST(PlayEnemies, SightThroughOpenDoorsOnly) {
+  auto data = DataOf(kEnemyBehindDoor);
+  Play play = Start(*data, kEastAngle);
+  const Enemy& enemy = play.enemies().at(0);
+  EXPECT_FALSE(play.LineOfSight(enemy.x, enemy.y, play.player().x, play.player().y));
+  RunTics(play, 3 * kTicRate);
+  EXPECT_EQ(enemy.state, EnemyState::kIdle) << "a closed door hides the player";
+
+  play.player().x = CellCentre(3);
+  play.Tick(Press({kSpace}));
+  RunTics(play, kDoorMoveTics);
+  EXPECT_TRUE(play.LineOfSight(enemy.x, enemy.y, play.player().x, play.player().y));
+  EXPECT_NE(enemy.state, EnemyState::kIdle);
+  EXPECT_TRUE(Contains(play.TakeSounds(), entry::kEnemyHeySound));
+}
+
+TEST(PlayEnemies, WallsBlockSightInAnyDirection) {
+  auto data = DataOf({"#######", "#P#...#", "#...#e#", "#######"});
+  Play play = Start(*data, kEastAngle);
+  const Enemy& e = play.enemies()[0];
+  EXPECT_FALSE(play.LineOfSight(e.x, e.y, play.player().x, play.player().y));
+  EXPECT_TRUE(play.LineOfSight(e.x, e.y, CellCentre(5), CellCentre(1)));
+}
+
+struct ShotCase {
+  int endurance, power, shots;
+};
+
+TEST(PlayEnemies, KilledByTheRightNumberOfShots) {
+  const ShotCase cases[] = {{7, 2, 4}, {6, 2, 3}, {1, 10, 1}, {40, 3, 14}, {10, 10, 1}};
+  for (const ShotCase& c : cases) {
+    SCOPED_TRACE("endurance " + std::to_string(c.endurance) + ", power " + std::to_string(c.power));
+    auto data = DataOf({"########", "#P....e#", "########"});
+    data->enemies[0] = {false, 0, c.endurance, 0};  // stands still, harmless
+    data->weapons.weapons[0] = {true, 5, c.power, 99, 99, false};
+    Play play = Start(*data, kEastAngle);
+    int shots = 0;
+    const Enemy& enemy = play.enemies()[0];
+    while (enemy.state != EnemyState::kDying && shots < 100) {
+      const int before = play.player().carry.ammo[0];
+      play.Tick(Holding({kCtrl}));
+      shots += before - play.player().carry.ammo[0];
+    }
+    EXPECT_EQ(shots, c.shots);
+    EXPECT_TRUE(Contains(play.TakeSounds(), entry::kEnemyDieSound));
+    RunTics(play, kEnemyDeathTics);
+    EXPECT_EQ(enemy.state, EnemyState::kDead);
+  }
+}
+
+TEST(PlayEnemies, ShownBulletsFlyHitAndExplode) {
+  auto data = DataOf({"##########", "#P......e#", "##########"});
+  data->enemies[0] = {false, 0, 5, 0};
+  data->weapons.weapons[0] = {true, 1, 5, 10, 10, true};
+  Play play = Start(*data, kEastAngle);
+  play.Tick(Holding({kCtrl}));
+  ASSERT_EQ(play.bullets().size(), 1u);
+  RunTics(play, 20 + kEnemyDeathTics);
+  EXPECT_EQ(play.enemies()[0].state, EnemyState::kDead);
+  EXPECT_TRUE(Contains(play.TakeSounds(), entry::kImpactSound));
+  EXPECT_TRUE(play.bullets().empty()) << "the explosion is over";
+}
+
+TEST(PlayEnemies, ChaseFindsTheWayAroundWalls) {
+  auto data = DataOf({"#########",  //
+                      "#P......#",  //
+                      "#.#####.#",  //
+                      "#.#...#.#",  //
+                      "#.#.e.#.#",  //
+                      "#.##.##.#",  //
+                      "#.......#",  //
+                      "#########"});
+  data->enemies[0] = {false, 8, 10, 0};
+  Play play = Start(*data, kEastAngle);
+  // Make it chase without needing to see the player first.
+  play.enemies()[0].state = EnemyState::kChase;
+  RunTics(play, 20 * kTicRate);
+  const Enemy& e = play.enemies()[0];
+  const double dx = ToDouble(e.x - play.player().x), dy = ToDouble(e.y - play.player().y);
+  EXPECT_LT(std::hypot(dx, dy), 1.2) << "enemy at " << ToDouble(e.x) << "," << ToDouble(e.y);
+}
+
+TEST(PlayEnemies, ShootingEnemyHurtsThePlayerUnlessGodMode) {
+  auto data = DataOf({"#########", "#P.....e#", "#########"});
+  data->enemies[0] = {true, 0, 10, 10};
+  for (bool god : {false, true}) {
+    Play play = Start(*data, kEastAngle, 3);
+    if (god) {
+      // The code is typed key by key during play.
+      for (int key : {13 + 8, 13 + 3, 13 + 3, 13 + 16}) play.Tick(Press({key}));
+      ASSERT_TRUE(play.player().carry.god_mode);
+    }
+    RunTics(play, 10 * kTicRate);
+    EXPECT_TRUE(Contains(play.TakeSounds(), entry::kEnemyShootSound));
+    if (god) {
+      EXPECT_EQ(play.player().carry.health, kMaxHealth);
+    } else {
+      EXPECT_LT(play.player().carry.health, kMaxHealth);
+    }
+  }
+}
+
+TEST(PlayCheat, CodeTogglesGodModeAndOtherTypingDoesNot) {
+  auto data = DataOf({"####", "#P.#", "####"});
+  Play play = Start(*data, kEastAngle);
+  const int I = 13 + 8, D = 13 + 3, Q = 13 + 16, X = 13 + 23;
+  for (int key : {I, D, X, Q}) play.Tick(Press({key}));
+  EXPECT_FALSE(play.player().carry.god_mode);
+  for (int key : {X, I, D, D, Q}) play.Tick(Press({key}));
+  EXPECT_TRUE(play.player().carry.god_mode);
+  for (int key : {I, D, D, Q}) play.Tick(Press({key}));
+  EXPECT_FALSE(play.player().carry.god_mode);
+}
+
+// ---- movement and determinism ----------------------------------------------------------
+
+TEST(PlayMovement, WalkingIntoAWallStopsAtTheBodyRadius) {
+  auto data = DataOf({"#####", "#P..#", "#####"});
+  Play play = Start(*data, kEastAngle);
+  RunTics(play, 5 * kTicRate, Holding({kUp}));
+  EXPECT_LE(play.player().x, 4 * kFixedOne - kFixedOne / 4);
+  EXPECT_GT(play.player().x, 4 * kFixedOne - kFixedOne / 4 - kFixedOne / 8);
+  RunTics(play, 5 * kTicRate, Holding({kDown}));
+  EXPECT_GE(play.player().x, kFixedOne + kFixedOne / 4);
+}
+
+TEST(PlayDeterminism, RenderingBetweenTicsDoesNotChangeTheState) {
+  auto data = DataOf(sample::LevelOneRows());
+  data->wall_textures[0].present = false;
+  const std::vector<TicInput> inputs = {Holding({kUp}),   Holding({kUp, sample::kRight}), Press({kSpace}),
+                                        Holding({kCtrl}), Holding({sample::kLeft}),       Press({kTab})};
+  Play once = Start(*data, kSouthAngle, 11);
+  Play often = Start(*data, kSouthAngle, 11);
+  Renderer renderer;
+  FrameBuffer frame(160, 100);
+  for (int tic = 0; tic < 400; ++tic) {
+    const TicInput& input = inputs[static_cast<size_t>(tic / 15) % inputs.size()];
+    DrawPlayFrame(once, renderer, frame);
+    for (int k = 0; k < 3; ++k) DrawPlayFrame(often, renderer, frame);
+    once.Tick(input);
+    often.Tick(input);
+    ASSERT_EQ(once.Digest(), often.Digest()) << "tic " << tic;
+  }
+}
+
+TEST(PlayDeterminism, SameSeedSameGameDifferentSeedDifferentShots) {
+  auto data = DataOf({"#########", "#P.....e#", "#########"});
+  data->enemies[0] = {true, 0, 10, 3};
+  auto health_after = [&](uint32_t seed) {
+    Play play = Start(*data, kEastAngle, seed);
+    RunTics(play, 30 * kTicRate);
+    return std::make_pair(play.player().carry.health, play.Digest());
+  };
+  EXPECT_EQ(health_after(5), health_after(5));
+  bool any_differs = false;
+  for (uint32_t seed = 6; seed < 12; ++seed)
+    any_differs = any_differs || health_after(seed) != health_after(5);
+  EXPECT_TRUE(any_differs);
+}
+
+}  // namespace
