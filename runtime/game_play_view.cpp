@@ -33,14 +33,38 @@ const Texture* EnemyFrame(const GameData& data, const Enemy& e) {
   }
 }
 
+bool IsOpenCell(const LevelMap& map, int x, int y) {
+  return LevelMap::Inside(x, y) && map.KindAt(x, y) != CellKind::kWall;
+}
+
+// Walls are shown only where they face an open cell; the map is fitted to them.
+bool ShownOnMap(const LevelMap& map, int x, int y) {
+  if (map.KindAt(x, y) != CellKind::kWall) return true;
+  for (int dy = -1; dy <= 1; ++dy)
+    for (int dx = -1; dx <= 1; ++dx)
+      if (IsOpenCell(map, x + dx, y + dy)) return true;
+  return false;
+}
+
 void DrawMap(const Play& play, FrameBuffer& frame, int view_height) {
-  const int cell = std::max(1, std::min(frame.width, view_height) / kMapSize);
-  const int x0 = (frame.width - cell * kMapSize) / 2, y0 = (view_height - cell * kMapSize) / 2;
-  Tint(frame, x0, y0, cell * kMapSize, cell * kMapSize, Rgb(0, 0, 0), 160);
+  const LevelMap& map = play.map();
+  int min_x = kMapSize, min_y = kMapSize, max_x = 0, max_y = 0;
   for (int y = 0; y < kMapSize; ++y)
-    for (int x = 0; x < kMapSize; ++x) {
-      const CellKind k = play.map().KindAt(x, y);
-      if (k == CellKind::kEmpty) continue;
+    for (int x = 0; x < kMapSize; ++x)
+      if (ShownOnMap(map, x, y))
+        min_x = std::min(min_x, x), min_y = std::min(min_y, y), max_x = std::max(max_x, x),
+        max_y = std::max(max_y, y);
+  if (min_x > max_x) return;
+  const int columns = max_x - min_x + 1, rows = max_y - min_y + 1;
+  const int cell = std::max(1, std::min(frame.width * 9 / 10 / columns, view_height * 9 / 10 / rows));
+  const int x0 = (frame.width - cell * columns) / 2 - min_x * cell,
+            y0 = (view_height - cell * rows) / 2 - min_y * cell;
+  Tint(frame, x0 + min_x * cell - cell, y0 + min_y * cell - cell, (columns + 2) * cell, (rows + 2) * cell,
+       Rgb(0, 0, 0), 180);
+  for (int y = min_y; y <= max_y; ++y)
+    for (int x = min_x; x <= max_x; ++x) {
+      const CellKind k = map.KindAt(x, y);
+      if (k == CellKind::kEmpty || !ShownOnMap(map, x, y)) continue;
       const uint32_t color = k == CellKind::kWall   ? Rgb(150, 150, 150)
                              : k == CellKind::kDoor ? Rgb(60, 120, 220)
                                                     : Rgb(220, 180, 40);
@@ -49,11 +73,13 @@ void DrawMap(const Play& play, FrameBuffer& frame, int view_height) {
   const Player& p = play.player();
   const int px = x0 + static_cast<int>(ToDouble(p.x) * cell),
             py = y0 + static_cast<int>(ToDouble(p.y) * cell);
-  const int half = std::max(1, cell / 2);
+  const int half = std::max(1, cell / 3);
   FillRect(frame, px - half, py - half, 2 * half, 2 * half, Rgb(40, 220, 40));
-  const int hx = px + static_cast<int>(FixedCos(p.angle) * 2LL * cell / kFixedOne);
-  const int hy = py + static_cast<int>(FixedSin(p.angle) * 2LL * cell / kFixedOne);
-  FillRect(frame, hx - 1, hy - 1, 2, 2, Rgb(40, 220, 40));
+  for (int step = 1; step <= cell; ++step) {
+    const int hx = px + static_cast<int>(FixedCos(p.angle) * static_cast<int64_t>(step) / kFixedOne);
+    const int hy = py + static_cast<int>(FixedSin(p.angle) * static_cast<int64_t>(step) / kFixedOne);
+    FillRect(frame, hx - 1, hy - 1, 2, 2, Rgb(40, 220, 40));
+  }
 }
 
 void DrawHud(const Play& play, FrameBuffer& frame, int scale) {

@@ -57,6 +57,20 @@ bool HitDoor(const Scene& scene, int mx, int my, double px, double py, double dx
   return true;
 }
 
+// One row of floor (or ceiling): only the pixels the walls left free, below a
+// column's wall for the floor, above it for the ceiling.
+template <bool kFloor, bool kShade>
+void FloorRow(uint32_t* row, int width, int y, const int* limit, const uint32_t* texels, int64_t fx,
+              int64_t fy, int64_t step_x, int64_t step_y, int shade) {
+  for (int x = 0; x < width; ++x, fx += step_x, fy += step_y) {
+    if (kFloor ? y < limit[x] : y >= limit[x]) continue;
+    const int u = static_cast<int>(fx >> (kFixedShift - 6)) & 63;
+    const int v = static_cast<int>(fy >> (kFixedShift - 6)) & 63;
+    const uint32_t texel = texels[u * 64 + v];
+    row[x] = kShade ? Shaded(texel, shade) : texel;
+  }
+}
+
 }  // namespace
 
 bool DoorSpansWestEast(const LevelMap& map, int x, int y) {
@@ -110,8 +124,10 @@ void Renderer::Render(const Scene& scene, const Camera& camera, FrameBuffer& fra
   const double projection = (view.width / 2.0) / kHalfFovTan;
   const double horizon = view.y + view.height / 2.0 + camera.pitch;
   depth_.assign(static_cast<size_t>(view.width), 1e9f);
-  DrawFloorAndCeiling(scene, camera, frame, view, horizon, projection);
+  wall_top_.assign(static_cast<size_t>(view.width), view.y + view.height);
+  wall_bottom_.assign(static_cast<size_t>(view.width), view.y + view.height);
   DrawWalls(scene, camera, frame, view, horizon, projection);
+  DrawFloorAndCeiling(scene, camera, frame, view, horizon, projection);
   DrawSprites(scene, camera, frame, view, horizon, projection);
 }
 
@@ -128,7 +144,9 @@ void Renderer::DrawFloorAndCeiling(const Scene& scene, const Camera& camera, Fra
     uint32_t* row = &frame.pixels[static_cast<size_t>(y) * frame.width + view.x];
     const double distance = kEyeHeight * projection / std::max(std::abs(from_horizon), 1e-3);
     if (!texture || !texture->present) {
-      std::fill(row, row + view.width, is_floor ? Rgb(40, 40, 40) : Rgb(20, 20, 20));
+      for (int x = 0; x < view.width; ++x)
+        if (is_floor ? y >= wall_bottom_[static_cast<size_t>(x)] : y < wall_top_[static_cast<size_t>(x)])
+          row[x] = is_floor ? Rgb(40, 40, 40) : Rgb(20, 20, 20);
       continue;
     }
     const int shade = ShadeOf(scene, distance);
@@ -140,12 +158,17 @@ void Renderer::DrawFloorAndCeiling(const Scene& scene, const Camera& camera, Fra
     const int64_t step_x = static_cast<int64_t>(distance * plane_x * cam_step * scale);
     const int64_t step_y = static_cast<int64_t>(distance * plane_y * cam_step * scale);
     const uint32_t* texels = texture->texels.data();
-    for (int x = 0; x < view.width; ++x) {
-      const int u = static_cast<int>(fx >> (kFixedShift - 6)) & 63;
-      const int v = static_cast<int>(fy >> (kFixedShift - 6)) & 63;
-      row[x] = Shaded(texels[u * 64 + v], shade);
-      fx += step_x;
-      fy += step_y;
+    const int* limit = is_floor ? wall_bottom_.data() : wall_top_.data();
+    if (is_floor) {
+      if (shade < 256)
+        FloorRow<true, true>(row, view.width, y, limit, texels, fx, fy, step_x, step_y, shade);
+      else
+        FloorRow<true, false>(row, view.width, y, limit, texels, fx, fy, step_x, step_y, shade);
+    } else {
+      if (shade < 256)
+        FloorRow<false, true>(row, view.width, y, limit, texels, fx, fy, step_x, step_y, shade);
+      else
+        FloorRow<false, false>(row, view.width, y, limit, texels, fx, fy, step_x, step_y, shade);
     }
   }
 }
@@ -167,6 +190,8 @@ void Renderer::DrawWalls(const Scene& scene, const Camera& camera, FrameBuffer& 
     const int y0 = std::max(view.y, static_cast<int>(std::ceil(top - 0.5)));
     const int y1 = std::min(view_bottom, static_cast<int>(std::ceil(top + line - 0.5)));
     if (y0 >= y1) continue;
+    wall_top_[static_cast<size_t>(column)] = y0;
+    wall_bottom_[static_cast<size_t>(column)] = y1;
     const int shade = ShadeOf(scene, distance);
     uint32_t* out = &frame.pixels[static_cast<size_t>(y0) * frame.width + view.x + column];
     if (!texture || !texture->present) {
@@ -208,13 +233,16 @@ void Renderer::DrawSprites(const Scene& scene, const Camera& camera, FrameBuffer
     const int y1 = std::min(view_bottom, static_cast<int>(std::ceil(top + size - 0.5)));
     const int shade = ShadeOf(scene, depth);
     const double step = Texture::kSize / size;
+    const int64_t v_first = static_cast<int64_t>((y0 + 0.5 - top) * step * 65536.0);
+    const int64_t v_step = static_cast<int64_t>(step * 65536.0);
     for (int column = x0; column < x1; ++column) {
       if (depth >= depth_[static_cast<size_t>(column)]) continue;
       const int u = std::clamp(static_cast<int>((column + 0.5 - left) * step), 0, 63);
       const uint32_t* texels = s.texture->column(u);
       uint32_t* out = &frame.pixels[static_cast<size_t>(y0) * frame.width + view.x + column];
-      for (int y = y0; y < y1; ++y, out += frame.width) {
-        const uint32_t texel = texels[std::clamp(static_cast<int>((y + 0.5 - top) * step), 0, 63)];
+      int64_t v = v_first;
+      for (int y = y0; y < y1; ++y, out += frame.width, v += v_step) {
+        const uint32_t texel = texels[std::min(static_cast<int>(v >> kFixedShift), 63)];
         if (!IsTransparent(texel)) *out = Shaded(texel, shade);
       }
     }

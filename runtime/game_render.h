@@ -72,6 +72,7 @@ class Renderer {
                    double horizon, double projection);
 
   std::vector<float> depth_;
+  std::vector<int> wall_top_, wall_bottom_;  // rows each column's wall covers
   std::vector<int> order_;
 };
 
