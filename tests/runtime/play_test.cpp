@@ -312,3 +312,52 @@ TEST(PlayDeterminism, SameSeedSameGameDifferentSeedDifferentShots) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace play_fixture;
+
+TEST(PlaySprites, DamageStagesAndShootThrough) {
+  // Sprite 2 of the sample endures 3; the test weapon's power is 1.
+  auto data = DataOf({"########", "#P.t.e.#", "########"});
+  data->enemies[0] = {false, 0, 1, 0};
+  data->weapons.weapons[0] = {true, 5, 1, 99, 99, false};
+  Play play(*data, 1, NewGameCarry(data->weapons), 1);
+  play.player().angle = 0;
+  auto shoot = [&play] {
+    play.Tick(Holding({sample::kCtrl}));
+    while (play.player().cooldown > 0) play.Tick({});
+  };
+  shoot();
+  EXPECT_EQ(play.props()[0].hits, 1);
+  EXPECT_EQ(play.enemies()[0].health, 1) << "the sprite stops the shot";
+  shoot();
+  shoot();
+  EXPECT_TRUE(play.props()[0].destroyed);
+  EXPECT_TRUE(Contains(play.TakeSounds(), entry::kSpriteDestroySound + 1));
+  shoot();
+  EXPECT_NE(play.enemies()[0].state, EnemyState::kIdle) << "a destroyed sprite lets shots through";
+
+  data->sprites[1] = {true, 0, true};  // shoot-through, indestructible
+  Play through(*data, 1, NewGameCarry(data->weapons), 1);
+  through.player().angle = 0;
+  through.Tick(Holding({sample::kCtrl}));
+  EXPECT_EQ(through.props()[0].hits, 0);
+  EXPECT_EQ(through.enemies()[0].state, EnemyState::kDying);
+}
+
+TEST(PlayMouse, TurningFollowsTheMouseOnlyWhenTheGameUsesIt) {
+  auto data = DataOf({"#####", "#P..#", "#####"});
+  for (bool mouse : {false, true}) {
+    data->settings.turn_mouse = mouse;
+    data->settings.mouse_sensitivity = 3;
+    Play play(*data, 1, NewGameCarry(data->weapons), 1);
+    play.player().angle = 0;
+    TicInput input;
+    input.mouse_dx = 10;
+    play.Tick(input);
+    EXPECT_EQ(play.player().angle, mouse ? 60 : 0);
+  }
+}
+
+}  // namespace
