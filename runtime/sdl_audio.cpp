@@ -74,7 +74,8 @@ void SdlAudio::SetMusic(const MusicChoice& choice) {
     const Entry* midi = index < data_.level_midi_files.size() ? &data_.level_midi_files[index] : nullptr;
     if (midi && !midi->empty())
       level_music_ = Mix_LoadMUS_RW(SDL_RWFromConstMem(midi->data(), static_cast<int>(midi->size())), 1);
-    if (level_music_) Mix_PlayMusic(level_music_, -1);
+    if (!level_music_ || Mix_PlayMusic(level_music_, -1) != 0)
+      std::cerr << "the music of level " << choice.level << " cannot play: " << Mix_GetError() << std::endl;
     return;
   }
   if (menu_music_) Mix_PlayChannel(kMusicChannel, menu_music_, -1);
