@@ -361,3 +361,49 @@ TEST(PlayMouse, TurningFollowsTheMouseOnlyWhenTheGameUsesIt) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace play_fixture;
+
+TEST(PlayView, AnimatedWallRowsCycleThroughTheirFourTextures) {
+  auto data = DataOf({"####", "#P.#", "####"});
+  data->wall_animation.rows[0] = true;  // textures 1, 11, 21, 31
+  data->wall_animation.speed = 5;       // five changes a second
+  Play play(*data, 1, NewGameCarry(data->weapons), 1);
+  auto shown = [&](int texture) {
+    return static_cast<int>(BuildScene(play).walls[static_cast<size_t>(texture)] -
+                            data->wall_textures.data()) +
+           1;
+  };
+  EXPECT_EQ(shown(1), 1);
+  EXPECT_EQ(shown(2), 2);
+  const int change = kTicRate / 5;
+  RunTics(play, change);
+  EXPECT_EQ(shown(1), 11);
+  EXPECT_EQ(shown(31), 1);
+  EXPECT_EQ(shown(2), 2) << "row 2 is not animated";
+  RunTics(play, 2 * change);
+  EXPECT_EQ(shown(1), 31);
+}
+
+TEST(PlayView, ScreenFlashesFollowTheSettings) {
+  for (bool enabled : {false, true}) {
+    auto data = DataOf({"#######", "#P$..e#", "#######"});
+    data->settings.red_flash = data->settings.bright_flash = enabled;
+    data->enemies[0] = {false, 0, 10, 50};  // strikes from close by
+    Play play(*data, 1, NewGameCarry(data->weapons), 1);
+    play.player().x = CellCentre(2);
+    play.Tick({});
+    EXPECT_EQ(play.bright_flash() > 0, enabled) << "after a pickup";
+    play.enemies()[0].state = EnemyState::kChase;
+    play.enemies()[0].x = CellCentre(3);
+    int red = 0;
+    for (int i = 0; i < 3 * kTicRate && play.player().carry.health == kMaxHealth; ++i) play.Tick({});
+    red = play.red_flash();
+    ASSERT_LT(play.player().carry.health, kMaxHealth);
+    EXPECT_EQ(red > 0, enabled) << "after a hit";
+  }
+}
+
+}  // namespace
