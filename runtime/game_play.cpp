@@ -403,6 +403,8 @@ void Play::FireHitscan(const WeaponKind& weapon, bool melee) {
   } else if (prop_hit) {
     DamageProp(*prop_hit, weapon.power);
   }
+  const bool wall_in_reach = wall.hit && (!melee || wall.distance <= kMeleeRange);
+  if (enemy_hit >= 0 || prop_hit || wall_in_reach) Sound(entry::kImpactSound + player_.carry.weapon);
 }
 
 void Play::UpdateBullets() {
