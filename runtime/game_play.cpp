@@ -534,19 +534,12 @@ void Play::UpdateEnemy(int index) {
   }
   const bool sees = LineOfSight(e.x, e.y, player_.x, player_.y);
   const int64_t d2 = DistanceSquared(e.x, e.y, player_.x, player_.y);
-  if (e.cooldown == 0 && sees && kind.power > 0) {
-    const bool in_reach = kind.can_shoot ? d2 < 12LL * 12 * kFixedOne * kFixedOne
-                                         : d2 < static_cast<int64_t>(kFixedOne) * kFixedOne * 3 / 2;
-    if (in_reach) {
-      if (kind.can_shoot) {
-        e.state = EnemyState::kShoot;
-        e.timer = kEnemyShootTics;
-      } else {
-        DamagePlayer(kind.power);
-      }
-      e.cooldown = kTicRate + random_.Below(kTicRate);
-      return;
-    }
+  // Only enemies that can shoot attack, from up to 12 cells away.
+  if (e.cooldown == 0 && sees && kind.can_shoot && d2 < 12LL * 12 * kFixedOne * kFixedOne) {
+    e.state = EnemyState::kShoot;
+    e.timer = kEnemyShootTics;
+    e.cooldown = kTicRate + random_.Below(kTicRate);
+    return;
   }
   StepEnemyToward(e, index, sees);
 }

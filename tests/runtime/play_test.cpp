@@ -391,7 +391,7 @@ TEST(PlayView, ScreenFlashesFollowTheSettings) {
   for (bool enabled : {false, true}) {
     auto data = DataOf({"#######", "#P$..e#", "#######"});
     data->settings.red_flash = data->settings.bright_flash = enabled;
-    data->enemies[0] = {false, 0, 10, 50};  // strikes from close by
+    data->enemies[0] = {true, 0, 10, 5};
     Play play(*data, 1, NewGameCarry(data->weapons), 1);
     play.player().x = CellCentre(2);
     play.Tick({});
