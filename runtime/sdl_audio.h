@@ -24,6 +24,7 @@ class SdlAudio {
   SdlAudio& operator=(const SdlAudio&) = delete;
 
   bool open() const { return open_; }
+  int sound_count() const { return static_cast<int>(chunks_.size()) + (menu_music_ ? 1 : 0); }
   void Play(int entry_position);
   void SetMusic(const MusicChoice& choice);
   void SetVolume(int volume);  // 0..10

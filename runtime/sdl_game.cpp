@@ -255,7 +255,11 @@ int RunGame(const RunOptions& options) {
     if (!screen.Open(Trimmed(data.title), width, height, WindowFlags(data.settings.screen_mode, headless))) {
       result = ShowError("Error", std::string("cannot open the game window: ") + SDL_GetError());
     } else {
-      SdlAudio audio(data, ChooseSoundFont(options.executable_folder));
+      const std::string sound_font = ChooseSoundFont(options.executable_folder);
+      SdlAudio audio(data, sound_font);
+      if (audio.open())
+        std::cout << audio.sound_count() << " sounds loaded, soundfont "
+                  << (sound_font.empty() ? "none" : sound_font) << std::endl;
       const bool info_menu = data.settings.screen_mode == ScreenMode::kWindow;
       App app(data, headless ? 1u : static_cast<uint32_t>(SDL_GetTicks() | 1u), info_menu);
       if (options.level > 0) app.StartLevel(std::min(options.level, data.LevelCount()));

@@ -105,3 +105,26 @@ TEST(App, DeathLeadsToTheGameOverScreenAndBackToTheMenu) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace play_fixture;
+
+TEST(App, SoundScreenSetsTheVolumeWithinItsRange) {
+  auto data = DataOf({"####", "#P.#", "####"});
+  App app(*data, 1, false);
+  app.Tick(Press({46}));                                // intro -> menu
+  for (int key : {96, 96, 46}) app.Tick(Press({key}));  // down to "sound"
+  ASSERT_EQ(app.screen(), AppScreen::kSound);
+  const int start = app.volume();
+  app.Tick(Press({97}));
+  EXPECT_EQ(app.volume(), start - 1);
+  for (int i = 0; i < 20; ++i) app.Tick(Press({98}));
+  EXPECT_EQ(app.volume(), 10);
+  for (int i = 0; i < 20; ++i) app.Tick(Press({97}));
+  EXPECT_EQ(app.volume(), 0);
+  app.Tick(Press({39}));
+  EXPECT_EQ(app.screen(), AppScreen::kMenu);
+}
+
+}  // namespace

@@ -407,3 +407,31 @@ TEST(PlayView, ScreenFlashesFollowTheSettings) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace play_fixture;
+
+TEST(PlayView, DyingEnemyPlaysItsFiveFramesAndStaysOnTheLast) {
+  auto data = DataOf({"######", "#P..e#", "######"});
+  data->enemies[0] = {false, 0, 1, 0};
+  Play play(*data, 1, NewGameCarry(data->weapons), 1);
+  play.player().angle = 0;
+  play.Tick(Holding({sample::kCtrl}));
+  ASSERT_EQ(play.enemies()[0].state, EnemyState::kDying);
+  const auto& frames = data->enemy_frames[0];
+  auto frame = [&] {
+    for (const RenderSprite& s : BuildScene(play).sprites)
+      for (int f = 0; f < 11; ++f)
+        if (s.texture == &frames[static_cast<size_t>(f)]) return f;
+    return -1;
+  };
+  std::vector<int> seen;
+  for (int i = 0; i < kEnemyDeathTics + 10; ++i) {
+    if (seen.empty() || seen.back() != frame()) seen.push_back(frame());
+    play.Tick({});
+  }
+  EXPECT_EQ(seen, (std::vector<int>{6, 7, 8, 9, 10}));
+}
+
+}  // namespace

@@ -44,6 +44,7 @@ TEST(RuntimeSmoke, PlaysAScriptedWalkAndWritesTheLastFrame) {
                     (folder / "walk.txt").string() + " --screenshot " + shot.string());
   EXPECT_EQ(run.status, 0) << run.out;
   EXPECT_NE(run.out.find("level 1 loaded"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("50 sounds loaded"), std::string::npos) << run.out;
   EXPECT_GT(DistinctColours(shot), 50) << "the screenshot shows the level, not a blank frame";
 }
 

@@ -228,6 +228,30 @@ inline std::vector<std::string> LevelTwoRows() {
           "&..s......s....&", "&..............E", "&&&&&&&&&&&&&&&&"};
 }
 
+// A short mono 8-bit wave: a beep of `tone` Hz.
+inline Entry Beep(int tone) {
+  constexpr int kRate = 11025, kSamples = kRate / 10;
+  Entry e;
+  auto tag = [&e](const char* t) {
+    for (int i = 0; i < 4; ++i) e.push_back(static_cast<uint8_t>(t[i]));
+  };
+  auto u16 = [&e](int v) { e.push_back(static_cast<uint8_t>(v)), e.push_back(static_cast<uint8_t>(v >> 8)); };
+  tag("RIFF");
+  PutInt(e, 36 + kSamples);
+  tag("WAVE");
+  tag("fmt ");
+  PutInt(e, 16);
+  u16(1), u16(1);
+  PutInt(e, kRate);
+  PutInt(e, kRate);
+  u16(1), u16(8);
+  tag("data");
+  PutInt(e, kSamples);
+  for (int i = 0; i < kSamples; ++i)
+    e.push_back(static_cast<uint8_t>(128 + ((i * tone * 2 / kRate) % 2 ? 40 : -40)));
+  return e;
+}
+
 // Key-list indexes used by the sample's bindings.
 constexpr int kUp = 95, kDown = 96, kLeft = 97, kRight = 98, kA = 13, kD = 16, kM = 25, kSpace = 59,
               kCtrl = 47, kTab = 43, kPageUp = 100, kPageDown = 101;
@@ -263,9 +287,8 @@ inline std::vector<Entry> Entries(int levels = 2) {
   e[entry::kGameTitle] = Entry(title.begin(), title.end());
   e[entry::kCheat] = Entry({' '});
   e[entry::kCheat].insert(e[entry::kCheat].end(), cheat.begin(), cheat.end());
-  // Sounds are not decoded by the loader; a tiny placeholder stands for each.
   for (int p = entry::kMenuMusic; p <= entry::kTreasureFoundSound; ++p)
-    e[static_cast<size_t>(p)] = {'R', 'I', 'F', 'F'};
+    e[static_cast<size_t>(p)] = Beep(200 + 10 * (p - entry::kMenuMusic));
   for (int k = 0; k < 20; ++k) e[static_cast<size_t>(entry::kLevelMidi + k)] = {'M', 'T', 'h', 'd'};
   const uint32_t bg = Rgb(20, 30, 60);
   e[entry::kIntroScreen] = ScreenWithText(320, 200, Rgb(60, 20, 20), {"SAMPLE GAME", "press a key"});
