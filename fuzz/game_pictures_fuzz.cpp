@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 
+#include "runtime/game_icon.h"
 #include "runtime/game_level.h"
 #include "runtime/game_pictures.h"
 #include "runtime/game_records.h"
@@ -22,5 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   game::DecodeEnemySettings(bytes);
   game::DecodeSpriteSettings(bytes);
   game::DecodeInfoText(bytes);
+  game::ReadIconTrailer(bytes);
   return 0;
 }

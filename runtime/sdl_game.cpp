@@ -6,11 +6,13 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 #include "assets/picture.h"
 #include "platform/files.h"
 #include "runtime/game_app.h"
 #include "runtime/game_entry_source.h"
+#include "runtime/game_icon.h"
 #include "runtime/game_keys.h"
 #include "runtime/sdl_audio.h"
 #include "runtime/sdl_keys.h"
@@ -115,6 +117,20 @@ class Screen {
   SDL_Texture* texture_ = nullptr;
   FrameBuffer frame_;
 };
+
+// A created game carries the author's icon after its own image.
+void SetWindowIcon(SDL_Window* window) {
+  constexpr size_t kLargestExecutable = 256u * 1024 * 1024;
+  const auto executable = platform::ReadFileBytes("/proc/self/exe", kLargestExecutable);
+  if (!executable) return;
+  std::optional<Image> icon = ReadIconTrailer(*executable);
+  if (!icon) return;
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(icon->pixels.data(), icon->width, icon->height,
+                                                            32, icon->width * 4, SDL_PIXELFORMAT_ARGB8888);
+  if (!surface) return;
+  SDL_SetWindowIcon(window, surface);
+  SDL_FreeSurface(surface);
+}
 
 void Deliver(App& app, SdlAudio& audio, SDL_Window* window) {
   for (int sound : app.TakeSounds()) audio.Play(sound);
@@ -255,6 +271,7 @@ int RunGame(const RunOptions& options) {
     if (!screen.Open(Trimmed(data.title), width, height, WindowFlags(data.settings.screen_mode, headless))) {
       result = ShowError("Error", std::string("cannot open the game window: ") + SDL_GetError());
     } else {
+      SetWindowIcon(screen.window());
       const std::string sound_font = ChooseSoundFont(options.executable_folder);
       SdlAudio audio(data, sound_font);
       if (audio.open())
