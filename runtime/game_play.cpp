@@ -121,8 +121,11 @@ int Play::DoorAt(int x, int y) const {
 }
 
 void Play::RefreshDoorOpen() {
-  for (const Door& d : doors_)
-    door_open_[static_cast<size_t>(d.y * kMapSize + d.x)] = static_cast<float>(ToDouble(d.open));
+  for (const Door& d : doors_) {
+    const size_t cell = static_cast<size_t>(d.y * kMapSize + d.x);
+    door_open_[cell] = static_cast<float>(ToDouble(d.open));
+    sight_open_[cell] = d.open >= kFixedOne / 2 ? 1.f : 0.f;
+  }
 }
 
 void Play::Tick(const TicInput& input) {
@@ -135,6 +138,7 @@ void Play::Tick(const TicInput& input) {
   MovePlayer(input);
   if (Pressed(input, data_->settings.open_door_key)) UseDoor();
   UpdateDoors();
+  RefreshDoorOpen();
   PickUpItems();
   HandleWeapon(input);
   UpdateBullets();
@@ -485,11 +489,7 @@ bool Play::LineOfSight(Fixed x, Fixed y, Fixed tx, Fixed ty) const {
   if (length > kSightCells) return false;
   Scene scene;
   scene.map = &map_;
-  // Doors block the view until they are open halfway.
-  std::array<float, kMapSize * kMapSize> open{};
-  for (const Door& d : doors_)
-    open[static_cast<size_t>(d.y * kMapSize + d.x)] = d.open >= kFixedOne / 2 ? 1.f : 0.f;
-  scene.door_open = &open;
+  scene.door_open = &sight_open_;  // doors block the view until open halfway
   const WallHit hit = CastRay(scene, ax, ay, (bx - ax) / length, (by - ay) / length, length);
   return !hit.hit || hit.distance >= length;
 }

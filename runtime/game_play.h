@@ -166,6 +166,7 @@ class Play {
   std::vector<Enemy> enemies_;
   std::vector<Bullet> bullets_;
   std::array<float, kMapSize * kMapSize> door_open_{};
+  std::array<float, kMapSize * kMapSize> sight_open_{};
   std::vector<int> sounds_;
   std::string typed_;
   Random random_;

@@ -199,6 +199,7 @@ int RunHeadless(App& app, SdlAudio& audio, Screen& screen, const RunOptions& opt
     app.Draw(screen.frame());
     screen.Present();
   }
+  if (options.frames == 0) app.Draw(screen.frame());
   return 0;
 }
 
