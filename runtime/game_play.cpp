@@ -460,9 +460,24 @@ void Play::DamageEnemy(int index, int damage) {
     e.timer = 0;
     Sound(entry::kEnemyDieSound + e.kind);
   } else if (e.state == EnemyState::kIdle) {
-    e.state = EnemyState::kAlert;
-    e.timer = kAlertTics;
-    Sound(entry::kEnemyHeySound + e.kind);
+    Alert(index);
+  }
+}
+
+// The enemy calls out; idle enemies that hear it close by and can see it join in.
+void Play::Alert(int index) {
+  Enemy& caller = enemies_[static_cast<size_t>(index)];
+  caller.state = EnemyState::kAlert;
+  caller.timer = kAlertTics;
+  Sound(entry::kEnemyHeySound + caller.kind);
+  constexpr int64_t kCallReach = 6LL * kFixedOne;
+  for (Enemy& other : enemies_) {
+    if (other.state != EnemyState::kIdle ||
+        DistanceSquared(other.x, other.y, caller.x, caller.y) > kCallReach * kCallReach)
+      continue;
+    if (!LineOfSight(other.x, other.y, caller.x, caller.y)) continue;
+    other.state = EnemyState::kAlert;
+    other.timer = kAlertTics;
   }
 }
 
@@ -509,11 +524,7 @@ void Play::UpdateEnemy(int index) {
       if (++e.timer >= kEnemyDeathTics) e.state = EnemyState::kDead;
       return;
     case EnemyState::kIdle:
-      if (LineOfSight(e.x, e.y, player_.x, player_.y)) {
-        e.state = EnemyState::kAlert;
-        e.timer = kAlertTics;
-        Sound(entry::kEnemyHeySound + e.kind);
-      }
+      if (LineOfSight(e.x, e.y, player_.x, player_.y)) Alert(index);
       return;
     case EnemyState::kAlert:
       if (--e.timer <= 0) e.state = EnemyState::kChase, e.cooldown = kTicRate / 2 + random_.Below(kTicRate);

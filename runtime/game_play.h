@@ -149,6 +149,7 @@ class Play {
   void SetPathTarget(Enemy& enemy);
   bool FindPath(const Enemy& enemy, int& next_x, int& next_y) const;
   void DamageEnemy(int index, int damage);
+  void Alert(int index);
   void DamageProp(Prop& prop, int damage);
   void DamagePlayer(int damage);
   void CheckCheat(const TicInput& input);

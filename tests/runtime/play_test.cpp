@@ -435,3 +435,29 @@ TEST(PlayView, DyingEnemyPlaysItsFiveFramesAndStaysOnTheLast) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace play_fixture;
+
+TEST(PlayEnemies, ACallAlertsIdleEnemiesThatCanSeeTheCaller) {
+  // Enemy 1 sees the player down the corridor; enemy 2 stands round the corner
+  // beside it, out of the player's sight; enemy 3 is far away behind a wall.
+  auto data = DataOf({"############",  //
+                      "#P....e....#",  //
+                      "######.#####",  //
+                      "######f#####",  //
+                      "############",  //
+                      "#.........f#",  //
+                      "############"});
+  Play play(*data, 1, NewGameCarry(data->weapons), 1);
+  const auto& e = play.enemies();
+  ASSERT_EQ(e.size(), 3u);
+  ASSERT_FALSE(play.LineOfSight(e[1].x, e[1].y, play.player().x, play.player().y));
+  play.Tick({});
+  EXPECT_EQ(e[0].state, EnemyState::kAlert);
+  EXPECT_EQ(e[1].state, EnemyState::kAlert) << "heard the call";
+  EXPECT_EQ(e[2].state, EnemyState::kIdle);
+}
+
+}  // namespace
