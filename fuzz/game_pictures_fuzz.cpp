@@ -1,0 +1,28 @@
+// The game runtime's decoders of pack entries: pictures, level files and records.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "runtime/game_icon.h"
+#include "runtime/game_level.h"
+#include "runtime/game_pictures.h"
+#include "runtime/game_records.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::span<const uint8_t> bytes(data, size);
+  game::Texture texture;
+  game::DecodeSlotTexture(bytes, true, texture);
+  game::Image image;
+  game::DecodeScreenImage(bytes, false, image);
+  game::LevelMap map;
+  std::string error;
+  game::ParseLevel(bytes, map, error);
+  game::DecodeSettings(bytes);
+  game::DecodeWeaponSettings(bytes);
+  game::DecodeEnemySettings(bytes);
+  game::DecodeSpriteSettings(bytes);
+  game::DecodeInfoText(bytes);
+  game::ReadIconTrailer(bytes);
+  return 0;
+}

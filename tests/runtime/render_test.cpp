@@ -1,0 +1,250 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <numbers>
+
+#include "assets/picture.h"
+#include "platform/files.h"
+#include "runtime/game_pictures.h"
+#include "runtime/game_render.h"
+#include "tests/runtime/render_fixture.h"
+
+namespace {
+
+using namespace render_fixture;
+constexpr double kEast = 0, kSouth = std::numbers::pi / 2, kWest = std::numbers::pi,
+                 kNorth = -std::numbers::pi / 2;
+
+FrameBuffer Draw(const Scene& scene, const Camera& camera, int w = 160, int h = 100,
+                 Renderer* renderer = nullptr) {
+  FrameBuffer frame(w, h, Rgb(255, 0, 255));
+  Renderer local;
+  (renderer ? *renderer : local).Render(scene, camera, frame, {0, 0, w, h});
+  return frame;
+}
+
+// Rows of column x that show texture `id`.
+int HeightOf(const FrameBuffer& f, int x, int id) {
+  int n = 0;
+  for (int y = 0; y < f.height; ++y) n += IdOf(f.at(x, y)) == id;
+  return n;
+}
+
+const std::vector<std::string> kRoom = {"#############",  //
+                                        "#...........#",  //
+                                        "#...........#",  //
+                                        "#...........#",  //
+                                        "#...........#",  //
+                                        "#...........#",  //
+                                        "#############"};
+
+TEST(Renderer, FlatWallHasOneHeightAcrossTheViewNoFisheye) {
+  World world(kRoom);
+  Renderer renderer;
+  // Looking straight at the east wall from 3.5 cells: every column the same height and depth.
+  const FrameBuffer f = Draw(world.MakeScene(), {8.5, 3.5, kEast, 0}, 160, 100, &renderer);
+  const int centre = HeightOf(f, 80, kWallId);
+  EXPECT_GT(centre, 10);
+  for (int x = 0; x < f.width; ++x) {
+    EXPECT_EQ(HeightOf(f, x, kWallId), centre) << "column " << x;
+    EXPECT_NEAR(renderer.depth()[static_cast<size_t>(x)], 3.5, 1e-4) << "column " << x;
+  }
+}
+
+TEST(Renderer, ViewCentredInARoomIsMirrorSymmetric) {
+  World world(kRoom);
+  // Centred between the north and south walls, looking east along the room's axis.
+  const FrameBuffer f = Draw(world.MakeScene(), {2.5, 3.5, kEast, 0}, 120, 80);
+  for (int x = 0; x < f.width / 2; ++x) {
+    const int mirror = f.width - 1 - x;
+    EXPECT_EQ(HeightOf(f, x, kWallId), HeightOf(f, mirror, kWallId)) << "column " << x;
+    for (int y = 0; y < f.height; ++y) {
+      const uint32_t a = f.at(x, y), b = f.at(mirror, y);
+      ASSERT_EQ(IdOf(a), IdOf(b)) << x << "," << y;
+      if (IdOf(a) == kWallId) {
+        ASSERT_EQ(VOf(a), VOf(b)) << x << "," << y;
+      }
+    }
+  }
+}
+
+// A single block in a big room, seen square-on from each side: the face shows
+// texture columns 0..63 from left to right, and column 32 in the middle.
+TEST(Renderer, EachFaceShowsItsTextureLeftToRight) {
+  std::vector<std::string> rows(15, "#.............#");
+  rows.front() = rows.back() = std::string(15, '#');
+  rows[7][7] = '2';
+  World world(rows);
+  const struct {
+    const char* face;
+    Camera camera;
+  } cases[] = {{"west", {4.5, 7.5, kEast, 0}},
+               {"east", {10.5, 7.5, kWest, 0}},
+               {"north", {7.5, 4.5, kSouth, 0}},
+               {"south", {7.5, 10.5, kNorth, 0}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.face);
+    const FrameBuffer f = Draw(world.MakeScene(), c.camera, 200, 120);
+    const int row = 60;
+    int first = -1, last = -1, previous_u = -1;
+    for (int x = 0; x < f.width; ++x) {
+      if (IdOf(f.at(x, row)) != kWall2Id) continue;
+      if (first < 0) first = x;
+      last = x;
+      const int u = UOf(f.at(x, row));
+      EXPECT_GE(u, previous_u) << "column " << x;
+      previous_u = u;
+    }
+    ASSERT_GE(first, 0);
+    EXPECT_LE(UOf(f.at(first, row)), 2);
+    EXPECT_GE(UOf(f.at(last, row)), 61);
+    EXPECT_NEAR(UOf(f.at(f.width / 2, row)), 32, 1);
+  }
+}
+
+TEST(Renderer, HalfOpenDoorShowsItsClosedHalfAndTheRoomBehind) {
+  World world({"#####",  //
+               "#222#",  //
+               "#...#",  //
+               "##D##",  //
+               "#...#",  //
+               "#...#",  //
+               "#...#",  //
+               "#####"});
+  world.open[static_cast<size_t>(3 * kMapSize + 2)] = 0.5f;
+  // Looking north at the door from two cells south of it: west half open.
+  const FrameBuffer f = Draw(world.MakeScene(), {2.5, 5.5, kNorth, 0}, 200, 120);
+  const int row = 60;
+  int door_columns = 0, far_columns_left = 0, first_door = -1;
+  for (int x = 0; x < f.width; ++x) {
+    const uint32_t p = f.at(x, row);
+    if (IdOf(p) == kDoorId) {
+      if (first_door < 0) first_door = x;
+      ++door_columns;
+      EXPECT_LT(UOf(p), 32) << "only the closed half of the texture shows, column " << x;
+    } else if (IdOf(p) == kWall2Id && first_door < 0) {
+      ++far_columns_left;
+    }
+  }
+  EXPECT_GT(far_columns_left, 0) << "the room behind shows through the open half";
+  ASSERT_GE(first_door, 0);
+  EXPECT_LE(UOf(f.at(first_door, row)), 1);
+  // The door cell spans the columns of one cell at 2 cells' distance (door plane at 2.5 - 0.5).
+  const int cell_columns = static_cast<int>(std::lround(200 / 2.0 / kHalfFovTan / 2.0));
+  EXPECT_NEAR(door_columns, cell_columns / 2, 2);
+
+  world.open.fill(0.f);
+  const FrameBuffer closed = Draw(world.MakeScene(), {2.5, 5.5, kNorth, 0}, 200, 120);
+  EXPECT_EQ(IdOf(closed.at(100, row)), kDoorId);
+  world.open.fill(1.f);
+  const FrameBuffer open = Draw(world.MakeScene(), {2.5, 5.5, kNorth, 0}, 200, 120);
+  EXPECT_EQ(IdOf(open.at(100, row)), kWall2Id);
+}
+
+TEST(Renderer, SpriteBehindAWallIsHiddenAndInFrontIsDrawn) {
+  World world({"#########",  //
+               "#.......#",  //
+               "#...2...#",  //
+               "#.......#",  //
+               "#########"});
+  Texture red = Plain(Rgb(255, 0, 0));
+  Scene scene = world.MakeScene();
+  scene.sprites.push_back({6.5, 2.5, &red});  // behind the block at (4, 2)
+  const Camera camera{1.5, 2.5, kEast, 0};
+  auto red_pixels = [](const FrameBuffer& f) {
+    int n = 0;
+    for (uint32_t p : f.pixels) n += p == Rgb(255, 0, 0);
+    return n;
+  };
+  EXPECT_EQ(red_pixels(Draw(scene, camera)), 0);
+  scene.sprites[0].x = 3.0;  // in front of it
+  EXPECT_GT(red_pixels(Draw(scene, camera)), 100);
+}
+
+TEST(Renderer, NearerSpriteCoversFartherWhateverTheListOrder) {
+  World world(kRoom);
+  Texture red = Plain(Rgb(255, 0, 0)), green = Plain(Rgb(0, 255, 0));
+  for (bool near_first : {true, false}) {
+    Scene scene = world.MakeScene();
+    const RenderSprite near{4.5, 3.5, &green}, far{7.5, 3.5, &red};
+    scene.sprites = near_first ? std::vector<RenderSprite>{near, far} : std::vector<RenderSprite>{far, near};
+    const FrameBuffer f = Draw(scene, {2.5, 3.5, kEast, 0});
+    EXPECT_EQ(f.at(80, 50), Rgb(0, 255, 0)) << "near first: " << near_first;
+  }
+}
+
+TEST(Renderer, TransparentTexelsLeaveTheBackground) {
+  World world(kRoom);
+  Texture holed = Plain(Rgb(0, 0, 255));
+  for (int u = 0; u < 64; ++u)
+    for (int v = 0; v < 32; ++v) holed.at(u, v) = kTransparent;  // top half see-through
+  Scene scene = world.MakeScene();
+  scene.sprites.push_back({4.5, 3.5, &holed});
+  const FrameBuffer f = Draw(scene, {2.5, 3.5, kEast, 0});
+  EXPECT_NE(f.at(80, 45), Rgb(0, 0, 255));
+  EXPECT_EQ(f.at(80, 55), Rgb(0, 0, 255));
+}
+
+// ---- golden frames ------------------------------------------------------------
+
+std::string GoldenPath(const std::string& name) {
+  return std::string(TARNWICK_SOURCE_DIR) + "/tests/runtime/golden/" + name + ".bmp";
+}
+
+// Compares with the stored frame; TARNWICK_REGENERATE_GOLDEN=1 writes it instead.
+void ExpectGolden(const std::string& name, const FrameBuffer& f) {
+  const std::string path = GoldenPath(name);
+  if (const char* regenerate = std::getenv("TARNWICK_REGENERATE_GOLDEN"); regenerate && *regenerate == '1') {
+    assets::Picture picture(f.width, f.height);
+    for (int y = 0; y < f.height; ++y)
+      for (int x = 0; x < f.width; ++x) {
+        const uint32_t c = f.at(x, y);
+        picture.set(x, y,
+                    {static_cast<uint8_t>(c >> 16), static_cast<uint8_t>(c >> 8), static_cast<uint8_t>(c)});
+      }
+    ASSERT_TRUE(platform::WriteFileAtomic(path, assets::EncodeBmp24(picture)));
+    return;
+  }
+  const auto bytes = platform::ReadFileBytes(path);
+  ASSERT_TRUE(bytes) << path << " is missing; run with TARNWICK_REGENERATE_GOLDEN=1 to make it";
+  Image golden;
+  ASSERT_TRUE(DecodeScreenImage(*bytes, false, golden));
+  ASSERT_EQ(golden.width, f.width);
+  ASSERT_EQ(golden.height, f.height);
+  int differing = 0;
+  for (int y = 0; y < f.height; ++y)
+    for (int x = 0; x < f.width; ++x)
+      if (golden.at(x, y) != f.at(x, y) && differing++ < 5)
+        ADD_FAILURE() << name << ": pixel " << x << "," << y << " differs";
+  EXPECT_EQ(differing, 0) << name;
+}
+
+const std::vector<std::string> kGoldenMap = {"##########",  //
+                                             "#........#",  //
+                                             "#..2.....#",  //
+                                             "#........D",  //
+                                             "#....2...#",  //
+                                             "##D#######",  //
+                                             "#........#",  //
+                                             "##########"};
+
+TEST(RendererGolden, CornerViewWithSprites) {
+  World world(kGoldenMap);
+  Texture blue = Plain(Rgb(0, 0, 200));
+  for (int u = 0; u < 64; ++u)
+    for (int v = 0; v < 20; ++v) blue.at(u, v) = kTransparent;
+  Scene scene = world.MakeScene();
+  scene.sprites = {{6.5, 2.5, &blue}, {7.5, 3.2, &blue}};
+  ExpectGolden("corner_sprites", Draw(scene, {1.6, 1.4, 0.6, 0}, 96, 60));
+}
+
+TEST(RendererGolden, HalfOpenDoorLookingUpWithShading) {
+  World world(kGoldenMap);
+  world.open[static_cast<size_t>(5 * kMapSize + 2)] = 0.3f;
+  Scene scene = world.MakeScene();
+  scene.shade = true;
+  ExpectGolden("door_pitch_shade", Draw(scene, {2.3, 3.6, 1.4, 12}, 96, 60));
+}
+
+}  // namespace
