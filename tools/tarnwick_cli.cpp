@@ -21,6 +21,14 @@ struct Command {
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
       {"validate", "validate", "check every level; print the result (0, N or -1)", cli::RunValidate, {}},
+      {"pack", "pack", "write twksys/Version and build twksys/game.pak", cli::RunPack, {}},
+      {"list", "list PAK", "print position, name, data size and stored size of each entry", cli::RunList, {}},
+      {"compress",
+       "compress [--level N] IN OUT",
+       "write a compressed block of IN",
+       cli::RunCompress,
+       {"--level"}},
+      {"decompress", "decompress IN OUT", "decode one compressed block", cli::RunDecompress, {}},
   };
   return commands;
 }

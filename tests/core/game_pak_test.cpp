@@ -11,6 +11,7 @@
 #include "gamebuild/pack_file.h"
 #include "gamebuild/password_block.h"
 #include "platform/scripted_prompter.h"
+#include "tests/support/game_workspace.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -95,30 +96,18 @@ TEST(PasswordBlock, ValuesAndComparison) {
   EXPECT_EQ(gamebuild::DecodePasswordBlock(std::vector<int32_t>{INT32_MIN, INT32_MAX}).size(), 2u);
 }
 
-// A program folder holding every workspace file of the pack, each different.
+// A complete workspace in a temporary program folder.
 class CompleteWorkspace {
  public:
-  CompleteWorkspace() {
-    std::mt19937 rng(17);
-    const auto& names = GamePakEntryNames();
-    for (size_t i = 1; i < names.size(); ++i) {
-      Bytes content(200 + (i * 97) % 3000);
-      for (size_t j = 0; j < content.size(); ++j)
-        content[j] = i % 9 == 0 ? static_cast<uint8_t>(rng()) : static_cast<uint8_t>((j / 3) * i + j % 3);
-      // Spelled as the picture dialogs spell it: found without regard to case.
-      const std::string file = names[i] == "treasure1sprite" ? "Treasure1sprite" : names[i];
-      home.Write("twksys/" + file, content);
-      files[names[i]] = content;
-    }
-    home.Write("pakpassword.txt", password);
-  }
+  CompleteWorkspace() : made(testing_support::WriteGameWorkspace(home)), files(made.files), password(made.password) {}
 
   platform::Workspace workspace() const { return platform::Workspace(home.path()); }
   std::filesystem::path pack() const { return home / "twksys/game.pak"; }
 
   TempFolder home;
-  std::map<std::string, Bytes> files;
-  const std::string password = "Maze\xE9Runner";
+  testing_support::GameWorkspace made;
+  std::map<std::string, Bytes>& files;
+  const std::string& password;
 };
 
 TEST(BuildGamePak, StoresAllEntriesOfACompleteWorkspace) {
