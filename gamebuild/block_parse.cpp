@@ -104,12 +104,22 @@ class OnePassParser {
 
 // ---- optimal ----------------------------------------------------------------
 
-struct Node {
+// One way of arriving at a position: its cost in bits, the last offset it
+// leaves behind, and the command that arrived (from state `from_state` of
+// position `from`).
+struct Arrival {
   uint32_t cost;
-  uint32_t from;
-  Token token;
   uint32_t last_offset;
+  uint32_t from;
+  uint32_t length;
+  uint32_t offset;
+  TokenKind kind;
+  uint8_t from_state;
 };
+
+// Arrivals kept per position, each with a different last offset, cheapest
+// first: a dearer arrival may still win through a repeat match later.
+constexpr size_t kStates = 3;
 
 struct ChunkParse {
   std::vector<Token> tokens;
@@ -196,54 +206,90 @@ class OptimalParser {
     return bits;
   }
 
+  Arrival* At(size_t i) { return &arrivals_[i * kStates]; }
+
   ChunkParse Parse(size_t start, size_t length, uint32_t width) {
-    nodes_.assign(length + 1, Node{kUnreached, 0, {}, 0});
-    nodes_[0] = Node{0, 0, {last_raw_ ? TokenKind::kRaw : TokenKind::kLiteral, 0, 0}, last_offset_};
+    arrivals_.assign((length + 1) * kStates, Arrival{kUnreached, 0, 0, 0, 0, TokenKind::kLiteral, 0});
+    At(0)[0] = Arrival{0, last_offset_, 0, 0, 0, last_raw_ ? TokenKind::kRaw : TokenKind::kLiteral, 0};
     for (size_t i = 0; i < length; ++i) Expand(start, length, i, width);
 
     ChunkParse result;
-    result.bits = nodes_[length].cost;
-    result.last_offset = nodes_[length].last_offset;
-    for (size_t at = length; at > 0; at = nodes_[at].from) result.tokens.push_back(nodes_[at].token);
+    result.bits = At(length)[0].cost;
+    result.last_offset = At(length)[0].last_offset;
+    size_t at = length;
+    size_t state = 0;
+    while (at > 0) {
+      const Arrival& a = At(at)[state];
+      result.tokens.push_back({a.kind, a.length, a.offset});
+      at = a.from;
+      state = a.from_state;
+    }
     std::reverse(result.tokens.begin(), result.tokens.end());
     return result;
   }
 
+  // Records an arrival at position `to` if it is among the cheapest few
+  // with their own last offsets.
+  void Arrive(size_t to, const Arrival& arrival) {
+    Arrival* slots = At(to);
+    size_t slot = kStates - 1;
+    for (size_t k = 0; k < kStates; ++k) {
+      if (slots[k].cost == kUnreached || slots[k].last_offset == arrival.last_offset) {
+        slot = k;
+        break;
+      }
+    }
+    if (arrival.cost >= slots[slot].cost) return;
+    slots[slot] = arrival;
+    for (size_t k = slot; k > 0 && slots[k].cost < slots[k - 1].cost; --k) std::swap(slots[k], slots[k - 1]);
+  }
+
   void Expand(size_t start, size_t length, size_t i, uint32_t width) {
-    const Node node = nodes_[i];
     const size_t pos = start + i;
     const size_t room = length - i;
-    const auto relax = [&](size_t to, uint32_t bits, const Token& token, uint32_t last_offset) {
-      Node& target = nodes_[to];
-      if (node.cost + bits < target.cost)
-        target = Node{node.cost + bits, static_cast<uint32_t>(i), token, last_offset};
-    };
-
     const Token single = SingleByte(data_, pos);
-    relax(i + 1, SingleByteCost(single, formats_[pos / kFormatSegment]), single, node.last_offset);
-
-    if (room >= kRawRunLength)
-      relax(i + kRawRunLength, node.token.kind == TokenKind::kRaw ? cost::kRawRunMore : cost::kRawRunFirst,
-            {TokenKind::kRaw, kRawRunLength, 0}, node.last_offset);
-
-    const uint32_t last = node.last_offset;
-    if (last <= pos) {
-      const size_t run = CommonLength(&data_[pos], &data_[pos - last], room);
-      const size_t top = std::min(run, kNiceLength);
-      for (size_t l = 2; l <= top; ++l)
-        relax(i + l, cost::RepeatMatch(l), {TokenKind::kRepeat, static_cast<uint32_t>(l), last}, last);
-      if (run > top)
-        relax(i + run, cost::RepeatMatch(run), {TokenKind::kRepeat, static_cast<uint32_t>(run), last}, last);
+    const uint32_t single_bits = SingleByteCost(single, formats_[pos / kFormatSegment]);
+    const Arrival* here = At(i);
+    for (size_t k = 0; k < kStates && here[k].cost != kUnreached; ++k) {
+      const Arrival from = here[k];
+      const auto state = static_cast<uint8_t>(k);
+      const auto at = static_cast<uint32_t>(i);
+      Arrive(i + 1, {from.cost + single_bits, from.last_offset, at, 1, single.offset, single.kind, state});
+      if (room >= kRawRunLength) {
+        const uint32_t raw_bits = from.kind == TokenKind::kRaw ? cost::kRawRunMore : cost::kRawRunFirst;
+        Arrive(i + kRawRunLength,
+               {from.cost + raw_bits, from.last_offset, at, kRawRunLength, 0, TokenKind::kRaw, state});
+      }
+      const uint32_t last = from.last_offset;
+      if (last <= pos) {
+        const size_t run = CommonLength(&data_[pos], &data_[pos - last], room);
+        const size_t top = std::min(run, kNiceLength);
+        for (size_t l = 2; l <= top; ++l)
+          Arrive(i + l, {from.cost + cost::RepeatMatch(l), last, at, static_cast<uint32_t>(l), last,
+                         TokenKind::kRepeat, state});
+        if (run > top)
+          Arrive(i + run, {from.cost + cost::RepeatMatch(run), last, at, static_cast<uint32_t>(run), last,
+                           TokenKind::kRepeat, state});
+      }
     }
-
+    // Every match leaves its own offset behind, so only the cheapest
+    // arrival needs to try them.
+    const uint32_t base_cost = here[0].cost;
     size_t done = 1;
     for (uint32_t m = first_[i]; m < first_[i + 1]; ++m) {
       const Match match = matches_[m];
       const size_t top = std::min<size_t>(match.length, room);
-      for (size_t l = done + 1; l <= top; ++l) {
-        const uint32_t bits = MatchCost(match.offset, static_cast<uint32_t>(l), width);
-        if (bits != 0) relax(i + l, bits, MatchToken(match.offset, static_cast<uint32_t>(l)), match.offset);
+      size_t l = done + 1;
+      if (match.offset <= kShortMatchMaxOffset) {
+        for (; l <= std::min<size_t>(top, kShortMatchMaxLength); ++l)
+          Arrive(i + l, {base_cost + cost::kShortMatch, match.offset, static_cast<uint32_t>(i),
+                         static_cast<uint32_t>(l), match.offset, TokenKind::kShort, 0});
       }
+      const uint32_t bonus = LongMatchBonus(match.offset);
+      const uint32_t head = 2 + GammaBits((uint64_t{match.offset} >> width) + 3) + width;
+      for (l = std::max<size_t>(l, bonus + 2); l <= top; ++l)
+        Arrive(i + l, {base_cost + head + GammaBits(l - bonus), match.offset, static_cast<uint32_t>(i),
+                       static_cast<uint32_t>(l), match.offset, TokenKind::kLong, 0});
       done = std::max(done, top);
     }
   }
@@ -254,7 +300,7 @@ class OptimalParser {
   std::vector<Match> matches_;
   std::vector<uint32_t> first_;  // matches_ index of each chunk position, and one past the last
   std::optional<Match> forced_;
-  std::vector<Node> nodes_;
+  std::vector<Arrival> arrivals_;  // kStates per position of the chunk and its end
   uint32_t last_offset_ = kInitialLastOffset;
   uint32_t index_width_ = kDefaultIndexWidth;
   bool last_raw_ = false;
