@@ -12,9 +12,12 @@ namespace gamebuild {
 
 namespace {
 
-constexpr unsigned kChainDepth = 48;
+constexpr unsigned kChainDepth = 32;
 constexpr size_t kNiceLength = 128;
 constexpr size_t kChunk = 4096;
+// Repeat matches from the dearer arrivals try the lengths up to this, and
+// their whole length.
+constexpr size_t kShortRepeat = 16;
 constexpr uint32_t kUnreached = std::numeric_limits<uint32_t>::max();
 constexpr uint32_t kWidestIndex = 16;  // the parse tries index widths up to this
 
@@ -210,6 +213,7 @@ class OptimalParser {
 
   ChunkParse Parse(size_t start, size_t length, uint32_t width) {
     arrivals_.assign((length + 1) * kStates, Arrival{kUnreached, 0, 0, 0, 0, TokenKind::kLiteral, 0});
+    dearest_.assign(length + 1, kUnreached);
     At(0)[0] = Arrival{0, last_offset_, 0, 0, 0, last_raw_ ? TokenKind::kRaw : TokenKind::kLiteral, 0};
     for (size_t i = 0; i < length; ++i) Expand(start, length, i, width);
 
@@ -231,6 +235,8 @@ class OptimalParser {
   // Records an arrival at position `to` if it is among the cheapest few
   // with their own last offsets.
   void Arrive(size_t to, const Arrival& arrival) {
+    // Not cheaper than the dearest kept (or than one with its last offset).
+    if (arrival.cost >= dearest_[to]) return;
     Arrival* slots = At(to);
     size_t slot = kStates - 1;
     for (size_t k = 0; k < kStates; ++k) {
@@ -242,6 +248,7 @@ class OptimalParser {
     if (arrival.cost >= slots[slot].cost) return;
     slots[slot] = arrival;
     for (size_t k = slot; k > 0 && slots[k].cost < slots[k - 1].cost; --k) std::swap(slots[k], slots[k - 1]);
+    dearest_[to] = slots[kStates - 1].cost;
   }
 
   void Expand(size_t start, size_t length, size_t i, uint32_t width) {
@@ -263,7 +270,7 @@ class OptimalParser {
       const uint32_t last = from.last_offset;
       if (last <= pos) {
         const size_t run = CommonLength(&data_[pos], &data_[pos - last], room);
-        const size_t top = std::min(run, kNiceLength);
+        const size_t top = std::min(run, k == 0 ? kNiceLength : kShortRepeat);
         for (size_t l = 2; l <= top; ++l)
           Arrive(i + l, {from.cost + cost::RepeatMatch(l), last, at, static_cast<uint32_t>(l), last,
                          TokenKind::kRepeat, state});
@@ -301,6 +308,7 @@ class OptimalParser {
   std::vector<uint32_t> first_;  // matches_ index of each chunk position, and one past the last
   std::optional<Match> forced_;
   std::vector<Arrival> arrivals_;  // kStates per position of the chunk and its end
+  std::vector<uint32_t> dearest_;  // cost of the dearest arrival kept, by position
   uint32_t last_offset_ = kInitialLastOffset;
   uint32_t index_width_ = kDefaultIndexWidth;
   bool last_raw_ = false;
