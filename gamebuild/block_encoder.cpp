@@ -20,7 +20,8 @@ class CommandWriter {
 
   void Begin() { Format(formats_.empty() ? LiteralFormat{} : formats_[0]); }
 
-  void Write(const Token& t, bool raw_follows) {
+  void Write(const Token& t) {
+    if (raw_open_ && t.kind != TokenKind::kRaw) EndRaw();
     switch (t.kind) {
       case TokenKind::kLiteral:
         Literal(input_[pos_]);
@@ -49,17 +50,17 @@ class CommandWriter {
         LongMatch(t.offset, t.length);
         break;
       case TokenKind::kRaw:
-        Raw(raw_follows);
+        Raw();
         break;
       case TokenKind::kIndexWidth:
         IndexWidth(t.offset);
         break;
     }
-    raw_open_ = t.kind == TokenKind::kRaw && raw_follows;
     pos_ += t.length;
   }
 
   void End() {
+    if (raw_open_) EndRaw();
     bits_.Put(0, 3 + 7 + 2);
     bits_.Flush();
   }
@@ -101,15 +102,26 @@ class CommandWriter {
     last_offset_ = offset;
   }
 
-  // Runs of 256 raw bytes; consecutive ones share one command.
-  void Raw(bool more_follow) {
-    if (!raw_open_) {
+  // Runs of 256 raw bytes; consecutive ones share one command, each run
+  // but the first announced by a 1 bit, the last followed by a 0 bit.
+  void Raw() {
+    if (raw_open_) {
+      bits_.Put(1, 1);
+    } else {
       bits_.Put(0b001, 3);
       bits_.Put(0, 4);
       bits_.Put(1, 1);
     }
-    for (uint32_t i = 0; i < kRawRunLength; ++i) bits_.Put(input_[pos_ + i], 8);
-    bits_.Put(more_follow ? 1 : 0, 1);
+    for (uint32_t i = 0; i < kRawRunLength; i += 4)
+      bits_.Put(static_cast<uint32_t>(input_[pos_ + i]) << 24 | input_[pos_ + i + 1] << 16 |
+                    input_[pos_ + i + 2] << 8 | input_[pos_ + i + 3],
+                32);
+    raw_open_ = true;
+  }
+
+  void EndRaw() {
+    bits_.Put(0, 1);
+    raw_open_ = false;
   }
 
   void IndexWidth(uint32_t width) {
@@ -132,19 +144,25 @@ class CommandWriter {
 
 }  // namespace
 
-std::vector<uint8_t> WriteBlock(std::span<const uint8_t> input, const std::vector<Token>& tokens) {
+namespace {
+
+std::vector<uint8_t> StartBlock(std::span<const uint8_t> input) {
   std::vector<uint8_t> out;
-  out.reserve(input.size() + input.size() / 8 + 64);
+  out.reserve(kBlockHeaderSize + input.size() + 8);
   out.push_back(kBlockMagic0);
   out.push_back(kBlockMagic1);
   PutWord(out, static_cast<uint32_t>(input.size()));
   PutWord(out, BlockChecksum(input));
+  return out;
+}
+
+}  // namespace
+
+std::vector<uint8_t> WriteBlock(std::span<const uint8_t> input, const std::vector<Token>& tokens) {
+  std::vector<uint8_t> out = StartBlock(input);
   CommandWriter writer(input, out);
   writer.Begin();
-  for (size_t i = 0; i < tokens.size(); ++i) {
-    const bool raw_follows = i + 1 < tokens.size() && tokens[i + 1].kind == TokenKind::kRaw;
-    writer.Write(tokens[i], raw_follows);
-  }
+  for (const Token& t : tokens) writer.Write(t);
   writer.End();
   return out;
 }
@@ -152,9 +170,21 @@ std::vector<uint8_t> WriteBlock(std::span<const uint8_t> input, const std::vecto
 std::vector<uint8_t> CompressBlock(std::span<const uint8_t> input, size_t window, ParseMode mode) {
   if (input.empty()) return {};
   window = std::min(std::clamp(window, kMinWindow, kMaxWindow), input.size());
-  std::vector<uint8_t> block = WriteBlock(input, ParseBlock(input, window, mode));
-  if (block.size() > input.size()) return {};
-  return block;
+  std::vector<uint8_t> out = StartBlock(input);
+  const size_t budget = input.size();
+  bool over = false;
+  {
+    CommandWriter writer(input, out);
+    writer.Begin();
+    ParseBlock(input, window, mode, [&](std::span<const Token> batch) {
+      if (over) return;
+      for (const Token& t : batch) writer.Write(t);
+      over = out.size() > budget;
+    });
+    if (!over) writer.End();
+  }
+  if (over || out.size() > budget) return {};
+  return out;
 }
 
 size_t BlockCompress(std::span<const uint8_t> input, std::span<uint8_t> output, size_t window) {

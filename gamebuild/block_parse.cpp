@@ -21,6 +21,26 @@ constexpr size_t kShortRepeat = 16;
 constexpr uint32_t kUnreached = std::numeric_limits<uint32_t>::max();
 constexpr uint32_t kWidestIndex = 16;  // the parse tries index widths up to this
 
+// Hands the tokens on in batches.
+class TokenOut {
+ public:
+  explicit TokenOut(const TokenSink& sink) : sink_(sink) {}
+  ~TokenOut() { Flush(); }
+  void Add(const Token& token) {
+    batch_.push_back(token);
+    if (batch_.size() == kBatch) Flush();
+  }
+  void Flush() {
+    if (!batch_.empty()) sink_(batch_);
+    batch_.clear();
+  }
+
+ private:
+  static constexpr size_t kBatch = 4096;
+  const TokenSink& sink_;
+  std::vector<Token> batch_;
+};
+
 // ---- greedy and lazy ----------------------------------------------------------
 
 struct Choice {
@@ -36,8 +56,7 @@ class OnePassParser {
         finder_(data, window, kChainDepth, kNiceLength),
         lazy_(lazy) {}
 
-  std::vector<Token> Run() {
-    std::vector<Token> tokens;
+  void Run(TokenOut& tokens) {
     size_t pos = 0;
     Choice here = FindAt(pos);
     while (pos < data_.size()) {
@@ -58,7 +77,6 @@ class OnePassParser {
       pos += here.token.length;
       if (pos < data_.size()) here = FindAt(pos);
     }
-    return tokens;
   }
 
  private:
@@ -93,9 +111,9 @@ class OnePassParser {
     for (size_t p = from; p < to; ++p) finder_.Skip(p);
   }
 
-  void Take(const Token& token, std::vector<Token>& tokens) {
+  void Take(const Token& token, TokenOut& tokens) {
     if (token.kind == TokenKind::kShort || token.kind == TokenKind::kLong) last_offset_ = token.offset;
-    tokens.push_back(token);
+    tokens.Add(token);
   }
 
   std::span<const uint8_t> data_;
@@ -135,8 +153,7 @@ class OptimalParser {
   OptimalParser(std::span<const uint8_t> data, size_t window)
       : data_(data), formats_(LiteralFormats(data)), finder_(data, window, kChainDepth, kNiceLength) {}
 
-  std::vector<Token> Run() {
-    std::vector<Token> tokens;
+  void Run(TokenOut& tokens) {
     size_t pos = 0;
     while (pos < data_.size()) {
       const size_t length = GatherChunk(pos);
@@ -146,14 +163,13 @@ class OptimalParser {
         const Match m = *forced_;
         Token token = MatchToken(m.offset, m.length);
         if (m.offset == last_offset_) token = {TokenKind::kRepeat, m.length, m.offset};
-        tokens.push_back(token);
+        tokens.Add(token);
         last_offset_ = m.offset;
         for (size_t p = pos + 1; p < pos + m.length; ++p) finder_.Skip(p);
         pos += m.length;
         last_raw_ = false;
       }
     }
-    return tokens;
   }
 
  private:
@@ -179,7 +195,7 @@ class OptimalParser {
     return length;
   }
 
-  void ParseChunk(size_t start, size_t length, std::vector<Token>& tokens) {
+  void ParseChunk(size_t start, size_t length, TokenOut& tokens) {
     ChunkParse best = Parse(start, length, index_width_);
     // Another index width may pay for its command on this chunk.
     uint32_t width = index_width_;
@@ -192,12 +208,12 @@ class OptimalParser {
     if (width != index_width_) {
       ChunkParse other = Parse(start, length, width);
       if (other.bits + cost::IndexWidthCommand(width) < best.bits) {
-        tokens.push_back({TokenKind::kIndexWidth, 0, width});
+        tokens.Add({TokenKind::kIndexWidth, 0, width});
         index_width_ = width;
         best = std::move(other);
       }
     }
-    tokens.insert(tokens.end(), best.tokens.begin(), best.tokens.end());
+    for (const Token& t : best.tokens) tokens.Add(t);
     last_offset_ = best.last_offset;
     last_raw_ = !best.tokens.empty() && best.tokens.back().kind == TokenKind::kRaw;
   }
@@ -316,10 +332,20 @@ class OptimalParser {
 
 }  // namespace
 
+void ParseBlock(std::span<const uint8_t> data, size_t window, ParseMode mode, const TokenSink& sink) {
+  if (data.empty()) return;
+  TokenOut out(sink);
+  if (mode == ParseMode::kOptimal)
+    OptimalParser(data, window).Run(out);
+  else
+    OnePassParser(data, window, mode == ParseMode::kLazy).Run(out);
+}
+
 std::vector<Token> ParseBlock(std::span<const uint8_t> data, size_t window, ParseMode mode) {
-  if (data.empty()) return {};
-  if (mode == ParseMode::kOptimal) return OptimalParser(data, window).Run();
-  return OnePassParser(data, window, mode == ParseMode::kLazy).Run();
+  std::vector<Token> tokens;
+  ParseBlock(data, window, mode,
+             [&](std::span<const Token> batch) { tokens.insert(tokens.end(), batch.begin(), batch.end()); });
+  return tokens;
 }
 
 }  // namespace gamebuild

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -55,7 +56,10 @@ Token MatchToken(uint32_t offset, uint32_t length);
 
 enum class ParseMode { kGreedy, kLazy, kOptimal };
 
-// Chooses the commands for the whole input.
+// Chooses the commands for the whole input, handing them to `sink` in order
+// in batches, or returning them all.
+using TokenSink = std::function<void(std::span<const Token>)>;
+void ParseBlock(std::span<const uint8_t> data, size_t window, ParseMode mode, const TokenSink& sink);
 std::vector<Token> ParseBlock(std::span<const uint8_t> data, size_t window, ParseMode mode);
 
 }  // namespace gamebuild
