@@ -16,6 +16,11 @@ using Bytes = std::vector<uint8_t>;
 // Builds a block by hand: commands are spelled out as bits.
 class HandBlock {
  public:
+  HandBlock& Zeros(size_t count) {
+    bits_.insert(bits_.end(), count, false);
+    return *this;
+  }
+  // Up to 64 bits, most significant first.
   HandBlock& Bits(uint64_t value, unsigned count) {
     for (unsigned i = count; i-- > 0;) bits_.push_back((value >> i) & 1);
     return *this;
@@ -218,7 +223,7 @@ TEST(BlockDecoder, RefusesCorruptBlocks) {
        BlockError::kCorrupt},
       {"literal past the declared size", make(HandBlock().Format8().Literal8(1).Literal8(2).End(), 1), 10,
        BlockError::kCorrupt},
-      {"raw run past the declared size", make(HandBlock().RawStart().Bits(0, 256 * 8 + 1).End(), 255), 512,
+      {"raw run past the declared size", make(HandBlock().RawStart().Zeros(256 * 8 + 1).End(), 255), 512,
        BlockError::kCorrupt},
       {"fewer bytes than declared", make(HandBlock().Format8().Literal8(1).End(), 2), 2,
        BlockError::kCorrupt},
