@@ -182,6 +182,7 @@ using gamebuild::ParseMode;
 BENCHMARK_CAPTURE(BM_Compress, level4_optimal, 4, ParseMode::kOptimal)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Compress, level4_lazy, 4, ParseMode::kLazy)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Compress, level4_greedy, 4, ParseMode::kGreedy)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Compress, level4_longest, 4, ParseMode::kLongest)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Compress, level9_optimal, 9, ParseMode::kOptimal)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ZlibCompress)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Decompress, level4, 4)->Unit(benchmark::kMillisecond);

@@ -12,7 +12,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 1) return 0;
   const int level = data[0] % 10;
-  const auto mode = static_cast<gamebuild::ParseMode>((data[0] / 10) % 3);
+  const auto mode = static_cast<gamebuild::ParseMode>((data[0] / 10) % 4);
   const std::vector<uint8_t> input(data + 1, data + size);
   const std::vector<uint8_t> block = gamebuild::CompressBlock(input, gamebuild::WindowOfLevel(level), mode);
   if (block.empty()) {

@@ -50,11 +50,12 @@ struct Choice {
 
 class OnePassParser {
  public:
-  OnePassParser(std::span<const uint8_t> data, size_t window, bool lazy)
+  OnePassParser(std::span<const uint8_t> data, size_t window, ParseMode mode)
       : data_(data),
         formats_(LiteralFormats(data)),
         finder_(data, window, kChainDepth, kNiceLength),
-        lazy_(lazy) {}
+        lazy_(mode == ParseMode::kLazy),
+        longest_(mode == ParseMode::kLongest) {}
 
   void Run(TokenOut& tokens) {
     size_t pos = 0;
@@ -94,7 +95,11 @@ class OnePassParser {
     const auto consider = [&](Token token, uint32_t bits) {
       if (bits == 0) return;
       const int64_t gain = int64_t{LiteralBits(pos)} * token.length - bits;
-      if (gain > best.gain || (gain == best.gain && token.length > best.token.length)) best = {token, gain};
+      const bool better = longest_
+                              ? gain > 0 && (token.length > best.token.length ||
+                                             (token.length == best.token.length && gain > best.gain))
+                              : gain > best.gain || (gain == best.gain && token.length > best.token.length);
+      if (better) best = {token, gain};
     };
     if (last_offset_ <= pos) {
       const auto length =
@@ -120,6 +125,7 @@ class OnePassParser {
   std::vector<LiteralFormat> formats_;
   MatchFinder finder_;
   bool lazy_;
+  bool longest_;
   uint32_t last_offset_ = kInitialLastOffset;
 };
 
@@ -338,7 +344,7 @@ void ParseBlock(std::span<const uint8_t> data, size_t window, ParseMode mode, co
   if (mode == ParseMode::kOptimal)
     OptimalParser(data, window).Run(out);
   else
-    OnePassParser(data, window, mode == ParseMode::kLazy).Run(out);
+    OnePassParser(data, window, mode).Run(out);
 }
 
 std::vector<Token> ParseBlock(std::span<const uint8_t> data, size_t window, ParseMode mode) {

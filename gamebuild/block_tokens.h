@@ -54,7 +54,12 @@ uint32_t SingleByteCost(const Token& token, const LiteralFormat& format);
 uint32_t MatchCost(uint32_t offset, uint32_t length, uint32_t index_width);
 Token MatchToken(uint32_t offset, uint32_t length);
 
-enum class ParseMode { kGreedy, kLazy, kOptimal };
+enum class ParseMode {
+  kGreedy,   // at each position the command that saves the most bits
+  kLazy,     // the same, but a literal first when the next position saves more
+  kOptimal,  // the cheapest commands for chunks of 4096 positions
+  kLongest,  // at each position the longest match that saves bits at all
+};
 
 // Chooses the commands for the whole input, handing them to `sink` in order
 // in batches, or returning them all.

@@ -77,7 +77,8 @@ std::vector<std::pair<std::string, Bytes>> Inputs() {
 TEST(BlockCodec, RoundTripsAtEveryLevelAndParse) {
   for (const auto& [name, data] : Inputs()) {
     for (int level = 0; level <= 9; ++level) {
-      for (ParseMode mode : {ParseMode::kGreedy, ParseMode::kLazy, ParseMode::kOptimal}) {
+      for (ParseMode mode :
+           {ParseMode::kGreedy, ParseMode::kLazy, ParseMode::kOptimal, ParseMode::kLongest}) {
         SCOPED_TRACE(name + ", level " + std::to_string(level) + ", parse " +
                      std::to_string(static_cast<int>(mode)));
         const bool compressible = name != "random" && data.size() > 14 && !name.starts_with("tiny");
