@@ -1,6 +1,7 @@
-// Choosing the commands of a block: a greedy and a lazy parse that look at
-// one or two positions at a time, and a forward optimal parse that prices
-// every way through a chunk of input with the writer's exact bit costs.
+// Choosing the commands of a block: one-pass parses (greedy, lazy, longest
+// match) that look at one or two positions at a time, and a forward optimal
+// parse that prices every way through a chunk of input with the writer's
+// exact bit costs.
 #include <algorithm>
 #include <limits>
 #include <optional>
