@@ -20,4 +20,12 @@ int RunRebuildIcons(Context& context);
 // workspace (asks first; --yes answers).
 int RunImportGameBitmaps(Context& context);
 
+// Writes twksys/Version and builds twksys/game.pak as Create Game does.
+int RunPack(Context& context);
+// Prints position, entry name, data size and stored size of each entry.
+int RunList(Context& context);
+// One compressed block of a file (--level N, default 9), and back.
+int RunCompress(Context& context);
+int RunDecompress(Context& context);
+
 }  // namespace cli

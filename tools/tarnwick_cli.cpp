@@ -24,6 +24,14 @@ const std::vector<Command>& Commands() {
       {"import-picture", "import-picture SLOT FILE", "store a picture in a slot", cli::RunImportPicture, {}},
       {"rebuild-icons", "rebuild-icons", "redraw the icon sheet from the slots", cli::RunRebuildIcons, {}},
       {"import-gamebitmaps", "import-gamebitmaps", "import GameBitmaps", cli::RunImportGameBitmaps, {}},
+      {"pack", "pack", "write twksys/Version and build twksys/game.pak", cli::RunPack, {}},
+      {"list", "list PAK", "print position, name, data size and stored size of each entry", cli::RunList, {}},
+      {"compress",
+       "compress [--level N] IN OUT",
+       "write a compressed block of IN",
+       cli::RunCompress,
+       {"--level"}},
+      {"decompress", "decompress IN OUT", "decode one compressed block", cli::RunDecompress, {}},
   };
   return commands;
 }
