@@ -1,0 +1,167 @@
+#include "gamebuild/block_encoder.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "gamebuild/block_bit_writer.h"
+
+namespace gamebuild {
+
+namespace {
+
+void PutWord(std::vector<uint8_t>& out, uint32_t value) {
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+}
+
+class CommandWriter {
+ public:
+  CommandWriter(std::span<const uint8_t> input, std::vector<uint8_t>& out)
+      : input_(input), formats_(LiteralFormats(input)), bits_(out) {}
+
+  void Begin() { Format(formats_.empty() ? LiteralFormat{} : formats_[0]); }
+
+  void Write(const Token& t, bool raw_follows) {
+    switch (t.kind) {
+      case TokenKind::kLiteral:
+        Literal(input_[pos_]);
+        break;
+      case TokenKind::kZero:
+        bits_.Put(0b001, 3);
+        bits_.Put(1, 4);
+        break;
+      case TokenKind::kNear:
+        bits_.Put(0b001, 3);
+        bits_.Put(t.offset + 1, 4);
+        break;
+      case TokenKind::kShort:
+        Match(t.offset, t.length);
+        break;
+      case TokenKind::kRepeat:
+        if (t.offset == last_offset_) {
+          bits_.Put(0b01, 2);
+          bits_.PutGamma(2);
+          bits_.PutGamma(t.length);
+        } else {
+          Match(t.offset, t.length);  // the parse lost track of the last offset
+        }
+        break;
+      case TokenKind::kLong:
+        LongMatch(t.offset, t.length);
+        break;
+      case TokenKind::kRaw:
+        Raw(raw_follows);
+        break;
+      case TokenKind::kIndexWidth:
+        IndexWidth(t.offset);
+        break;
+    }
+    raw_open_ = t.kind == TokenKind::kRaw && raw_follows;
+    pos_ += t.length;
+  }
+
+  void End() {
+    bits_.Put(0, 3 + 7 + 2);
+    bits_.Flush();
+  }
+
+ private:
+  void Format(const LiteralFormat& format) {
+    bits_.Put(0b001, 3);
+    bits_.Put(0, 4);
+    bits_.Put(0, 1);
+    if (format.width == 8) {
+      bits_.Put(1, 1);
+    } else {
+      bits_.Put(0, 1);
+      bits_.Put(format.base, 8);
+    }
+    format_ = format;
+  }
+
+  void Literal(uint8_t byte) {
+    const LiteralFormat& wanted = formats_[pos_ / kFormatSegment];
+    if (!(wanted == format_)) Format(wanted);
+    bits_.Put(1, 1);
+    bits_.Put(static_cast<uint8_t>(byte - format_.base), format_.width);
+  }
+
+  void Match(uint32_t offset, uint32_t length) {
+    if (offset > kShortMatchMaxOffset || length > kShortMatchMaxLength) return LongMatch(offset, length);
+    bits_.Put(0, 3);
+    bits_.Put(offset, 7);
+    bits_.Put(length - kShortMatchMinLength, 2);
+    last_offset_ = offset;
+  }
+
+  void LongMatch(uint32_t offset, uint32_t length) {
+    bits_.Put(0b01, 2);
+    bits_.PutGamma((uint64_t{offset} >> index_width_) + 3);
+    bits_.Put(offset & ((uint64_t{1} << index_width_) - 1), index_width_);
+    bits_.PutGamma(length - LongMatchBonus(offset));
+    last_offset_ = offset;
+  }
+
+  // Runs of 256 raw bytes; consecutive ones share one command.
+  void Raw(bool more_follow) {
+    if (!raw_open_) {
+      bits_.Put(0b001, 3);
+      bits_.Put(0, 4);
+      bits_.Put(1, 1);
+    }
+    for (uint32_t i = 0; i < kRawRunLength; ++i) bits_.Put(input_[pos_ + i], 8);
+    bits_.Put(more_follow ? 1 : 0, 1);
+  }
+
+  void IndexWidth(uint32_t width) {
+    const unsigned k = width < 16 ? 1 : width < 32 ? 2 : 3;
+    bits_.Put(0, 3 + 7);
+    bits_.Put(k, 2);
+    bits_.Put(width, k + 3);
+    index_width_ = width;
+  }
+
+  std::span<const uint8_t> input_;
+  std::vector<LiteralFormat> formats_;
+  BitWriter bits_;
+  size_t pos_ = 0;
+  LiteralFormat format_;
+  uint32_t index_width_ = kDefaultIndexWidth;
+  uint32_t last_offset_ = kInitialLastOffset;
+  bool raw_open_ = false;
+};
+
+}  // namespace
+
+std::vector<uint8_t> WriteBlock(std::span<const uint8_t> input, const std::vector<Token>& tokens) {
+  std::vector<uint8_t> out;
+  out.reserve(input.size() + input.size() / 8 + 64);
+  out.push_back(kBlockMagic0);
+  out.push_back(kBlockMagic1);
+  PutWord(out, static_cast<uint32_t>(input.size()));
+  PutWord(out, BlockChecksum(input));
+  CommandWriter writer(input, out);
+  writer.Begin();
+  for (size_t i = 0; i < tokens.size(); ++i) {
+    const bool raw_follows = i + 1 < tokens.size() && tokens[i + 1].kind == TokenKind::kRaw;
+    writer.Write(tokens[i], raw_follows);
+  }
+  writer.End();
+  return out;
+}
+
+std::vector<uint8_t> CompressBlock(std::span<const uint8_t> input, size_t window, ParseMode mode) {
+  if (input.empty()) return {};
+  window = std::min(std::clamp(window, kMinWindow, kMaxWindow), input.size());
+  std::vector<uint8_t> block = WriteBlock(input, ParseBlock(input, window, mode));
+  if (block.size() > input.size()) return {};
+  return block;
+}
+
+size_t BlockCompress(std::span<const uint8_t> input, std::span<uint8_t> output, size_t window) {
+  const std::vector<uint8_t> block = CompressBlock(input, window);
+  if (block.empty() || block.size() > output.size()) return 0;
+  std::memcpy(output.data(), block.data(), block.size());
+  return block.size();
+}
+
+}  // namespace gamebuild

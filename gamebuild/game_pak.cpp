@@ -1,0 +1,70 @@
+#include "gamebuild/game_pak.h"
+
+#include <string>
+
+#include "gamebuild/game_pak_layout.h"
+#include "gamebuild/pack_file.h"
+#include "gamebuild/password_block.h"
+
+namespace gamebuild {
+
+namespace {
+
+const char* const kPackName = "game.pak";
+
+void RemovePack(const std::filesystem::path& path) {
+  std::error_code ignored;
+  std::filesystem::remove(path, ignored);
+}
+
+}  // namespace
+
+std::vector<uint8_t> VersionRecord() {
+  std::vector<uint8_t> bytes;
+  for (int copy = 0; copy < 2; ++copy)
+    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<uint8_t>(kPackVersion >> (8 * i)));
+  return bytes;
+}
+
+bool WriteVersionRecord(const platform::Workspace& workspace) {
+  return workspace.Write("Version", VersionRecord());
+}
+
+bool BuildGamePak(const platform::Workspace& workspace, platform::Prompter& prompter,
+                  const platform::Progress& progress) {
+  const auto password_path = workspace.PasswordFile();
+  if (platform::FileSizeByName(password_path) > static_cast<int64_t>(kMaxPasswordBytes)) {
+    prompter.Show({"The GamePak password is too long: it may have at most " +
+                       std::to_string(kMaxPasswordBytes) + " characters!",
+                   "Error"});
+    return false;
+  }
+  const platform::Bytes password =
+      platform::ReadFileBytes(password_path, kMaxPasswordBytes).value_or(platform::Bytes{});
+
+  const auto pack_path = workspace.PathOf(kPackName);
+  PackWriter pack;
+  if (!pack.PackCreate(pack_path)) {
+    prompter.Show({"Can't create the file " + pack_path.string(), "Error"});
+    return false;
+  }
+  int stored = pack.PackAddMemory(PasswordBlockBytes(EncodePasswordBlock(password)));
+  for (const auto& group : GamePakGroups()) {
+    for (const std::string& name : group)
+      if (!name.empty()) stored += pack.PackAddFile(workspace.PathOf(name));
+    if (progress) progress(stored);
+  }
+  if (!pack.PackClose()) {
+    RemovePack(pack_path);
+    prompter.Show({"Can't write the file " + pack_path.string(), "Error"});
+    return false;
+  }
+  if (stored != kGamePakEntries) {
+    RemovePack(pack_path);
+    prompter.Show({std::to_string(kGamePakEntries - stored) + " Files missing!", "Error"});
+    return false;
+  }
+  return true;
+}
+
+}  // namespace gamebuild

@@ -1,0 +1,187 @@
+#include "gamebuild/pack_file.h"
+
+#include <new>
+
+#include "gamebuild/block_decoder.h"
+#include "gamebuild/block_encoder.h"
+#include "gamebuild/block_format.h"
+
+namespace gamebuild {
+
+namespace {
+
+void PutWord(uint8_t* at, uint32_t value) {
+  for (int i = 0; i < 4; ++i) at[i] = static_cast<uint8_t>(value >> (8 * i));
+}
+
+uint32_t GetWord(const uint8_t* at) {
+  return static_cast<uint32_t>(at[0]) | static_cast<uint32_t>(at[1]) << 8 |
+         static_cast<uint32_t>(at[2]) << 16 | static_cast<uint32_t>(at[3]) << 24;
+}
+
+// Reads a whole file; false when it is missing, unreadable or comes up short.
+bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes) {
+  std::error_code ec;
+  if (path.empty() || !std::filesystem::is_regular_file(path, ec)) return false;
+  const auto size = std::filesystem::file_size(path, ec);
+  if (ec || size > kMaxEntrySize) return false;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  try {
+    bytes.resize(static_cast<size_t>(size));
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  return static_cast<size_t>(in.gcount()) == bytes.size();
+}
+
+}  // namespace
+
+bool PackWriter::PackCreate(const std::filesystem::path& path) {
+  PackClose();
+  write_failed_ = false;
+  file_.open(path, std::ios::binary | std::ios::trunc);
+  return file_.is_open();
+}
+
+int PackWriter::PackAddMemory(std::span<const uint8_t> data) {
+  return AddEntry(data, kMemoryEntryLevel);
+}
+
+int PackWriter::PackAddFile(const std::filesystem::path& path) {
+  if (!IsOpen()) return 0;
+  std::vector<uint8_t> data;
+  if (!ReadWholeFile(path, data)) return 0;
+  return AddEntry(data, kFileEntryLevel);
+}
+
+int PackWriter::AddEntry(std::span<const uint8_t> data, int level) {
+  if (!IsOpen() || data.empty() || data.size() > kMaxEntrySize) return 0;
+  std::vector<uint8_t> block;
+  try {
+    block = CompressBlock(data, WindowOfLevel(level));
+  } catch (const std::bad_alloc&) {
+    return 0;
+  }
+  const bool compressed = !block.empty() && block.size() < data.size();
+  const std::span<const uint8_t> payload = compressed ? std::span<const uint8_t>(block) : data;
+  uint8_t header[kEntryHeaderSize];
+  PutWord(header, static_cast<uint32_t>(data.size()));
+  PutWord(header + 4, static_cast<uint32_t>(payload.size()));
+  file_.write(reinterpret_cast<const char*>(header), sizeof header);
+  file_.write(reinterpret_cast<const char*>(payload.data()), static_cast<std::streamsize>(payload.size()));
+  if (!file_) write_failed_ = true;
+  return 1;
+}
+
+bool PackWriter::PackClose() {
+  if (!file_.is_open()) return !write_failed_;
+  file_.close();
+  if (file_.fail()) write_failed_ = true;
+  return !write_failed_;
+}
+
+const char* PackStatusText(PackStatus status) {
+  switch (status) {
+    case PackStatus::kEntry:
+      return "entry read";
+    case PackStatus::kEnd:
+      return "end of pack";
+    case PackStatus::kNotOpen:
+      return "no pack open";
+    case PackStatus::kTruncated:
+      return "pack cut short";
+    case PackStatus::kTooLarge:
+      return "entry too large";
+    case PackStatus::kBadSizes:
+      return "entry sizes invalid";
+    case PackStatus::kNoMemory:
+      return "not enough memory for the entry";
+    case PackStatus::kCorrupt:
+      return "corrupt entry";
+    case PackStatus::kChecksum:
+      return "entry checksum mismatch";
+  }
+  return "unknown pack status";
+}
+
+bool PackReader::PackOpen(const std::filesystem::path& path) {
+  PackClose();
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return false;
+  const auto size = std::filesystem::file_size(path, ec);
+  if (ec) return false;
+  file_.open(path, std::ios::binary);
+  if (!file_.is_open()) return false;
+  remaining_ = size;
+  status_ = PackStatus::kEnd;
+  return true;
+}
+
+std::span<const uint8_t> PackReader::Fail(PackStatus status) {
+  status_ = status;
+  entry_size_ = -1;
+  stored_size_ = 0;
+  return {};
+}
+
+std::span<const uint8_t> PackReader::PackNextEntry() {
+  entry_size_ = -1;
+  if (!file_.is_open()) return Fail(PackStatus::kNotOpen);
+  // A damaged header leaves no way to find the next entry.
+  if (status_ != PackStatus::kEntry && status_ != PackStatus::kEnd && status_ != PackStatus::kCorrupt &&
+      status_ != PackStatus::kChecksum)
+    return Fail(status_);
+  if (remaining_ == 0) return Fail(PackStatus::kEnd);
+  if (remaining_ < kEntryHeaderSize) return Fail(PackStatus::kTruncated);
+
+  uint8_t header[kEntryHeaderSize];
+  if (!file_.read(reinterpret_cast<char*>(header), sizeof header)) return Fail(PackStatus::kTruncated);
+  remaining_ -= kEntryHeaderSize;
+  const uint32_t data_size = GetWord(header);
+  const uint32_t stored_size = GetWord(header + 4);
+  if (data_size == 0 || stored_size == 0 || stored_size > data_size) return Fail(PackStatus::kBadSizes);
+  if (data_size > kMaxEntrySize) return Fail(PackStatus::kTooLarge);
+  if (stored_size > remaining_) return Fail(PackStatus::kTruncated);
+
+  const bool raw = stored_size == data_size;
+  try {
+    entry_.clear();
+    entry_.resize(data_size);
+    if (!raw) payload_.resize(stored_size);
+  } catch (const std::bad_alloc&) {
+    entry_ = {};
+    payload_ = {};
+    return Fail(PackStatus::kNoMemory);
+  }
+  std::vector<uint8_t>& target = raw ? entry_ : payload_;
+  if (!file_.read(reinterpret_cast<char*>(target.data()), stored_size)) return Fail(PackStatus::kTruncated);
+  remaining_ -= stored_size;
+
+  if (!raw) {
+    const auto header_of_block = ReadBlockHeader(std::span<const uint8_t>(payload_.data(), stored_size));
+    if (!header_of_block || header_of_block->size != data_size) return Fail(PackStatus::kCorrupt);
+    const BlockDecodeResult result =
+        DecodeBlock(std::span<const uint8_t>(payload_.data(), stored_size), std::span<uint8_t>(entry_));
+    if (result.error == BlockError::kChecksum) return Fail(PackStatus::kChecksum);
+    if (!result.ok()) return Fail(PackStatus::kCorrupt);
+  }
+  status_ = PackStatus::kEntry;
+  entry_size_ = data_size;
+  stored_size_ = stored_size;
+  return std::span<const uint8_t>(entry_.data(), data_size);
+}
+
+void PackReader::PackClose() {
+  if (file_.is_open()) file_.close();
+  file_.clear();
+  entry_ = {};
+  payload_ = {};
+  entry_size_ = -1;
+  stored_size_ = 0;
+  remaining_ = 0;
+  status_ = PackStatus::kNotOpen;
+}
+
+}  // namespace gamebuild
