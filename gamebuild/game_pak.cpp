@@ -26,7 +26,7 @@ std::vector<uint8_t> VersionRecord() {
   return bytes;
 }
 
-bool WriteVersionRecord(const platform::Workspace& workspace) {
+bool WriteVersionFile(const platform::Workspace& workspace) {
   return workspace.Write("Version", VersionRecord());
 }
 

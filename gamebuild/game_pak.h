@@ -14,7 +14,7 @@ namespace gamebuild {
 // accepts a pack only when its second entry starts with it.
 constexpr int32_t kPackVersion = 405;
 std::vector<uint8_t> VersionRecord();
-bool WriteVersionRecord(const platform::Workspace& workspace);
+bool WriteVersionFile(const platform::Workspace& workspace);
 
 // Writes twksys/game.pak. True when all 380 entries were stored; otherwise
 // the reason is shown ("N Files missing!", a password that is too long, a
