@@ -21,6 +21,21 @@ struct Command {
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
       {"validate", "validate", "check every level; print the result (0, N or -1)", cli::RunValidate, {}},
+      {"import-picture",
+       "import-picture SLOT FILE",
+       "store a picture file in a picture slot and its tile",
+       cli::RunImportPicture,
+       {}},
+      {"rebuild-icons",
+       "rebuild-icons",
+       "redraw the icon sheet from the slot pictures",
+       cli::RunRebuildIcons,
+       {}},
+      {"import-gamebitmaps",
+       "import-gamebitmaps",
+       "bring in the screen bitmaps of GameBitmaps",
+       cli::RunImportGameBitmaps,
+       {}},
   };
   return commands;
 }

@@ -1,0 +1,64 @@
+// BMP and TGA pictures through stb_image, which sees only files whose
+// headers passed our own checks.
+#define STB_IMAGE_IMPLEMENTATION
+#define STBI_ONLY_BMP
+#define STBI_ONLY_TGA
+#define STBI_NO_STDIO
+#define STBI_NO_LINEAR
+#define STBI_NO_HDR
+#define STBI_NO_FAILURE_STRINGS
+#define STBI_MAX_DIMENSIONS 16384
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-parameter"
+#include <stb_image.h>
+#pragma GCC diagnostic pop
+
+#include <climits>
+#include <memory>
+
+#include "assets/bmp_format.h"
+#include "assets/picture_decoders.h"
+#include "assets/tga_format.h"
+
+namespace assets {
+
+namespace {
+
+struct StbFree {
+  void operator()(stbi_uc* pixels) const { stbi_image_free(pixels); }
+};
+
+// Decodes with stb_image into 4 channels; with `keep_alpha` the alpha is
+// composited onto white, otherwise it is ignored.
+Picture DecodeWithStb(std::span<const uint8_t> file, int expected_width, int expected_height,
+                      bool keep_alpha) {
+  if (file.size() > INT_MAX) return {};
+  int width = 0, height = 0, channels = 0;
+  std::unique_ptr<stbi_uc, StbFree> rgba(
+      stbi_load_from_memory(file.data(), static_cast<int>(file.size()), &width, &height, &channels, 4));
+  if (!rgba || width != expected_width || height != expected_height) return {};
+  Picture picture(width, height);
+  for (size_t i = 0; i < picture.pixels.size(); ++i) {
+    const stbi_uc* p = rgba.get() + i * 4;
+    picture.pixels[i] = keep_alpha ? OverWhite(p[0], p[1], p[2], p[3]) : Rgb{p[0], p[1], p[2]};
+  }
+  return picture;
+}
+
+}  // namespace
+
+Picture DecodeBmp(std::span<const uint8_t> file, int max_side) {
+  const auto header = bmp::ReadHeader(file, max_side);
+  if (!header) return {};
+  const auto plain = bmp::Normalised(file, *header);
+  if (!plain) return {};
+  return DecodeWithStb(*plain, header->width, header->Rows(), false);
+}
+
+Picture DecodeTga(std::span<const uint8_t> file, int max_side) {
+  const auto header = tga::ReadHeader(file, max_side);
+  if (!header) return {};
+  return DecodeWithStb(file, header->width, header->height, header->has_alpha);
+}
+
+}  // namespace assets
