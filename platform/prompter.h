@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 
 namespace platform {
@@ -15,6 +16,10 @@ struct Message {
   std::string title;
   bool operator==(const Message&) const = default;
 };
+
+inline std::ostream& operator<<(std::ostream& out, const Message& message) {
+  return out << message.title << ": " << message.text;
+}
 
 // A requester: its title, the default file name and the pattern list in the
 // form "Bitmap (*.bmp)|*.bmp|PNG (*.png)|*.png".
