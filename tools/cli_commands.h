@@ -28,4 +28,11 @@ int RunList(Context& context);
 int RunCompress(Context& context);
 int RunDecompress(Context& context);
 
+// create OUT [--icon ICO]: Create Game without windows, OUT taken as the
+// path chosen in the save requester; prints the path of the written game.
+int RunCreate(Context& context);
+// unpack PAK: Import game.pak into the program folder (--yes answers the
+// confirmation), then the icon sheet rebuilt.
+int RunUnpack(Context& context);
+
 }  // namespace cli

@@ -32,6 +32,16 @@ const std::vector<Command>& Commands() {
        cli::RunCompress,
        {"--level"}},
       {"decompress", "decompress IN OUT", "decode one compressed block", cli::RunDecompress, {}},
+      {"create",
+       "create OUT [--icon ICO]",
+       "Create Game: write the game to OUT and game.pak beside it (--yes overwrites)",
+       cli::RunCreate,
+       {"--icon"}},
+      {"unpack",
+       "unpack PAK",
+       "Import game.pak into the program folder (--yes to proceed)",
+       cli::RunUnpack,
+       {}},
   };
   return commands;
 }
