@@ -1,7 +1,9 @@
 #include "app/editor_commands.h"
 
-#include <QCoreApplication>
+#include <QDesktopServices>
 #include <QLabel>
+#include <QProcess>
+#include <QUrl>
 #include <string>
 
 #include "app/command_numbers.h"
@@ -19,16 +21,13 @@
 #include "config/treasures_dialog.h"
 #include "config/weapons_dialog.h"
 #include "config/workspace_picture_slots.h"
+#include "gamebuild/create_game.h"
+#include "gamebuild/embedded/runtime_block.h"
+#include "platform/qt_controls.h"
 
 namespace app {
 
 namespace {
-
-// Lets the window repaint during long work; the user's input of that time
-// is not taken.
-void Repaint() {
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}
 
 // After a picture was stored: the palette shows the new thumbnail and the
 // map is drawn with it.
@@ -45,7 +44,7 @@ void RunSettingsDialog(MainWindow& window) {
 
 void ImportOnePicture(MainWindow& window, const std::string& slot, int picture) {
   assets::ImportSlotPicture(window.Workspace(), window.Prompter(), slot, picture, PictureStored(window),
-                            [](int) { Repaint(); });
+                            [](int) { platform::RepaintPending(); });
 }
 
 void ImportGameBitmaps(MainWindow& window) {
@@ -55,9 +54,35 @@ void ImportGameBitmaps(MainWindow& window) {
   const auto show_label = [&label](std::string_view text) {
     label.setText(QString::fromLatin1(text.data(), static_cast<int>(text.size())));
     label.setVisible(!text.empty());
-    Repaint();
+    platform::RepaintPending();
   };
-  assets::ImportGameBitmaps(window.Workspace(), window.Prompter(), show_label, [](int) { Repaint(); });
+  assets::ImportGameBitmaps(window.Workspace(), window.Prompter(), show_label, [](int) { platform::RepaintPending(); });
+}
+
+void CreateGame(MainWindow& window) {
+  EditorState& state = window.State();
+  const ProgressDisplay progress = window.MakingProgress();
+  const gamebuild::CreateGameContext context{window.Workspace(),
+                                             window.Prompter(),
+                                             gamebuild::RuntimeBlock(),
+                                             state.icon_path,
+                                             state.level.unsaved_changes || state.level.unsaved_world,
+                                             [progress](bool shown) { progress.SetShown(shown); },
+                                             [progress](int position) { progress.SetPosition(position); }};
+  if (const auto game = gamebuild::CreateGame(context)) state.last_game_path = game->string();
+  window.FitMap();
+}
+
+// Starts the game written last, without waiting for it; a failure to start
+// is not reported.
+void ExecuteGame(MainWindow& window) {
+  const std::string& game = window.State().last_game_path;
+  if (game.empty()) {
+    window.Prompter().Show({"you must first create a game", "Error"});
+    return;
+  }
+  const QString path = QString::fromStdString(game);
+  if (!QProcess::startDetached(path, {})) QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 }  // namespace
@@ -77,6 +102,8 @@ void ConnectEditorCommands(MainWindow& window) {
   commands.Set(kImportNextLevelDoor, [&window] { ImportOnePicture(window, "specialdoor", 24); });
   commands.Set(kImportKey, [&window] { ImportOnePicture(window, "key", 30); });
   commands.Set(kImportGameBitmaps, [&window] { ImportGameBitmaps(window); });
+  commands.Set(kCreateGame, [&window] { CreateGame(window); });
+  commands.Set(kExecuteGame, [&window] { ExecuteGame(window); });
 }
 
 }  // namespace app

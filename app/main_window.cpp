@@ -16,6 +16,7 @@
 #include "app/menu_table.h"
 #include "app/replace_walls_dialog.h"
 #include "assets/icon_sheet.h"
+#include "gamebuild/import_game_pak.h"
 #include "platform/file_patterns.h"
 #include "platform/int_parse.h"
 #include "platform/qt_controls.h"
@@ -43,6 +44,21 @@ ProgressDisplay MakeProgressDisplay(QWidget* parent, const QString& caption, int
   display.caption->hide();
   return display;
 }
+
+}  // namespace
+
+void ProgressDisplay::SetShown(bool shown) const {
+  bar->setVisible(shown);
+  caption->setVisible(shown);
+  platform::RepaintPending();
+}
+
+void ProgressDisplay::SetPosition(int position) const {
+  bar->setValue(position);
+  platform::RepaintPending();
+}
+
+namespace {
 
 QString Text(const std::string& text) {
   return QString::fromStdString(text);
@@ -176,8 +192,7 @@ void MainWindow::RegisterCommands() {
     if (state_.tools.tool_code && state_.mouse_x > world::kPaletteWidth) DropTool();
   });
   // Commands that are not connected yet do nothing.
-  for (int number : {kImportWallTextures, kImportDoorTextures, kImportFloorCeiling, kEnemyAnimations,
-                     kCreateGame, kExecuteGame})
+  for (int number : {kImportWallTextures, kImportDoorTextures, kImportFloorCeiling, kEnemyAnimations})
     commands_.Set(number, [] {});
   ConnectEditorCommands(*this);
 }
@@ -343,18 +358,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::ImportGamePak() {
-  if (!prompter_.Ask({"This will overwrite all your work! Do you wish to proceed?", "Import game.pak"}))
-    return;
-  const int replaced = external_.import_game_pak ? external_.import_game_pak() : 0;
-  if (replaced == 1) {
+  const gamebuild::ImportContext context{workspace_, prompter_,
+                                         [this](bool shown) { importing_.SetShown(shown); },
+                                         [this](int position) { importing_.SetPosition(position); }};
+  // The level on screen is dropped without a question: the workspace it
+  // belonged to has been replaced.
+  const bool imported = gamebuild::ImportGamePakCommand(context, [this] {
     state_.level.unsaved_changes = false;
     NewWorld();
-    if (external_.rebuild_icon_sheet) external_.rebuild_icon_sheet();
-    NewWorld();
-    BuildPalette();
-  }
-  importing_.bar->hide();
-  importing_.caption->hide();
+  });
+  if (imported) BuildPalette();
   FitMap();
 }
 

@@ -23,18 +23,14 @@ class ToolPaletteWidget;
 
 namespace app {
 
-// Work done by other parts of the editor that the window calls.
-struct ExternalCommands {
-  // Imports a game.pak into the workspace; 1 when the workspace was replaced.
-  std::function<int()> import_game_pak;
-  // Rebuilds the icon sheet from the workspace pictures.
-  std::function<void()> rebuild_icon_sheet;
-};
-
 // A progress bar with its caption, both hidden until a long command runs.
 struct ProgressDisplay {
   QProgressBar* bar = nullptr;
   QLabel* caption = nullptr;
+
+  void SetShown(bool shown) const;
+  // Moves the bar and lets the window repaint.
+  void SetPosition(int position) const;
 };
 
 class MainWindow : public QMainWindow {
@@ -53,7 +49,6 @@ class MainWindow : public QMainWindow {
 
   EditorState& State() { return state_; }
   CommandTable& Commands() { return commands_; }
-  ExternalCommands& External() { return external_; }
   const platform::Workspace& Workspace() const { return workspace_; }
   platform::Prompter& Prompter() { return prompter_; }
   ProgressDisplay MakingProgress() const { return making_; }
@@ -102,7 +97,6 @@ class MainWindow : public QMainWindow {
   platform::Prompter& prompter_;
   EditorState state_;
   CommandTable commands_;
-  ExternalCommands external_;
   std::optional<assets::Picture> sheet_;
   assets::Picture player_;
   world::MapThumbnails thumbnails_;

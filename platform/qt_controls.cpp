@@ -1,5 +1,6 @@
 #include "platform/qt_controls.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QVariant>
 
@@ -38,6 +39,10 @@ void PictureButton::paintEvent(QPaintEvent*) {
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     painter.fillRect(rect(), QColor(0, 0, 0, 60));
   }
+}
+
+void RepaintPending() {
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 }  // namespace platform

@@ -14,6 +14,10 @@ int ControlNumberOf(const QWidget* widget);  // 0 when it has none
 // The control of that number below `root` (or `root` itself), or nullptr.
 QWidget* FindControl(QWidget* root, int number);
 
+// Lets the windows repaint in the middle of long work; input that arrives
+// meanwhile is not taken.
+void RepaintPending();
+
 // A button that shows one picture filling its whole face; it looks pressed
 // while held down.
 class PictureButton : public QAbstractButton {

@@ -121,42 +121,6 @@ TEST_F(EditorTest, CancellingChooseIconClearsTheIconPath) {
   EXPECT_EQ(State().icon_path, "");
 }
 
-TEST_F(EditorTest, ImportGamePakAsksFirstAndKeepsTheLevelWhenNothingWasImported) {
-  int imports = 0;
-  window->External().import_game_pak = [&] {
-    ++imports;
-    window->ImportProgress().bar->show();
-    return 0;
-  };
-  Grid().at(5, 5) = 30;
-  window->Dispatch(app::command::kImportGamePak);  // answered No
-  EXPECT_EQ(imports, 0);
-  ASSERT_EQ(prompter.asked.size(), 1u);
-  EXPECT_EQ(
-      prompter.asked[0],
-      (platform::Message{"This will overwrite all your work! Do you wish to proceed?", "Import game.pak"}));
-
-  prompter.answers = {true};
-  window->Dispatch(app::command::kImportGamePak);
-  EXPECT_EQ(imports, 1);
-  EXPECT_EQ(Grid().at(5, 5), 30);
-  EXPECT_FALSE(window->ImportProgress().bar->isVisible());
-}
-
-TEST_F(EditorTest, ImportThatReplacedTheWorkspaceStartsANewWorldWithoutAsking) {
-  window->External().import_game_pak = [] { return 1; };
-  int rebuilds = 0;
-  window->External().rebuild_icon_sheet = [&] { ++rebuilds; };
-  Grid().at(5, 5) = 30;
-  State().level.unsaved_changes = true;
-  prompter.answers = {true};
-  window->Dispatch(app::command::kImportGamePak);
-  EXPECT_EQ(prompter.asked.size(), 1u);  // no "Save changes?"
-  EXPECT_EQ(rebuilds, 1);
-  EXPECT_EQ(Grid().at(5, 5), 120);
-  EXPECT_TRUE(State().level.unsaved_world);
-}
-
 TEST_F(EditorTest, AboutShowsItsPictureAndClosesOnAClick) {
   bool seen = false;
   WhenModal([&](QDialog* dialog) {
