@@ -3,6 +3,7 @@
 // playable, and the same bytes at every run.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <deque>
 #include <filesystem>
@@ -419,6 +420,23 @@ TEST_F(DefaultWorkspace, SampleLevelsPassValidationAndCanBeFinished) {
     EXPECT_GE(enemies, 5);
     EXPECT_GE(treasures, 3);
   }
+}
+
+TEST_F(DefaultWorkspace, PacksIntoAGameAtOnce) {
+  TempFolder copy;  // packing writes twksys/game.pak: keep the shared folder as made
+  fs::copy(home_->path(), copy.path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  copy.Write("pakpassword.txt", "STARTERGAME");
+  const std::string cli = std::string(TARNWICK_CLI) + " --home '" + copy.path().string() + "' ";
+  const auto pack = RunAndCapture(cli + "pack");
+  ASSERT_EQ(pack.status, 0) << pack.out;
+  const auto list = RunAndCapture(cli + "list '" + (copy / "twksys/game.pak").string() + "'");
+  ASSERT_EQ(list.status, 0) << list.out;
+  EXPECT_EQ(std::count(list.out.begin(), list.out.end(), '\n'), 380) << list.out;
+
+  const auto create = RunAndCapture(cli + "create '" + (copy / "mygame").string() + "'");
+  EXPECT_EQ(create.status, 0) << create.out;
+  EXPECT_TRUE(fs::exists(copy / "mygame.exe"));
+  EXPECT_TRUE(fs::exists(copy / "game.pak"));
 }
 
 std::map<std::string, platform::Bytes> AllFiles(const fs::path& root) {

@@ -1,9 +1,22 @@
-// The settings records and texts of the sample game, as the raw bytes the
-// game runtime reads.
+// The settings records and texts of the sample game, written by the same
+// record code as the settings dialogs.
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <initializer_list>
 #include <string>
 
+#include "config/enemy_settings.h"
+#include "config/game_settings.h"
+#include "config/info_text.h"
+#include "config/key_list.h"
+#include "config/midi_settings.h"
+#include "config/pack_settings.h"
+#include "config/sprite_settings.h"
+#include "config/text_record.h"
+#include "config/treasure_settings.h"
+#include "config/weapon_settings.h"
+#include "gamebuild/game_pak.h"
 #include "tools/starter/content.h"
 
 namespace starter {
@@ -17,33 +30,47 @@ platform::Bytes Int32s(std::initializer_list<int32_t> values) {
   return out;
 }
 
-platform::Bytes Bytes(std::initializer_list<int> values) {
-  platform::Bytes out;
-  for (int v : values) out.push_back(static_cast<uint8_t>(v));
-  return out;
-}
-
 platform::Bytes Text(const std::string& text) {
   return platform::Bytes(text.begin(), text.end());
 }
 
-// Indexes into the key list of the settings dialog.
-enum Key : int32_t {
-  kMouseLeft = 1,
-  kKeyA = 13,
-  kKeyD = 16,
-  kKeyM = 25,
-  kKeyQ = 29,
-  kKeyS = 31,
-  kKeyW = 35,
-  kSpace = 59,
-  kLeft = 97,
-  kRight = 98,
-  kPageUp = 100,
-  kPageDown = 101,
-};
+// The index of a key name of the settings dialogs' key list ("= W").
+int64_t Key(std::string_view name) {
+  const auto& names = config::KeyNames();
+  const auto found = std::find(names.begin(), names.end(), name);
+  if (found == names.end()) std::abort();  // a misspelt name in this file
+  return found - names.begin();
+}
 
 constexpr int kLevelsInSampleGame = 3;
+
+config::GameSettings SampleGameSettings() {
+  config::GameSettings s;
+  s.max_levels = kLevelsInSampleGame;
+  s.walk_forward_key = Key("= W");
+  s.walk_forward_speed = 6;
+  s.walk_backward_key = Key("= S");
+  s.walk_backward_speed = 4;
+  s.move_left_key = Key("= A");
+  s.move_right_key = Key("= D");
+  s.sideways_speed = 4;
+  s.turn_left_key = Key("= Left");
+  s.turn_right_key = Key("= Right");
+  s.turn_mouse = 1;
+  s.turn_speed = 5;
+  s.look_up_key = Key("= PageUp");
+  s.look_down_key = Key("= PageDown");
+  s.look_speed = 3;
+  s.shoot_key = Key("= Mouse left");
+  s.open_door_key = Key("= Space");
+  s.mouse_sensitivity = 5;
+  s.use_shader = 1;
+  s.show_map_key = Key("= M");
+  s.screen_mode = 0;  // a window
+  s.red_screen_when_hit = 1;
+  s.bright_screen_on_item = 1;
+  return s;
+}
 
 }  // namespace
 
@@ -52,86 +79,57 @@ void AddRecords(Content& content) {
     content.files.push_back({name, std::move(bytes)});
   };
 
-  // settings: 26 integers of game rules and controls.
-  add("settings", Int32s({
-                      kLevelsInSampleGame,  // number of levels
-                      kKeyW,
-                      0,
-                      6,  // walk forward: key, with the mouse, speed
-                      kKeyS,
-                      0,
-                      4,  // walk backward: key, with the mouse, speed
-                      kKeyA,
-                      kKeyD,
-                      4,  // step left, step right, sideways speed
-                      kLeft,
-                      kRight,
-                      1,
-                      5,  // turn left, turn right, with the mouse, speed
-                      kPageUp,
-                      kPageDown,
-                      0,
-                      3,           // look up, look down, with the mouse, speed
-                      kMouseLeft,  // shoot
-                      kSpace,      // open door
-                      5,           // mouse sensitivity
-                      1,           // use the shader
-                      kKeyM,       // show the map
-                      0,           // screen mode: window
-                      1,           // red screen when hit
-                      1,           // bright screen on a find
-                  }));
+  add("settings", config::EncodeGameSettings(SampleGameSettings()));
 
-  // enemysettings: can shoot, speed, endurance and power of enemies 1 to 5.
-  add("enemysettings", Bytes({1, 1, 1,  1, 1,   //
-                              4, 6, 3,  5, 2,   //
-                              3, 6, 10, 4, 24,  //
-                              2, 3, 5,  4, 9}));
+  // Guard, brute, robot, cultist, warlord.
+  add("enemysettings", config::EncodeEnemySettings({.can_shoot = {true, true, true, true, true},
+                                                    .speed = {4, 6, 3, 5, 2},
+                                                    .endurance = {3, 6, 10, 4, 24},
+                                                    .power = {2, 3, 5, 4, 9}}));
 
-  // weaponsettings: pistol, shotgun, chain gun, plasma rifle, rocket launcher, ember staff.
-  add("weaponsettings", Bytes({1,     1,  1,  1,  1,  1,     // can shoot
-                               3,     2,  5,  4,  1,  3,     // repetition speed
-                               2,     6,  2,  4,  10, 5,     // power
-                               20,    8,  40, 20, 3,  15,    // start ammunition
-                               99,    40, 99, 80, 20, 60,    // maximum ammunition
-                               kKeyQ,                        // key to select a weapon
-                               1,                            // start with weapon 1
-                               0,     0,  0,  1,  1,  1}));  // show the bullet
+  // Pistol, shotgun, chain gun, plasma rifle, rocket launcher, ember staff.
+  add("weaponsettings",
+      config::EncodeWeaponSettings({.can_shoot = {true, true, true, true, true, true},
+                                    .repetition = {3, 2, 5, 4, 1, 3},
+                                    .power = {2, 6, 2, 4, 10, 5},
+                                    .start_ammo = {20, 8, 40, 20, 3, 15},
+                                    .max_ammo = {99, 40, 99, 80, 20, 60},
+                                    .weapon_key = Key("= Q"),
+                                    .start_with_weapon1 = true,
+                                    .show_bullet = {false, false, false, true, true, true}}));
 
-  // spritesettings: collision, endurance and shoot-through of sprites 1 to 10
-  // (barrel, lamp, pillar, plant, table, crate, armour, chandelier, brazier, banner).
-  add("spritesettings", Bytes({1, 1, 1, 1, 1, 1, 1, 0, 1, 0,  //
-                               2, 1, 0, 1, 3, 3, 0, 0, 0, 1,  //
-                               0, 0, 0, 1, 1, 0, 0, 1, 0, 1}));
+  // Barrel, lamp, pillar, plant, table, crate, armour, chandelier, brazier, banner.
+  add("spritesettings",
+      config::EncodeSpriteSettings(
+          {.collision = {true, true, true, true, true, true, true, false, true, false},
+           .endurance = {2, 1, 0, 1, 3, 3, 0, 0, 0, 1},
+           .shoot_through = {false, false, false, true, true, false, false, true, false, true}}));
 
-  // Treasuresettings: points of treasures 1 to 5 (coins, chalice, gem, crown, chest).
-  add("Treasuresettings", Int32s({100, 250, 500, 1000, 2500}));
+  // Coins, chalice, gem, crown, chest.
+  add("Treasuresettings", config::EncodeTreasureSettings({.points = {100, 250, 500, 1000, 2500}}));
 
-  // ammohealthsettings: ammunition and health pack sizes, three times.
-  add("ammohealthsettings", Bytes({15, 25, 15, 25, 15, 25}));
+  add("ammohealthsettings", config::EncodePackSettings({.ammo = 15, .health = 25}));
 
-  // wasettings: row 10 of the wall grid (tex10, tex20, tex30, tex40) is animated.
+  // wasettings: row 10 of the wall grid (tex10, tex20, tex30, tex40) is
+  // animated, at speed 5.
   add("wasettings", Int32s({0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 5}));
 
-  // MidiSettings: the levels play their MIDI tunes.
-  add("MidiSettings", Bytes({1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+  add("MidiSettings", config::EncodeMidiSettings(true));  // the levels play their own tunes
 
-  // gametitle and cheat: first-line texts of at least five characters.
-  add("gametitle", Text("Ember Keep"));
-  add("cheat", Text("ashwalker"));
+  add("gametitle", Text(config::PadToFive("Ember Keep")));
+  add("cheat", Text(config::PadToFive("ashwalker")));
 
-  // InfoText: shown in the info menu of the game window.
-  add("InfoText", Text("Ember Keep - a sample game made with Tarnwick.\r\n"
-                       "\r\n"
-                       "Find the gold key, fight your way past the keep's guards\r\n"
-                       "and reach the green exit door of each level.\r\n"
-                       "\r\n"
-                       "W/S walk, A/D step sideways, mouse or arrow keys turn,\r\n"
-                       "left mouse button shoots, Space opens doors,\r\n"
-                       "Q changes the weapon, M shows the map."));
+  add("InfoText", Text(config::InfoTextToStore("Ember Keep - a sample game made with Tarnwick.\r\n"
+                                               "\r\n"
+                                               "Find the gold key, fight your way past the keep's guards\r\n"
+                                               "and reach the green exit door of each level.\r\n"
+                                               "\r\n"
+                                               "W/S walk, A/D step sideways, mouse or arrow keys turn,\r\n"
+                                               "left mouse button shoots, Space opens doors,\r\n"
+                                               "Q changes the weapon, M shows the map.")));
 
   // Version: the format version of the pack, written again by Create Game.
-  add("Version", Int32s({405, 405}));
+  add("Version", gamebuild::VersionRecord());
 }
 
 }  // namespace starter

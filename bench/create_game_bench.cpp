@@ -1,0 +1,89 @@
+// Create Game and Import game.pak on the starter game, next to a plain copy
+// of the same workspace files as the reference.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "gamebuild/create_game.h"
+#include "gamebuild/import_game_pak.h"
+#include "platform/scripted_prompter.h"
+#include "platform/workspace.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The starter game laid out once in a temporary program folder.
+const fs::path& StarterFolder() {
+  static const fs::path folder = [] {
+    const fs::path home = fs::temp_directory_path() / "tarnwick-create-bench";
+    fs::remove_all(home);
+    const std::string command = std::string(TARNWICK_WORKSPACE_TOOL) + " '" + home.string() + "' > /dev/null";
+    if (std::system(command.c_str()) != 0) std::abort();
+    platform::WriteFileAtomic(home / "pakpassword.txt", std::string_view("BENCHPASSWORD"));
+    fs::create_directories(home / "out");
+    return home;
+  }();
+  return folder;
+}
+
+// A stand-in of the size of the real runtime block.
+const platform::Bytes& RuntimeStandIn() {
+  static const platform::Bytes block(280 * 1024, 0x90);
+  return block;
+}
+
+void BM_CreateGame(benchmark::State& state) {
+  const platform::Workspace workspace(StarterFolder());
+  int moves = 0;
+  for (auto _ : state) {
+    platform::ScriptedPrompter prompter;
+    prompter.files.push_back(StarterFolder() / "out/game");
+    prompter.answers.push_back(true);  // overwrite the game of the last round
+    const gamebuild::CreateGameContext context{workspace, prompter, RuntimeStandIn(),     {},
+                                               false,     nullptr,  [&](int) { ++moves; }};
+    if (!gamebuild::CreateGame(context)) state.SkipWithError("Create Game failed");
+  }
+  state.counters["bar_moves"] = benchmark::Counter(moves, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_CreateGame)->Unit(benchmark::kMillisecond);
+
+void BM_ImportGamePak(benchmark::State& state) {
+  const fs::path pak = StarterFolder() / "out/game.pak";
+  if (!fs::exists(pak)) {
+    state.SkipWithError("run BM_CreateGame first");
+    return;
+  }
+  const fs::path target = fs::temp_directory_path() / "tarnwick-import-bench";
+  fs::remove_all(target);
+  fs::create_directories(target / "twksys");
+  fs::copy_file(StarterFolder() / "pakpassword.txt", target / "pakpassword.txt");
+  const platform::Workspace workspace(target);
+  int moves = 0;
+  for (auto _ : state) {
+    platform::ScriptedPrompter prompter;
+    prompter.answers.push_back(true);
+    prompter.files.push_back(pak);
+    const gamebuild::ImportContext context{workspace, prompter, nullptr, [&](int) { ++moves; }};
+    if (!gamebuild::ImportGamePakCommand(context, nullptr)) state.SkipWithError("import failed");
+  }
+  state.counters["bar_moves"] = benchmark::Counter(moves, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_ImportGamePak)->Unit(benchmark::kMillisecond);
+
+// Reference: every workspace file read and written once, nothing else.
+void BM_CopyWorkspaceFiles(benchmark::State& state) {
+  const platform::Workspace workspace(StarterFolder());
+  const fs::path target = fs::temp_directory_path() / "tarnwick-copy-bench";
+  fs::create_directories(target);
+  for (auto _ : state) {
+    for (const auto& entry : fs::directory_iterator(workspace.Folder()))
+      if (entry.is_regular_file() && entry.path().filename() != "game.pak")
+        platform::CopyFileReplacing(entry.path(), target / entry.path().filename());
+  }
+}
+BENCHMARK(BM_CopyWorkspaceFiles)->Unit(benchmark::kMillisecond);
+
+}  // namespace
