@@ -176,9 +176,7 @@ void MainWindow::RegisterCommands() {
     if (state_.tools.tool_code && state_.mouse_x > world::kPaletteWidth) DropTool();
   });
   // Commands that are not connected yet do nothing.
-  for (int number : {kImportWallTextures, kImportDoorTextures, kImportFloorCeiling, kEnemyAnimations,
-                     kCreateGame, kExecuteGame})
-    commands_.Set(number, [] {});
+  for (int number : {kCreateGame, kExecuteGame}) commands_.Set(number, [] {});
   ConnectEditorCommands(*this);
 }
 
