@@ -51,4 +51,11 @@ QPushButton* AddButton(QWidget* parent, const QString& text, QRect geometry, int
   return button;
 }
 
+QGroupBox* AddFrame(QWidget* parent, const QString& title, QRect geometry, int control) {
+  auto* frame = new QGroupBox(title, parent);
+  Place(frame, geometry, control);
+  frame->lower();
+  return frame;
+}
+
 }  // namespace app

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,5 +16,7 @@ QLabel* AddLabel(QWidget* parent, const QString& text, QRect geometry, int contr
                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 QLineEdit* AddTextBox(QWidget* parent, const QString& text, QRect geometry, int control = 0);
 QPushButton* AddButton(QWidget* parent, const QString& text, QRect geometry, int control = 0);
+// A titled frame, kept below the controls that lie on it.
+QGroupBox* AddFrame(QWidget* parent, const QString& title, QRect geometry, int control = 0);
 
 }  // namespace app

@@ -8,8 +8,11 @@
 
 #include "app/command_numbers.h"
 #include "app/main_window.h"
+#include "assets/enemy_animations_dialog.h"
+#include "assets/level_textures_dialog.h"
 #include "assets/screen_bitmaps.h"
 #include "assets/slot_import.h"
+#include "assets/wall_textures_dialog.h"
 #include "config/dialog_context.h"
 #include "config/enemy_settings_dialog.h"
 #include "config/game_settings_dialog.h"
@@ -35,6 +38,8 @@ std::function<void()> PictureStored(MainWindow& window) {
   return [&window] { window.BuildPalette(); };
 }
 
+// The settings and picture dialogs, each with the workspace, the prompter
+// and the picture slots.
 template <typename Dialog>
 void RunSettingsDialog(MainWindow& window) {
   config::WorkspacePictureSlots pictures(window.Workspace(), window.Prompter(), PictureStored(window));
@@ -90,6 +95,10 @@ void ExecuteGame(MainWindow& window) {
 void ConnectEditorCommands(MainWindow& window) {
   using namespace command;
   CommandTable& commands = window.Commands();
+  commands.Set(kImportWallTextures, [&window] { RunSettingsDialog<assets::WallTexturesDialog>(window); });
+  commands.Set(kImportDoorTextures, [&window] { RunSettingsDialog<assets::DoorTexturesDialog>(window); });
+  commands.Set(kImportFloorCeiling, [&window] { RunSettingsDialog<assets::FloorCeilingDialog>(window); });
+  commands.Set(kEnemyAnimations, [&window] { RunSettingsDialog<assets::EnemyAnimationsDialog>(window); });
   commands.Set(kEnemySetup, [&window] { RunSettingsDialog<config::EnemySettingsDialog>(window); });
   commands.Set(kImportWeapons, [&window] { RunSettingsDialog<config::WeaponsDialog>(window); });
   commands.Set(kImportAmmoHealth, [&window] { RunSettingsDialog<config::PacksDialog>(window); });

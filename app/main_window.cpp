@@ -191,9 +191,6 @@ void MainWindow::RegisterCommands() {
   commands_.Set(kEscape, [this] {
     if (state_.tools.tool_code && state_.mouse_x > world::kPaletteWidth) DropTool();
   });
-  // Commands that are not connected yet do nothing.
-  for (int number : {kImportWallTextures, kImportDoorTextures, kImportFloorCeiling, kEnemyAnimations})
-    commands_.Set(number, [] {});
   ConnectEditorCommands(*this);
 }
 

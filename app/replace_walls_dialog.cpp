@@ -1,21 +1,11 @@
 #include "app/replace_walls_dialog.h"
 
-#include <QGroupBox>
-
 #include "app/dialog_frame.h"
-#include "platform/qt_controls.h"
 #include "world/editing_tools.h"
 
 namespace app {
 
 namespace {
-
-void AddFrame(QWidget* parent, const QString& title, QRect geometry, int control) {
-  auto* frame = new QGroupBox(title, parent);
-  frame->setGeometry(geometry);
-  platform::SetControlNumber(frame, control);
-  frame->lower();
-}
 
 uint8_t ByteOf(const QLineEdit* box) {
   return world::WallByteOfText(box->text().toStdString());

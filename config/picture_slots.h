@@ -1,6 +1,6 @@
-// What the item dialogs need of the picture slots: 25 by 25 thumbnails from
-// the icon sheet and the import of a picture into a slot; and the slots the
-// weapon, sprite, treasure and pack dialogs show.
+// What the dialogs with picture buttons need of the picture slots: 25 by 25
+// thumbnails from the icon sheet and the import of a picture into a slot;
+// and the slots those dialogs show.
 #pragma once
 
 #include <string>
@@ -34,5 +34,16 @@ SlotRef SpriteSlot(int sprite, int view);
 SlotRef TreasureSlot(int treasure);
 SlotRef AmmoPackSlot();
 SlotRef HealthPackSlot();
+
+// Wall texture 1 to 40: `tex1` ..., 1000 to 1039.
+SlotRef WallTextureSlot(int wall);
+// The textures of level 1 to 20: `doortex1` (3000 ...), `floortex1` (2000
+// ...), `ceiltex1` (2020 ...).
+SlotRef DoorTextureSlot(int level);
+SlotRef FloorTextureSlot(int level);
+SlotRef CeilingTextureSlot(int level);
+// Enemy 1 to 5, frame 0 to 10: walk 1 to 4, shoot 1 and 2, die 1 to 5
+// (`walk_ene1_1` ... `die_ene5_5`), 67 + 22 * (enemy - 1) + frame.
+SlotRef EnemyFrameSlot(int enemy, int frame);
 
 }  // namespace config
