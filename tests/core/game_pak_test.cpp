@@ -99,7 +99,8 @@ TEST(PasswordBlock, ValuesAndComparison) {
 // A complete workspace in a temporary program folder.
 class CompleteWorkspace {
  public:
-  CompleteWorkspace() : made(testing_support::WriteGameWorkspace(home)), files(made.files), password(made.password) {}
+  CompleteWorkspace()
+      : made(testing_support::WriteGameWorkspace(home)), files(made.files), password(made.password) {}
 
   platform::Workspace workspace() const { return platform::Workspace(home.path()); }
   std::filesystem::path pack() const { return home / "twksys/game.pak"; }
