@@ -70,14 +70,9 @@ EnemySettingsDialog::EnemySettingsDialog(QWidget* main_window, DialogContext& co
   }
 
   auto* buttons = new QHBoxLayout;
-  auto* use = TextButton("use");
-  auto* cancel = TextButton("cancel");
   buttons->addStretch();
-  buttons->addWidget(use);
-  buttons->addWidget(cancel);
+  AddConfirmButtons(this, buttons, "use", "cancel", [this] { Use(); });
   layout->addLayout(buttons);
-  connect(use, &QPushButton::clicked, this, [this] { Use(); });
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   FixClientSize();
   Load();

@@ -35,14 +35,9 @@ GameSettingsDialog::GameSettingsDialog(QWidget* main_window, DialogContext& cont
   layout->addWidget(BuildControls());
 
   auto* buttons = new QHBoxLayout;
-  auto* use = TextButton("use");
-  auto* cancel = TextButton("cancel");
   buttons->addStretch();
-  buttons->addWidget(use);
-  buttons->addWidget(cancel);
+  AddConfirmButtons(this, buttons, "use", "cancel", [this] { Use(); });
   layout->addLayout(buttons);
-  connect(use, &QPushButton::clicked, this, [this] { Use(); });
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   // At most one of the two screen modes is ticked.
   connect(full_screen_, &QCheckBox::toggled, this, [this](bool on) {

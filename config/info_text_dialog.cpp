@@ -26,15 +26,10 @@ InfoTextDialog::InfoTextDialog(QWidget* main_window, DialogContext& context)
   layout->addWidget(text_, 0, Qt::AlignHCenter);
 
   auto* buttons = new QHBoxLayout;
-  auto* ok = TextButton("ok");
-  auto* cancel = TextButton("cancel");
   buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  AddConfirmButtons(this, buttons, "ok", "cancel", [this] { Ok(); });
   buttons->addStretch();
   layout->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, [this] { Ok(); });
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   FixClientSize();
   if (const auto text = LoadInfoText(context_.workspace)) text_->setPlainText(FromLatin1(*text));

@@ -31,13 +31,8 @@ PacksDialog::PacksDialog(QWidget* main_window, DialogContext& context)
   pack("Health (1-100)", HealthPackSlot(), "healthSize", "Size of Healthpack", health_picture_, health_);
 
   auto* buttons = new QHBoxLayout;
-  auto* use = TextButton("use");
-  auto* cancel = TextButton("cancel");
-  buttons->addWidget(use);
-  buttons->addWidget(cancel);
+  AddConfirmButtons(this, buttons, "use", "cancel", [this] { Use(); });
   layout->addLayout(buttons);
-  connect(use, &QPushButton::clicked, this, [this] { Use(); });
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   FixClientSize();
   Rebuild();

@@ -21,13 +21,8 @@ PasswordDialog::PasswordDialog(QWidget* main_window, DialogContext& context)
   layout->addStretch();
 
   auto* buttons = new QHBoxLayout;
-  auto* ok = TextButton("OK");
-  auto* cancel = TextButton("Cancel");
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  AddConfirmButtons(this, buttons, "OK", "Cancel", [this] { Ok(); });
   layout->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, [this] { Ok(); });
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   FixClientSize();
   if (const auto password = LoadPackPassword(context_.workspace)) password_->setText(FromLatin1(*password));

@@ -1,6 +1,7 @@
 #include "config/qt_dialog_support.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -57,6 +58,16 @@ QPushButton* TextButton(const QString& text) {
   button->setObjectName(text);
   button->setAutoDefault(false);
   return button;
+}
+
+void AddConfirmButtons(QDialog* dialog, QBoxLayout* row, const QString& confirm_text,
+                       const QString& cancel_text, std::function<void()> confirm) {
+  QPushButton* ok = TextButton(confirm_text);
+  QPushButton* cancel = TextButton(cancel_text);
+  row->addWidget(ok);
+  row->addWidget(cancel);
+  QObject::connect(ok, &QPushButton::clicked, dialog, std::move(confirm));
+  QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
 }
 
 QLineEdit* NumberBox(const QString& object_name, bool digits_only, int width) {

@@ -5,10 +5,12 @@
 #include <QDialog>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "assets/picture.h"
 
+class QBoxLayout;
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
@@ -48,6 +50,12 @@ int64_t ParseBox(const QLineEdit* box);
 
 // A push button whose object name is its text; Return does not press it.
 QPushButton* TextButton(const QString& text);
+
+// Appends the two buttons that end a settings dialog to `row`: `confirm`
+// runs when the first is pressed (it checks, saves and closes the dialog);
+// the second rejects `dialog`, which saves nothing.
+void AddConfirmButtons(QDialog* dialog, QBoxLayout* row, const QString& confirm_text,
+                       const QString& cancel_text, std::function<void()> confirm);
 
 // A short text box; `digits_only` refuses anything but digits as it is typed.
 QLineEdit* NumberBox(const QString& object_name, bool digits_only, int width = 40);

@@ -26,14 +26,9 @@ SpritesDialog::SpritesDialog(QWidget* main_window, DialogContext& context)
   layout->addWidget(BuildPictureColumns());
 
   auto* buttons = new QHBoxLayout;
-  auto* use = TextButton("use");
-  auto* cancel = TextButton("cancel");
   buttons->addStretch();
-  buttons->addWidget(use);
-  buttons->addWidget(cancel);
+  AddConfirmButtons(this, buttons, "use", "cancel", [this] { Use(); });
   layout->addLayout(buttons);
-  connect(use, &QPushButton::clicked, this, [this] { Use(); });
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   FixClientSize();
   Rebuild();

@@ -29,13 +29,8 @@ TreasuresDialog::TreasuresDialog(QWidget* main_window, DialogContext& context)
   }
 
   auto* buttons = new QHBoxLayout;
-  auto* use = TextButton("use");
-  auto* cancel = TextButton("cancel");
-  buttons->addWidget(use);
-  buttons->addWidget(cancel);
+  AddConfirmButtons(this, buttons, "use", "cancel", [this] { Use(); });
   layout->addLayout(buttons);
-  connect(use, &QPushButton::clicked, this, [this] { Use(); });
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   FixClientSize();
   Rebuild();

@@ -42,13 +42,8 @@ WeaponsDialog::WeaponsDialog(QWidget* main_window, DialogContext& context)
   start_with_weapon1_->setObjectName("startWithWeapon1");
   bottom->addWidget(start_with_weapon1_);
   bottom->addStretch();
-  auto* use = TextButton("use");
-  auto* cancel = TextButton("cancel");
-  bottom->addWidget(use);
-  bottom->addWidget(cancel);
+  AddConfirmButtons(this, bottom, "use", "cancel", [this] { Use(); });
   layout->addLayout(bottom);
-  connect(use, &QPushButton::clicked, this, [this] { Use(); });
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   FixClientSize();
   Rebuild();
