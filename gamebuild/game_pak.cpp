@@ -4,6 +4,7 @@
 
 #include "gamebuild/game_pak_layout.h"
 #include "gamebuild/pack_file.h"
+#include "gamebuild/parallel_file_entries.h"
 #include "gamebuild/password_block.h"
 
 namespace gamebuild {
@@ -11,6 +12,15 @@ namespace gamebuild {
 namespace {
 
 const char* const kPackName = "game.pak";
+
+// The workspace paths of the pack's files, group after group.
+std::vector<std::filesystem::path> PackFilePaths(const platform::Workspace& workspace) {
+  std::vector<std::filesystem::path> paths;
+  for (const auto& group : GamePakGroups())
+    for (const std::string& name : group)
+      if (!name.empty()) paths.push_back(workspace.PathOf(name));
+  return paths;
+}
 
 void RemovePack(const std::filesystem::path& path) {
   std::error_code ignored;
@@ -48,10 +58,16 @@ bool BuildGamePak(const platform::Workspace& workspace, platform::Prompter& prom
     prompter.Show({"Can't create the file " + pack_path.string(), "Error"});
     return false;
   }
+  // The files are compressed on every core; this thread writes them in
+  // order and reports progress after each group, as the entries come in.
+  ParallelFileEntries files(PackFilePaths(workspace));
   int stored = pack.PackAddMemory(PasswordBlockBytes(EncodePasswordBlock(password)));
+  size_t next_file = 0;
   for (const auto& group : GamePakGroups()) {
-    for (const std::string& name : group)
-      if (!name.empty()) stored += pack.PackAddFile(workspace.PathOf(name));
+    for (const std::string& name : group) {
+      if (name.empty()) continue;
+      if (const auto entry = files.Take(next_file++)) stored += pack.PackAddStored(*entry);
+    }
     if (progress) progress(stored);
   }
   if (!pack.PackClose()) {

@@ -38,6 +38,26 @@ bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& byte
 
 }  // namespace
 
+std::optional<StoredEntry> MakeStoredEntry(std::span<const uint8_t> data, int level) {
+  if (data.empty() || data.size() > kMaxEntrySize) return std::nullopt;
+  try {
+    StoredEntry entry;
+    entry.data_size = static_cast<uint32_t>(data.size());
+    entry.payload = CompressBlock(data, WindowOfLevel(level));
+    if (entry.payload.empty() || entry.payload.size() >= data.size())
+      entry.payload.assign(data.begin(), data.end());
+    return entry;
+  } catch (const std::bad_alloc&) {
+    return std::nullopt;
+  }
+}
+
+std::optional<StoredEntry> MakeFileEntry(const std::filesystem::path& path) {
+  std::vector<uint8_t> data;
+  if (!ReadWholeFile(path, data)) return std::nullopt;
+  return MakeStoredEntry(data, kFileEntryLevel);
+}
+
 bool PackWriter::PackCreate(const std::filesystem::path& path) {
   PackClose();
   write_failed_ = false;
@@ -46,31 +66,25 @@ bool PackWriter::PackCreate(const std::filesystem::path& path) {
 }
 
 int PackWriter::PackAddMemory(std::span<const uint8_t> data) {
-  return AddEntry(data, kMemoryEntryLevel);
+  if (!IsOpen()) return 0;
+  const auto entry = MakeStoredEntry(data, kMemoryEntryLevel);
+  return entry ? PackAddStored(*entry) : 0;
 }
 
 int PackWriter::PackAddFile(const std::filesystem::path& path) {
   if (!IsOpen()) return 0;
-  std::vector<uint8_t> data;
-  if (!ReadWholeFile(path, data)) return 0;
-  return AddEntry(data, kFileEntryLevel);
+  const auto entry = MakeFileEntry(path);
+  return entry ? PackAddStored(*entry) : 0;
 }
 
-int PackWriter::AddEntry(std::span<const uint8_t> data, int level) {
-  if (!IsOpen() || data.empty() || data.size() > kMaxEntrySize) return 0;
-  std::vector<uint8_t> block;
-  try {
-    block = CompressBlock(data, WindowOfLevel(level));
-  } catch (const std::bad_alloc&) {
-    return 0;
-  }
-  const bool compressed = !block.empty() && block.size() < data.size();
-  const std::span<const uint8_t> payload = compressed ? std::span<const uint8_t>(block) : data;
+int PackWriter::PackAddStored(const StoredEntry& entry) {
+  if (!IsOpen()) return 0;
   uint8_t header[kEntryHeaderSize];
-  PutWord(header, static_cast<uint32_t>(data.size()));
-  PutWord(header + 4, static_cast<uint32_t>(payload.size()));
+  PutWord(header, entry.data_size);
+  PutWord(header + 4, static_cast<uint32_t>(entry.payload.size()));
   file_.write(reinterpret_cast<const char*>(header), sizeof header);
-  file_.write(reinterpret_cast<const char*>(payload.data()), static_cast<std::streamsize>(payload.size()));
+  file_.write(reinterpret_cast<const char*>(entry.payload.data()),
+              static_cast<std::streamsize>(entry.payload.size()));
   if (!file_) write_failed_ = true;
   return 1;
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -17,6 +18,21 @@ constexpr int kMemoryEntryLevel = 9;
 constexpr int kFileEntryLevel = 4;
 // A reader refuses entries that claim more than this.
 constexpr uint32_t kMaxEntrySize = 256u << 20;
+
+// One entry as it goes into a pack: the size of its data and the payload,
+// the compressed block or, when that would not be smaller, the data itself.
+struct StoredEntry {
+  uint32_t data_size = 0;
+  std::vector<uint8_t> payload;
+};
+
+// Compresses the data at the level; nothing for empty data, data above
+// kMaxEntrySize or when memory runs out. Safe to call from any thread.
+std::optional<StoredEntry> MakeStoredEntry(std::span<const uint8_t> data, int level);
+
+// The whole content of a file as an entry at level 4; nothing when the file
+// is missing, unreadable or empty. Safe to call from any thread.
+std::optional<StoredEntry> MakeFileEntry(const std::filesystem::path& path);
 
 // Writes one pack. Creating a new pack closes the one open.
 class PackWriter {
@@ -38,14 +54,15 @@ class PackWriter {
   // 0 (nothing written) when the file is missing, unreadable or empty.
   int PackAddFile(const std::filesystem::path& path);
 
+  // Appends an entry made beforehand; 1 when written, 0 with no open pack.
+  int PackAddStored(const StoredEntry& entry);
+
   // Closes the file; false when any write to it failed.
   bool PackClose();
 
   bool IsOpen() const { return file_.is_open(); }
 
  private:
-  int AddEntry(std::span<const uint8_t> data, int level);
-
   std::ofstream file_;
   bool write_failed_ = false;
 };

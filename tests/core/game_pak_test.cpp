@@ -9,6 +9,7 @@
 
 #include "gamebuild/game_pak_layout.h"
 #include "gamebuild/pack_file.h"
+#include "gamebuild/parallel_file_entries.h"
 #include "gamebuild/password_block.h"
 #include "platform/scripted_prompter.h"
 #include "tests/support/game_workspace.h"
@@ -139,6 +140,56 @@ TEST(BuildGamePak, StoresAllEntriesOfACompleteWorkspace) {
   }
   EXPECT_TRUE(reader.PackNextEntry().empty());
   EXPECT_EQ(reader.Status(), gamebuild::PackStatus::kEnd);
+}
+
+TEST(BuildGamePak, WritesTheSameBytesAsAPackMadeEntryByEntry) {
+  CompleteWorkspace folder;
+  platform::ScriptedPrompter prompter;
+  ASSERT_TRUE(gamebuild::BuildGamePak(folder.workspace(), prompter, nullptr));
+  const auto built = platform::ReadFileBytes(folder.pack());
+  ASSERT_TRUE(built.has_value());
+
+  const auto one_by_one = folder.home / "one_by_one.pak";
+  gamebuild::PackWriter writer;
+  ASSERT_TRUE(writer.PackCreate(one_by_one));
+  const Bytes password(folder.password.begin(), folder.password.end());
+  int stored = writer.PackAddMemory(gamebuild::PasswordBlockBytes(gamebuild::EncodePasswordBlock(password)));
+  const auto& names = GamePakEntryNames();
+  for (size_t i = 1; i < names.size(); ++i) stored += writer.PackAddFile(folder.workspace().PathOf(names[i]));
+  ASSERT_TRUE(writer.PackClose());
+  EXPECT_EQ(stored, static_cast<int>(names.size()));
+  const auto expected = platform::ReadFileBytes(one_by_one);
+  ASSERT_TRUE(expected.has_value());
+  EXPECT_EQ(built->size(), expected->size());
+  EXPECT_TRUE(*built == *expected);
+}
+
+TEST(ParallelFileEntries, GivesEachFileTheEntryMadeAloneWhateverTheWorkers) {
+  TempFolder home;
+  std::mt19937 random(7);
+  std::vector<std::filesystem::path> paths;
+  for (int i = 0; i < 12; ++i) {
+    const std::string name = "file" + std::to_string(i);
+    Bytes bytes(static_cast<size_t>(i * 3000));  // file0 is empty
+    for (size_t b = 0; b < bytes.size(); ++b)
+      bytes[b] = static_cast<uint8_t>(i % 3 == 0 ? random() : b / 40);  // noise and runs
+    home.Write(name, bytes);
+    paths.push_back(home / name);
+  }
+  paths.insert(paths.begin() + 5, home / "not-there");
+  for (const unsigned workers : {1u, 2u, 5u, 64u}) {
+    SCOPED_TRACE(workers);
+    gamebuild::ParallelFileEntries entries(paths, workers);
+    ASSERT_EQ(entries.size(), paths.size());
+    for (size_t i = 0; i < paths.size(); ++i) {
+      const auto got = entries.Take(i);
+      const auto alone = gamebuild::MakeFileEntry(paths[i]);
+      ASSERT_EQ(got.has_value(), alone.has_value()) << paths[i];
+      if (!got) continue;
+      EXPECT_EQ(got->data_size, alone->data_size);
+      EXPECT_TRUE(got->payload == alone->payload) << paths[i];
+    }
+  }
 }
 
 TEST(BuildGamePak, CountsMissingFilesAndLeavesNoPack) {
