@@ -176,6 +176,8 @@ TEST_F(CreatedGame, UnusablePacksAreReportedByWhatIsWrong) {
   } cases[] = {
       {"version 404", version_404, "Error: wrong game.pak"},
       {"a version of two bytes", short_version, "Error: wrong game.pak"},
+      {"version 404, cut short further on", platform::Bytes(version_404.begin(), version_404.end() - 5),
+       "Error: wrong game.pak"},
       {"two entries",
        platform::Bytes(pack.begin(), pack.begin() + static_cast<std::ptrdiff_t>(EntryEnd(pack, 2))),
        "Error: game.pak is damaged: it holds 2 of 380 entries"},
