@@ -1,12 +1,20 @@
 // Rendering speed of the game's 3-D view, next to a plain fill of the same frame buffer.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
+#include <numeric>
+#include <string>
 
 #include "runtime/game_data.h"
+#include "runtime/game_entry_source.h"
 #include "runtime/game_play.h"
 #include "runtime/game_play_view.h"
+#include "runtime/game_render.h"
 #include "tests/runtime/sample_game.h"
 
 namespace {
@@ -61,6 +69,151 @@ void Open(benchmark::State& state) {
   RenderView(state, kOpen);
 }
 
+// The starter game as Create Game writes it: the workspace made by the
+// starter generator, packed by `tarnwick-cli create` into a temporary folder.
+class StarterGame {
+ public:
+  StarterGame() {
+    folder_ = std::filesystem::temp_directory_path() / ("tarnwick-bench-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder_ / "out");
+    const std::string home = "'" + folder_.string() + "'";
+    if (std::system((std::string(TARNWICK_WORKSPACE_TOOL) + " " + home + " > /dev/null").c_str()) != 0)
+      return;
+    if (std::system(("echo starter > " + home + "/pakpassword.txt").c_str()) != 0) return;
+    if (std::system(
+            (std::string(TARNWICK_CLI) + " --home " + home + " create " + home + "/out/starter > /dev/null")
+                .c_str()) != 0)
+      return;
+    std::vector<game::Entry> entries;
+    ok_ = game::ReadGamePakEntries(Pack(), entries).status == game::PakReadStatus::kOk &&
+          game::LoadGameData(entries, data_).status == game::LoadStatus::kOk;
+  }
+  ~StarterGame() {
+    std::error_code ec;
+    std::filesystem::remove_all(folder_, ec);
+  }
+  bool ok() const { return ok_; }
+  const game::GameData& data() const { return data_; }
+  std::filesystem::path Pack() const { return folder_ / "out" / "game.pak"; }
+
+ private:
+  std::filesystem::path folder_;
+  game::GameData data_;
+  bool ok_ = false;
+};
+
+const StarterGame& Starter() {
+  static const StarterGame starter;
+  return starter;
+}
+
+struct FoundView {
+  View view;
+  double sprite_cover = 0;  // visible sprites, each weighted by its size on screen
+  double mean_depth = 0;    // mean wall distance of the columns
+};
+
+// How much of the view sprites cover: each sprite in front of the walls at
+// its centre column counts by its width on screen.
+double SpriteCover(const game::Play& play, const game::Renderer& renderer, int width) {
+  const game::Player& p = play.player();
+  const double x = game::ToDouble(p.x), y = game::ToDouble(p.y);
+  const double angle = game::AngleToRadians(p.angle);
+  const double dir_x = std::cos(angle), dir_y = std::sin(angle);
+  const double projection = (width / 2.0) / game::kHalfFovTan;
+  double cover = 0;
+  for (const game::RenderSprite& s : game::BuildScene(play).sprites) {
+    const double depth = (s.x - x) * dir_x + (s.y - y) * dir_y;
+    if (depth < 0.2) continue;
+    const double lateral = -(s.x - x) * dir_y + (s.y - y) * dir_x;
+    const int column = static_cast<int>(width / 2.0 + lateral / depth * projection);
+    if (column < 0 || column >= width || depth >= renderer.depth()[static_cast<size_t>(column)]) continue;
+    cover += std::min(projection / depth, static_cast<double>(width));
+  }
+  return cover;
+}
+
+// Every other free cell of every level in eight directions, drawn once at
+// 320 x 200: the view with the most sprite cover is the densest, the one
+// with the farthest walls on average the most open.
+std::pair<FoundView, FoundView> FindStarterViews() {
+  const game::GameData& data = Starter().data();
+  FoundView dense, open;
+  game::FrameBuffer frame(320, 200);
+  game::Renderer renderer;
+  for (int level = 1; level <= data.LevelCount(); ++level) {
+    game::Play play(data, level, game::NewGameCarry(data.weapons), 1);
+    const game::LevelMap& map = data.levels[static_cast<size_t>(level - 1)];
+    for (int y = 1; y < game::kMapSize; ++y)
+      for (int x = 1 + y % 2; x < game::kMapSize; x += 2) {
+        if (map.KindAt(x, y) != game::CellKind::kEmpty) continue;
+        for (int a = 0; a < 8; ++a) {
+          const View view{level, x + 0.5, y + 0.5, a * game::kAngleSteps / 8};
+          play.player().x = game::ToFixed(view.x);
+          play.player().y = game::ToFixed(view.y);
+          play.player().angle = view.angle;
+          game::DrawPlayFrame(play, renderer, frame);
+          const auto& depth = renderer.depth();
+          const double mean = depth.empty() ? 0
+                                            : std::accumulate(depth.begin(), depth.end(), 0.0) /
+                                                  static_cast<double>(depth.size());
+          const double cover = SpriteCover(play, renderer, frame.width);
+          if (cover > dense.sprite_cover) dense = {view, cover, mean};
+          if (mean > open.mean_depth) open = {view, cover, mean};
+        }
+      }
+  }
+  return {dense, open};
+}
+
+const std::pair<FoundView, FoundView>& StarterViews() {
+  static const std::pair<FoundView, FoundView> views = FindStarterViews();
+  return views;
+}
+
+void RenderStarterView(benchmark::State& state, const FoundView& found) {
+  if (!Starter().ok()) {
+    state.SkipWithError("the starter game could not be made");
+    return;
+  }
+  const game::GameData& data = Starter().data();
+  const View& view = found.view;
+  game::Play play(data, view.level, game::NewGameCarry(data.weapons), 1);
+  play.player().x = game::ToFixed(view.x);
+  play.player().y = game::ToFixed(view.y);
+  play.player().angle = view.angle;
+  game::FrameBuffer frame(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+  game::Renderer renderer;
+  for (auto _ : state) {
+    game::DrawPlayFrame(play, renderer, frame);
+    benchmark::DoNotOptimize(frame.pixels.data());
+  }
+  state.SetLabel("level " + std::to_string(view.level) + " at " + std::to_string(view.x) + "," +
+                 std::to_string(view.y) + " looking " + std::to_string(view.angle * 360 / game::kAngleSteps) +
+                 " degrees");
+}
+
+void StarterDense(benchmark::State& state) {
+  RenderStarterView(state, Starter().ok() ? StarterViews().first : FoundView{});
+}
+void StarterOpen(benchmark::State& state) {
+  RenderStarterView(state, Starter().ok() ? StarterViews().second : FoundView{});
+}
+
+// Reading and decoding the starter game's pack, MIDI entries included.
+void LoadStarterPack(benchmark::State& state) {
+  if (!Starter().ok()) {
+    state.SkipWithError("the starter game could not be made");
+    return;
+  }
+  for (auto _ : state) {
+    std::vector<game::Entry> entries;
+    game::GameData data;
+    benchmark::DoNotOptimize(game::ReadGamePakEntries(Starter().Pack(), entries).status);
+    benchmark::DoNotOptimize(game::LoadGameData(entries, data).status);
+  }
+}
+
 void LoadGame(benchmark::State& state) {
   const std::vector<game::Entry> entries = sample::Entries();
   for (auto _ : state) {
@@ -75,3 +228,6 @@ BENCHMARK(Fill)->Args({640, 400})->Args({1920, 1080})->Unit(benchmark::kMicrosec
 BENCHMARK(Dense)->Args({640, 400})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
 BENCHMARK(Open)->Args({640, 400})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
 BENCHMARK(LoadGame)->Unit(benchmark::kMillisecond);
+BENCHMARK(StarterDense)->Args({640, 400})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+BENCHMARK(StarterOpen)->Args({640, 400})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+BENCHMARK(LoadStarterPack)->Unit(benchmark::kMillisecond);

@@ -23,6 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   game::DecodeEnemySettings(bytes);
   game::DecodeSpriteSettings(bytes);
   game::DecodeInfoText(bytes);
-  game::ReadIconTrailer(bytes);
+  game::ReadWindowIcon(bytes);
+  gamebuild::IconImage icon;
+  icon.data.assign(bytes.begin(), bytes.end());
+  game::DecodeIconImage(icon);
   return 0;
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "runtime/game_draw.h"
-#include "runtime/game_pak_layout.h"
+#include "runtime/game_entry_positions.h"
 #include "runtime/game_play_view.h"
 
 namespace game {

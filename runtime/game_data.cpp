@@ -1,19 +1,21 @@
 #include "runtime/game_data.h"
 
-#include "runtime/game_pak_layout.h"
+#include "config/text_record.h"
+#include "gamebuild/game_pak.h"
+#include "gamebuild/game_pak_layout.h"
+#include "runtime/game_entry_positions.h"
 #include "runtime/game_pictures.h"
 
 namespace game {
 namespace {
-
-constexpr int32_t kFormatVersion = 405;
 
 class Loader {
  public:
   Loader(const std::vector<Entry>& entries, GameData& out) : entries_(entries), out_(out) {}
 
   LoadResult Run() {
-    if (entries_.size() < 2 || !VersionMatches()) return {LoadStatus::kWrongVersion, "wrong game.pak"};
+    if (entries_.size() < 2 || !IsPlayableVersion(At(entry::kVersion)))
+      return {LoadStatus::kWrongVersion, "wrong game.pak"};
     if (entries_.size() < static_cast<size_t>(entry::kCount))
       return Damaged("it holds " + std::to_string(entries_.size()) + " of 380 entries");
     ReadRecords();
@@ -30,14 +32,7 @@ class Loader {
   const Entry& At(int position) const { return entries_[static_cast<size_t>(position)]; }
 
   std::string NameOf(int position) const {
-    static const std::vector<std::string> names = PakEntryNames();
-    return names[static_cast<size_t>(position)];
-  }
-
-  bool VersionMatches() const {
-    const Entry& v = At(entry::kVersion);
-    if (v.size() < 4) return false;
-    return (v[0] | v[1] << 8 | v[2] << 16 | static_cast<uint32_t>(v[3]) << 24) == kFormatVersion;
+    return gamebuild::GamePakEntryNames()[static_cast<size_t>(position)];
   }
 
   void ReadRecords() {
@@ -49,7 +44,7 @@ class Loader {
     out_.packs = DecodePackSizes(At(entry::kAmmoHealthSettings));
     out_.wall_animation = DecodeWallAnimation(At(entry::kWallAnimSettings));
     out_.level_midi = DecodeMidiEnabled(At(entry::kMidiSettings));
-    out_.title = FirstLine(At(entry::kGameTitle));
+    out_.title = config::FirstLine(At(entry::kGameTitle));
     out_.cheat_code = DecodeCheatCode(At(entry::kCheat));
     out_.info_text = DecodeInfoText(At(entry::kInfoText));
   }
@@ -148,6 +143,12 @@ class Loader {
 };
 
 }  // namespace
+
+bool IsPlayableVersion(std::span<const uint8_t> v) {
+  if (v.size() < 4) return false;
+  const uint32_t value = v[0] | v[1] << 8 | v[2] << 16 | static_cast<uint32_t>(v[3]) << 24;
+  return value == static_cast<uint32_t>(gamebuild::kPackVersion);
+}
 
 LoadResult LoadGameData(const std::vector<Entry>& entries, GameData& out) {
   out = GameData{};

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,9 @@ struct LoadResult {
   LoadStatus status = LoadStatus::kOk;
   std::string message;  // the text to show when not kOk
 };
+
+// Whether the Version entry starts with the version this runtime plays.
+bool IsPlayableVersion(std::span<const uint8_t> version_entry);
 
 // Builds the game from the entries of game.pak in pack order.
 LoadResult LoadGameData(const std::vector<Entry>& entries, GameData& out);

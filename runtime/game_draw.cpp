@@ -36,13 +36,21 @@ void DrawImage(FrameBuffer& frame, const Image& image, int x, int y, int scale, 
   if (image.empty() || scale < 1) return;
   first_row = std::clamp(first_row, 0, image.height);
   const int last_row = rows < 0 ? image.height : std::min(image.height, first_row + rows);
+  const int64_t right = int64_t{x} + int64_t{image.width} * scale;
+  const int x0 = std::max(0, x), x1 = static_cast<int>(std::min<int64_t>(frame.width, right));
+  if (x0 >= x1) return;
   for (int iy = first_row; iy < last_row; ++iy) {
-    const int top = y + (iy - first_row) * scale;
-    if (top >= frame.height || top + scale <= 0) continue;
-    for (int ix = 0; ix < image.width; ++ix) {
-      const uint32_t pixel = image.at(ix, iy);
-      if (IsTransparent(pixel)) continue;
-      FillRect(frame, x + ix * scale, top, scale, scale, pixel);
+    const int64_t top = int64_t{y} + int64_t{iy - first_row} * scale;
+    const int r0 = static_cast<int>(std::max<int64_t>(0, top));
+    const int r1 = static_cast<int>(std::min<int64_t>(frame.height, top + scale));
+    const uint32_t* source = &image.pixels[static_cast<size_t>(iy) * image.width];
+    for (int row = r0; row < r1; ++row) {
+      uint32_t* out = &frame.at(0, row);
+      int ix = (x0 - x) / scale, sub = (x0 - x) % scale;
+      for (int px = x0; px < x1; ++px) {
+        if (!IsTransparent(source[ix])) out[px] = source[ix];
+        if (++sub == scale) sub = 0, ++ix;
+      }
     }
   }
 }

@@ -2,103 +2,125 @@
 
 #include <algorithm>
 
-#include "runtime/game_pictures.h"
+#include "assets/picture_loader.h"
 
 namespace game {
 namespace {
 
-constexpr size_t kGroupHeader = 6;
-constexpr size_t kGroupEntry = 14;
-constexpr int kMaxImages = 8;
-constexpr int kMaxIconSide = 256;
+constexpr size_t kInfoHeaderSize = 40;
 
-uint64_t Le(std::span<const uint8_t> b, uint64_t at, int bytes) {
-  uint64_t v = 0;
-  for (int i = bytes - 1; i >= 0; --i) v = v << 8 | b[static_cast<size_t>(at) + static_cast<size_t>(i)];
+uint32_t Le(std::span<const uint8_t> b, size_t at, int bytes) {
+  uint32_t v = 0;
+  for (int i = bytes - 1; i >= 0; --i) v = v << 8 | b[at + static_cast<size_t>(i)];
   return v;
 }
 
-// A bitmap of an icon: header, colours bottom-up (24 or 32 bits), the height
-// counting the mask too.
-std::optional<Image> DecodeDib(std::span<const uint8_t> dib) {
-  if (dib.size() < 40 || Le(dib, 0, 4) < 40) return std::nullopt;
-  const int64_t width = static_cast<int32_t>(Le(dib, 4, 4));
-  const int64_t height = static_cast<int32_t>(Le(dib, 8, 4)) / 2;
-  const uint64_t bits = Le(dib, 14, 2);
-  if (width <= 0 || height <= 0 || width > kMaxIconSide || height > kMaxIconSide) return std::nullopt;
-  if ((bits != 24 && bits != 32) || Le(dib, 16, 4) != 0) return std::nullopt;
-  const uint64_t header = Le(dib, 0, 4);
-  const uint64_t row = (static_cast<uint64_t>(width) * bits / 8 + 3) / 4 * 4;
-  if (header + row * static_cast<uint64_t>(height) > dib.size()) return std::nullopt;
-  Image image;
-  image.width = static_cast<int>(width);
-  image.height = static_cast<int>(height);
-  image.pixels.resize(static_cast<size_t>(width * height));
-  for (int64_t y = 0; y < height; ++y)
-    for (int64_t x = 0; x < width; ++x) {
-      const uint64_t at =
-          header + row * static_cast<uint64_t>(height - 1 - y) + static_cast<uint64_t>(x) * bits / 8;
-      const uint32_t alpha = bits == 32 ? dib[at + 3] : 255;
-      image.pixels[static_cast<size_t>(y * width + x)] = alpha << 24 | Le(dib, at, 3);
+bool IsPng(std::span<const uint8_t> data) {
+  static constexpr uint8_t kSignature[] = {0x89, 'P', 'N', 'G'};
+  return data.size() >= 4 && std::equal(kSignature, kSignature + 4, data.begin());
+}
+
+std::optional<Image> DecodePng(std::span<const uint8_t> data) {
+  if (assets::DetectPictureFormat(data) != assets::PictureFormat::kPng) return std::nullopt;
+  const assets::Picture picture = assets::DecodePicture(data);
+  if (picture.width <= 0 || picture.width > kMaxIconSide || picture.height > kMaxIconSide)
+    return std::nullopt;
+  Image image{picture.width, picture.height, {}};
+  image.pixels.reserve(static_cast<size_t>(image.width) * image.height);
+  for (int y = 0; y < image.height; ++y)
+    for (int x = 0; x < image.width; ++x) {
+      const assets::Rgb c = picture.at(x, y);
+      image.pixels.push_back(Rgb(c.r, c.g, c.b));
     }
   return image;
 }
 
-std::optional<Image> DecodeIconImage(std::span<const uint8_t> data) {
-  static constexpr uint8_t kPng[] = {0x89, 'P', 'N', 'G'};
-  if (data.size() >= 4 && std::equal(kPng, kPng + 4, data.begin())) {
-    Image image;
-    if (!DecodeScreenImage(data, false, image) || image.width > kMaxIconSide || image.height > kMaxIconSide)
+// The bitmap of an icon; every offset is checked against the data first.
+class DibReader {
+ public:
+  explicit DibReader(std::span<const uint8_t> dib) : dib_(dib) {}
+
+  std::optional<Image> Decode() {
+    if (dib_.size() < kInfoHeaderSize || Le(dib_, 0, 4) < kInfoHeaderSize) return std::nullopt;
+    header_ = Le(dib_, 0, 4);
+    const int32_t width = static_cast<int32_t>(Le(dib_, 4, 4));
+    const int32_t stored_height = static_cast<int32_t>(Le(dib_, 8, 4));
+    bits_ = Le(dib_, 14, 2);
+    if (width <= 0 || width > kMaxIconSide || stored_height < 2 || stored_height > 2 * kMaxIconSide)
       return std::nullopt;
+    if (Le(dib_, 16, 4) != 0 || (bits_ != 1 && bits_ != 4 && bits_ != 8 && bits_ != 24 && bits_ != 32))
+      return std::nullopt;
+    width_ = static_cast<size_t>(width);
+    height_ = static_cast<size_t>(stored_height / 2);
+    if (bits_ <= 8) {
+      const uint32_t used = Le(dib_, 32, 4);
+      palette_size_ = used == 0 || used > (1u << bits_) ? (1u << bits_) : used;
+    }
+    colour_row_ = (width_ * bits_ + 31) / 32 * 4;
+    mask_row_ = (width_ + 31) / 32 * 4;
+    colours_at_ = header_ + 4 * palette_size_;
+    mask_at_ = colours_at_ + colour_row_ * height_;
+    // The mask may be left out of 32-bit images, whose alpha says enough.
+    const bool has_mask = mask_at_ + mask_row_ * height_ <= dib_.size();
+    if (mask_at_ > dib_.size() || (!has_mask && bits_ != 32)) return std::nullopt;
+    Image image{static_cast<int>(width_), static_cast<int>(height_), {}};
+    image.pixels.resize(width_ * height_);
+    for (size_t y = 0; y < height_; ++y)
+      for (size_t x = 0; x < width_; ++x) image.pixels[y * width_ + x] = Colour(x, height_ - 1 - y);
+    // A 32-bit image whose alpha is all 0 leaves transparency to the mask.
+    const bool alpha_unused =
+        bits_ == 32 && std::all_of(image.pixels.begin(), image.pixels.end(), IsTransparent);
+    if (alpha_unused)
+      for (uint32_t& pixel : image.pixels) pixel |= kOpaque;
+    if (has_mask && (bits_ != 32 || alpha_unused))
+      for (size_t y = 0; y < height_; ++y)
+        for (size_t x = 0; x < width_; ++x)
+          if (Masked(x, height_ - 1 - y)) image.pixels[y * width_ + x] = kTransparent;
     return image;
   }
-  return DecodeDib(data);
-}
+
+ private:
+  uint32_t Colour(size_t x, size_t row) const {
+    const size_t at = colours_at_ + row * colour_row_;
+    if (bits_ == 32) return Le(dib_, at + 4 * x, 4);
+    if (bits_ == 24) return kOpaque | Le(dib_, at + 3 * x, 3);
+    const size_t bit = x * bits_;
+    const uint32_t index = (dib_[at + bit / 8] >> (8 - bits_ - bit % 8)) & ((1u << bits_) - 1);
+    if (index >= palette_size_) return Rgb(0, 0, 0);
+    return kOpaque | Le(dib_, header_ + 4 * index, 3);
+  }
+
+  bool Masked(size_t x, size_t row) const {
+    return (dib_[mask_at_ + row * mask_row_ + x / 8] >> (7 - x % 8)) & 1;
+  }
+
+  std::span<const uint8_t> dib_;
+  size_t header_ = 0, width_ = 0, height_ = 0, bits_ = 0, palette_size_ = 0;
+  size_t colour_row_ = 0, mask_row_ = 0, colours_at_ = 0, mask_at_ = 0;
+};
 
 }  // namespace
 
-uint64_t ElfImageEnd(std::span<const uint8_t> b) {
-  constexpr size_t kElfHeader = 64;
-  if (b.size() < kElfHeader || b[0] != 0x7F || b[1] != 'E' || b[2] != 'L' || b[3] != 'F' || b[4] != 2 ||
-      b[5] != 1)
-    return 0;
-  const uint64_t phoff = Le(b, 0x20, 8), shoff = Le(b, 0x28, 8);
-  const uint64_t phentsize = Le(b, 0x36, 2), phnum = Le(b, 0x38, 2);
-  const uint64_t shentsize = Le(b, 0x3A, 2), shnum = Le(b, 0x3C, 2);
-  if (phoff > b.size() || shoff > b.size()) return 0;  // keeps the sums below from wrapping
-  uint64_t end = std::max<uint64_t>(kElfHeader, phoff + phentsize * phnum);
-  end = std::max(end, shoff + shentsize * shnum);
-  if (end > b.size()) return 0;
-  for (uint64_t i = 0; i < phnum && phentsize >= 0x30; ++i) {
-    const uint64_t at = phoff + i * phentsize;
-    end = std::max(end, Le(b, at + 0x08, 8) + Le(b, at + 0x20, 8));  // offset + size in file
-  }
-  for (uint64_t i = 0; i < shnum && shentsize >= 0x28; ++i) {
-    const uint64_t at = shoff + i * shentsize;
-    if (Le(b, at + 0x04, 4) != 8)
-      end = std::max(end, Le(b, at + 0x18, 8) + Le(b, at + 0x20, 8));  // not NOBITS
-  }
-  return end <= b.size() ? end : 0;
+std::optional<Image> DecodeIconImage(const gamebuild::IconImage& icon) {
+  if (IsPng(icon.data)) return DecodePng(icon.data);
+  return DibReader(icon.data).Decode();
 }
 
-std::optional<Image> ReadIconTrailer(std::span<const uint8_t> executable) {
-  const uint64_t start = ElfImageEnd(executable);
-  if (start == 0 || executable.size() - start < kGroupHeader) return std::nullopt;
-  const std::span<const uint8_t> trailer = executable.subspan(static_cast<size_t>(start));
-  const uint64_t count = Le(trailer, 4, 2);
-  if (Le(trailer, 0, 2) != 0 || Le(trailer, 2, 2) != 1 || count < 1 || count > kMaxImages)
-    return std::nullopt;
-  uint64_t offset = kGroupHeader + kGroupEntry * count;
-  if (offset > trailer.size()) return std::nullopt;
+std::optional<Image> ReadWindowIcon(std::span<const uint8_t> executable) {
+  const auto images = gamebuild::ReadIconTrailer(executable);
+  if (!images) return std::nullopt;
   std::optional<Image> best;
-  for (uint64_t i = 0; i < count; ++i) {
-    const uint64_t size = Le(trailer, kGroupHeader + kGroupEntry * i + 8, 4);
-    if (size > trailer.size() - offset) return std::nullopt;
-    std::optional<Image> image =
-        DecodeIconImage(trailer.subspan(static_cast<size_t>(offset), static_cast<size_t>(size)));
-    if (image && (!best || image->width * image->height > best->width * best->height))
+  int best_bits = 0;
+  for (const gamebuild::IconImage& icon : *images) {
+    std::optional<Image> image = DecodeIconImage(icon);
+    if (!image) continue;
+    const int area = image->width * image->height;
+    const int bits = icon.bits_per_pixel;
+    if (!best || area > best->width * best->height ||
+        (area == best->width * best->height && bits > best_bits)) {
       best = std::move(image);
-    offset += size;
+      best_bits = bits;
+    }
   }
   return best;
 }

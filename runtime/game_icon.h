@@ -1,22 +1,28 @@
-// The window icon a created game carries: icon data appended after the runtime's own ELF image.
+// The window icon of a created game: the best image of the icon trailer that
+// Create Game appends to the executable.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <span>
 
+#include "gamebuild/game_icon.h"
 #include "runtime/game_image.h"
 
 namespace game {
 
-// Where the ELF image of an executable ends (its last header, section or
-// segment); 0 when the bytes are not a 64-bit little-endian ELF file.
-uint64_t ElfImageEnd(std::span<const uint8_t> executable);
+// Icons wider or higher than this are not used.
+constexpr int kMaxIconSide = 256;
 
-// The largest picture of the icon trailer: the icon group record (6 bytes and
-// 14 per image, count 1 to 8) followed by the image data in directory order,
-// each a PNG or a 24- or 32-bit device-independent bitmap. Nothing when the
-// executable has no trailer or it cannot be read.
-std::optional<Image> ReadIconTrailer(std::span<const uint8_t> executable);
+// One image of an icon: a PNG, or a bitmap of an icon (BITMAPINFOHEADER, an
+// optional colour table, the colours bottom-up in 1, 4, 8, 24 or 32 bits, then
+// the 1-bit transparency mask; the stored height counts both). Nothing when
+// the data cannot be read.
+std::optional<Image> DecodeIconImage(const gamebuild::IconImage& icon);
+
+// The window icon of `executable`: of the images of its icon trailer that
+// decode, the largest, and of equal sizes the one with more colours. Nothing
+// when there is no trailer or no image decodes.
+std::optional<Image> ReadWindowIcon(std::span<const uint8_t> executable);
 
 }  // namespace game

@@ -1,63 +1,12 @@
 #include "runtime/game_keys.h"
 
-#include <array>
+#include <cctype>
 #include <sstream>
+
+#include "config/key_list.h"
 
 namespace game {
 namespace {
-
-constexpr std::array<std::string_view, kKeyCount> kNames = {"empty",       "Mouse left",
-                                                            "Mouse right", "1",
-                                                            "2",           "3",
-                                                            "4",           "5",
-                                                            "6",           "7",
-                                                            "8",           "9",
-                                                            "0",           "A",
-                                                            "B",           "C",
-                                                            "D",           "E",
-                                                            "F",           "G",
-                                                            "H",           "I",
-                                                            "J",           "K",
-                                                            "L",           "M",
-                                                            "N",           "O",
-                                                            "P",           "Q",
-                                                            "R",           "S",
-                                                            "T",           "U",
-                                                            "V",           "W",
-                                                            "X",           "Y",
-                                                            "Z",           "Escape",
-                                                            "Minus",       "Equals",
-                                                            "Back",        "Tab",
-                                                            "LeftBracket", "RightBracket",
-                                                            "Return",      "LeftControl",
-                                                            "SemiColon",   "Apostrophe",
-                                                            "Grave",       "LeftShift",
-                                                            "BackSlash",   "Comma",
-                                                            "Period",      "Slash",
-                                                            "RightShift",  "Multiply",
-                                                            "LeftAlt",     "Space",
-                                                            "Capital",     "F1",
-                                                            "F2",          "F3",
-                                                            "F4",          "F5",
-                                                            "F6",          "F7",
-                                                            "F8",          "F9",
-                                                            "F10",         "F11",
-                                                            "F12",         "NumLock",
-                                                            "Scroll",      "Pad0",
-                                                            "Pad1",        "Pad2",
-                                                            "Pad3",        "Pad4",
-                                                            "Pad5",        "Pad6",
-                                                            "Pad7",        "Pad8",
-                                                            "Pad9",        "Add",
-                                                            "Subtract",    "Decimal",
-                                                            "PadEnter",    "RightControl",
-                                                            "PadComma",    "Divide",
-                                                            "RightAlt",    "Pause",
-                                                            "Home",        "Up",
-                                                            "Down",        "Left",
-                                                            "Right",       "End",
-                                                            "PageUp",      "PageDown",
-                                                            "Insert",      "Delete"};
 
 bool SameNoCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -70,12 +19,15 @@ bool SameNoCase(std::string_view a, std::string_view b) {
 }  // namespace
 
 std::string_view KeyName(int key) {
-  return key >= 0 && key < kKeyCount ? kNames[static_cast<size_t>(key)] : std::string_view{};
+  if (key < 0 || key >= kKeyCount) return {};
+  std::string_view name = config::KeyNames()[static_cast<size_t>(key)];
+  if (name.starts_with("= ")) name.remove_prefix(2);
+  return name;
 }
 
 int KeyByName(std::string_view name) {
   for (int key = 0; key < kKeyCount; ++key)
-    if (SameNoCase(kNames[static_cast<size_t>(key)], name)) return key;
+    if (SameNoCase(KeyName(key), name)) return key;
   return -1;
 }
 

@@ -1,13 +1,28 @@
-// Reading game.pak entry by entry. The pack container itself is decoded by the
-// pack reader of the game builder; until it is linked here, a pack cannot be read.
+// Reading game.pak entry by entry through the pack reader of the game builder.
+#include "gamebuild/game_pak_layout.h"
+#include "gamebuild/pack_file.h"
 #include "runtime/game_entry_source.h"
 
 namespace game {
 
-bool ReadGamePakEntries(const std::filesystem::path& pak, std::vector<Entry>& entries, std::string& error) {
+PakRead ReadGamePakEntries(const std::filesystem::path& pak, std::vector<Entry>& entries) {
   entries.clear();
-  error = "cannot read " + pak.filename().string() + ": this build has no pack reader";
-  return false;
+  std::error_code ec;
+  gamebuild::PackReader reader;
+  if (std::filesystem::is_directory(pak, ec) || !reader.PackOpen(pak)) return {PakReadStatus::kNotFound, ""};
+  const std::vector<std::string>& names = gamebuild::GamePakEntryNames();
+  while (entries.size() < names.size()) {
+    const std::span<const uint8_t> bytes = reader.PackNextEntry();
+    if (reader.Status() == gamebuild::PackStatus::kEnd) break;
+    if (reader.Status() != gamebuild::PackStatus::kEntry) {
+      const size_t position = entries.size();
+      const std::string name = position == 0 ? "password block" : names[position];
+      return {PakReadStatus::kDamaged, "game.pak is damaged: entry " + std::to_string(position + 1) + " (" +
+                                           name + "): " + gamebuild::PackStatusText(reader.Status())};
+    }
+    entries.emplace_back(bytes.begin(), bytes.end());
+  }
+  return {};
 }
 
 }  // namespace game

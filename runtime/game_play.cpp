@@ -4,7 +4,7 @@
 #include <cmath>
 #include <deque>
 
-#include "runtime/game_pak_layout.h"
+#include "runtime/game_entry_positions.h"
 #include "runtime/game_render.h"
 
 namespace game {

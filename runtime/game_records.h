@@ -6,10 +6,12 @@
 #include <span>
 #include <string>
 
+#include "config/key_list.h"
+
 namespace game {
 
 // Key-list indexes (0 = no key, 1 and 2 the mouse buttons, 3..103 keys).
-constexpr int kKeyCount = 104;
+constexpr int kKeyCount = config::kKeyCount;
 constexpr int kNoKey = 0;
 constexpr int kMouseLeft = 1;
 constexpr int kMouseRight = 2;
@@ -78,8 +80,9 @@ struct WallAnimation {
   int speed = 5;
 };
 
-// Each decoder reads what is there; values past the end of a short record
-// read as 0, and values outside their ranges are brought into them.
+// Each decoder reads the record through its editor decoder (values past the
+// end of a short record read as 0) and brings values outside their ranges
+// into them for play.
 GameSettings DecodeSettings(std::span<const uint8_t> bytes);
 std::array<EnemyKind, 5> DecodeEnemySettings(std::span<const uint8_t> bytes);
 WeaponSettings DecodeWeaponSettings(std::span<const uint8_t> bytes);
@@ -93,8 +96,6 @@ struct PackSizes {
 PackSizes DecodePackSizes(std::span<const uint8_t> bytes);
 bool DecodeMidiEnabled(std::span<const uint8_t> bytes);
 
-// Text up to the first carriage return, line feed or zero byte.
-std::string FirstLine(std::span<const uint8_t> bytes);
 // The God Mode code: the first line without the padding spaces.
 std::string DecodeCheatCode(std::span<const uint8_t> bytes);
 // The info text, or "" when it is "empty" (or missing).

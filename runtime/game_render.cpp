@@ -71,6 +71,17 @@ void FloorRow(uint32_t* row, int width, int y, const int* limit, const uint32_t*
   }
 }
 
+struct OpaqueRows {
+  int first, last;  // first > last when the column is all transparent
+};
+
+OpaqueRows OpaqueRowsOf(const uint32_t* column) {
+  int first = 0, last = Texture::kSize - 1;
+  while (first < Texture::kSize && IsTransparent(column[first])) ++first;
+  while (last > first && IsTransparent(column[last])) --last;
+  return {first, last};
+}
+
 }  // namespace
 
 bool DoorSpansWestEast(const LevelMap& map, int x, int y) {
@@ -239,9 +250,20 @@ void Renderer::DrawSprites(const Scene& scene, const Camera& camera, FrameBuffer
       if (depth >= depth_[static_cast<size_t>(column)]) continue;
       const int u = std::clamp(static_cast<int>((column + 0.5 - left) * step), 0, 63);
       const uint32_t* texels = s.texture->column(u);
-      uint32_t* out = &frame.pixels[static_cast<size_t>(y0) * frame.width + view.x + column];
-      int64_t v = v_first;
-      for (int y = y0; y < y1; ++y, out += frame.width, v += v_step) {
+      const OpaqueRows rows = OpaqueRowsOf(texels);
+      if (rows.first > rows.last || v_step <= 0) continue;
+      // Only the rows whose texels lie between the column's first and last opaque texel.
+      const int64_t skip =
+          std::max<int64_t>(0, ((int64_t{rows.first} << kFixedShift) - v_first + v_step - 1) / v_step);
+      const int end =
+          rows.last == Texture::kSize - 1
+              ? y1
+              : static_cast<int>(std::min<int64_t>(
+                    y1, y0 + ((int64_t{rows.last + 1} << kFixedShift) - v_first + v_step - 1) / v_step));
+      const int start = static_cast<int>(std::min<int64_t>(y1, y0 + skip));
+      uint32_t* out = &frame.pixels[static_cast<size_t>(start) * frame.width + view.x + column];
+      int64_t v = v_first + (start - y0) * v_step;
+      for (int y = start; y < end; ++y, out += frame.width, v += v_step) {
         const uint32_t texel = texels[std::min(static_cast<int>(v >> kFixedShift), 63)];
         if (!IsTransparent(texel)) *out = Shaded(texel, shade);
       }

@@ -38,13 +38,14 @@ bool LoadEntries(const RunOptions& options, std::vector<Entry>& entries) {
     ShowError("Error", error);
     return false;
   }
-  const std::filesystem::path pak = options.executable_folder / "game.pak";
-  if (platform::FileSizeByName(pak) < 0) {
+  const PakRead read = ReadGamePakEntries(options.executable_folder / "game.pak", entries);
+  if (read.status == PakReadStatus::kOk) return true;
+  if (read.status == PakReadStatus::kNotFound)
     ShowError("error", "pak file not found");
-    return false;
-  }
-  if (ReadGamePakEntries(pak, entries, error)) return true;
-  ShowError("Error", error);
+  else if (entries.size() >= 2 && !IsPlayableVersion(entries[1]))
+    ShowError("Error", "wrong game.pak");
+  else
+    ShowError("Error", read.message);
   return false;
 }
 
@@ -123,7 +124,7 @@ void SetWindowIcon(SDL_Window* window) {
   constexpr size_t kLargestExecutable = 256u * 1024 * 1024;
   const auto executable = platform::ReadFileBytes("/proc/self/exe", kLargestExecutable);
   if (!executable) return;
-  std::optional<Image> icon = ReadIconTrailer(*executable);
+  std::optional<Image> icon = ReadWindowIcon(*executable);
   if (!icon) return;
   SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(icon->pixels.data(), icon->width, icon->height,
                                                             32, icon->width * 4, SDL_PIXELFORMAT_ARGB8888);

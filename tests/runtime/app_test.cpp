@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "runtime/game_app.h"
-#include "runtime/game_pak_layout.h"
+#include "runtime/game_entry_positions.h"
 #include "tests/runtime/play_fixture.h"
 
 namespace {

@@ -4,7 +4,8 @@
 
 #include <functional>
 
-#include "runtime/game_pak_layout.h"
+#include "gamebuild/game_pak_layout.h"
+#include "runtime/game_entry_positions.h"
 #include "tests/runtime/sample_game.h"
 
 namespace {
@@ -109,29 +110,82 @@ TEST(GameRecords, ShortAndOddRecordsGivePlayableValues) {
   EXPECT_EQ(DecodeInfoText(std::vector<uint8_t>{'e', 'm', 'p', 't', 'y'}), "");
   EXPECT_EQ(DecodeCheatCode(std::vector<uint8_t>{' ', ' ', ' ', 'a', 'b'}), "ab");
   EXPECT_EQ(DecodeCheatCode(std::vector<uint8_t>(5, ' ')), "") << "five spaces: no code";
-  EXPECT_EQ(FirstLine(std::vector<uint8_t>{'T', 'i', 13, 10, 'x'}), "Ti");
   const WeaponSettings w = DecodeWeaponSettings(std::vector<uint8_t>(38, 0));
   EXPECT_EQ(w.weapons[0].repetition, 1);
   EXPECT_EQ(w.weapons[0].max_ammo, 1);
 }
 
-TEST(GamePakLayout, NamesFollowThePackOrder) {
-  const std::vector<std::string> names = PakEntryNames();
-  ASSERT_EQ(names.size(), 380u);
+TEST(EntryPositions, NameTheEntriesOfTheSharedLayout) {
+  const std::vector<std::string>& names = gamebuild::GamePakEntryNames();
+  ASSERT_EQ(names.size(), static_cast<size_t>(entry::kCount));
   const struct {
-    int position;  // counted from 1
+    int position;
     const char* name;
-  } cases[] = {
-      {2, "Version"},          {6, "midilvl1"},        {34, "menumusic"},        {83, "treasurefoundsound"},
-      {86, "bullet1"},         {97, "bulletexplode6"}, {100, "specialdoor"},     {167, "mask"},
-      {178, "sprite1b"},       {217, "sprite10e"},     {231, "treasure1sprite"}, {236, "weapon1bitmap1"},
-      {265, "weapon6bitmap5"}, {306, "walk_ene1_1"},   {316, "die_ene1_5"},      {317, "walk_ene2_1"},
-      {361, "game1"},          {380, "game20"}};
-  for (const auto& c : cases) EXPECT_EQ(names[static_cast<size_t>(c.position - 1)], c.name) << c.position;
-  EXPECT_EQ(names[entry::kEnemyFrames], "walk_ene1_1");
-  EXPECT_EQ(names[entry::kWeaponBitmap], "weapon1bitmap1");
-  EXPECT_EQ(names[entry::kSpriteStages + 4 * 9 + 3], "sprite10e");
-  EXPECT_EQ(names[entry::kCheat], "cheat");
+  } cases[] = {{entry::kVersion, "Version"},
+               {entry::kTreasureSettings, "Treasuresettings"},
+               {entry::kWallAnimSettings, "wasettings"},
+               {entry::kMidiSettings, "MidiSettings"},
+               {entry::kLevelMidi + 19, "midilvl20"},
+               {entry::kSpriteSettings, "spritesettings"},
+               {entry::kAmmoHealthSettings, "ammohealthsettings"},
+               {entry::kWeaponSettings, "weaponsettings"},
+               {entry::kEnemySettings, "enemysettings"},
+               {entry::kSettings, "settings"},
+               {entry::kInfoText, "InfoText"},
+               {entry::kGameTitle, "gametitle"},
+               {entry::kCheat, "cheat"},
+               {entry::kMenuMusic, "menumusic"},
+               {entry::kImpactSound + 5, "impact6sound"},
+               {entry::kWeaponSound + 5, "weapon6sound"},
+               {entry::kKeyFoundSound, "keyfoundsound"},
+               {entry::kSireneSound, "sirenesound"},
+               {entry::kNextLevelSound, "nextlevelsound"},
+               {entry::kGameFinishedSound, "gamefinishedsound"},
+               {entry::kWeaponFoundSound, "weaponfoundsound"},
+               {entry::kAmmoFoundSound, "ammofoundsound"},
+               {entry::kReloadSound, "reloadsound"},
+               {entry::kEnemyShootSound + 4, "enemy5shootsound"},
+               {entry::kDoorOpenSound, "dooropensound"},
+               {entry::kDoorCloseSound, "doorclosesound"},
+               {entry::kFootstepSound, "footstepsound"},
+               {entry::kHealthFoundSound, "healthfoundsound"},
+               {entry::kEnemyDieSound + 4, "enemy5diesound"},
+               {entry::kEnemyHeySound + 4, "enemy5heysound"},
+               {entry::kSpriteDestroySound + 9, "spr10destroysound"},
+               {entry::kTreasureFoundSound, "treasurefoundsound"},
+               {entry::kIntroScreen, "introscreen"},
+               {entry::kHelpScreen, "helpscreen"},
+               {entry::kBullet, "bullet1"},
+               {entry::kBullet + 2 * 5 + 1, "bulletexplode6"},
+               {entry::kGunCenter, "guncenter"},
+               {entry::kEnteringNextLevel, "entering_next_level"},
+               {entry::kSpecialDoor, "specialdoor"},
+               {entry::kFloorTexture + 19, "floortex20"},
+               {entry::kCeilingTexture + 19, "ceiltex20"},
+               {entry::kDoorTexture + 19, "doortex20"},
+               {entry::kNumbers, "numbers"},
+               {entry::kScoreNumbers, "scorenums"},
+               {entry::kFood, "food"},
+               {entry::kKeyPicture, "keypicture"},
+               {entry::kKey, "key"},
+               {entry::kAmmo, "ammo"},
+               {entry::kMask, "mask"},
+               {entry::kSprite + 9, "sprite10"},
+               {entry::kSpriteStages + 4 * 9 + 3, "sprite10e"},
+               {entry::kMenu1, "menu1"},
+               {entry::kMenu4, "menu4"},
+               {entry::kVolumeButton, "volumebutton"},
+               {entry::kMenuButton, "menubutton"},
+               {entry::kFinished, "finished"},
+               {entry::kWeaponSprite + 5, "weapon6sprite"},
+               {entry::kTreasureSprite + 4, "treasure5sprite"},
+               {entry::kWeaponBitmap + 5 * 5 + 4, "weapon6bitmap5"},
+               {entry::kWallTexture + 39, "tex40"},
+               {entry::kEnemyFrames + 11 * 4 + 10, "die_ene5_5"},
+               {entry::kEnemyFrames + 11 * 1 + 4, "shoot_ene2_1"},
+               {entry::kLevel, "game1"},
+               {entry::kLevel + 19, "game20"}};
+  for (const auto& c : cases) EXPECT_EQ(names[static_cast<size_t>(c.position)], c.name) << c.position;
 }
 
 }  // namespace

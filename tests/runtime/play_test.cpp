@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "runtime/game_pak_layout.h"
+#include "runtime/game_entry_positions.h"
 #include "runtime/game_play.h"
 #include "runtime/game_play_view.h"
 #include "tests/runtime/play_fixture.h"

@@ -11,10 +11,12 @@
 #include <vector>
 
 #include "assets/picture.h"
+#include "gamebuild/game_pak_layout.h"
+#include "gamebuild/password_block.h"
 #include "runtime/game_data.h"
 #include "runtime/game_draw.h"
+#include "runtime/game_entry_positions.h"
 #include "runtime/game_entry_source.h"
-#include "runtime/game_pak_layout.h"
 
 namespace sample {
 
@@ -269,7 +271,8 @@ inline std::vector<Entry> Entries(int levels = 2) {
   using game::Rgb;
   namespace entry = game::entry;
   std::vector<Entry> e(entry::kCount);
-  e[entry::kPassword] = game::EncodePasswordEntry({'S', 'A', 'M', 'P', 'L', 'E'});
+  e[entry::kPassword] = gamebuild::PasswordBlockBytes(
+      gamebuild::EncodePasswordBlock(std::vector<uint8_t>{'S', 'A', 'M', 'P', 'L', 'E'}));
   PutInt(e[entry::kVersion], 405);
   PutInt(e[entry::kVersion], 405);
   for (int t = 0; t < 5; ++t) PutInt(e[entry::kTreasureSettings], 100 * (t + 1));
@@ -361,7 +364,7 @@ inline std::vector<Entry> Entries(int levels = 2) {
 inline void WriteWorkspace(const std::filesystem::path& folder, const std::vector<Entry>& entries) {
   std::filesystem::create_directories(folder / "twksys");
   std::ofstream(folder / "pakpassword.txt") << "SAMPLE";
-  const std::vector<std::string> names = game::PakEntryNames();
+  const std::vector<std::string>& names = gamebuild::GamePakEntryNames();
   for (size_t i = 1; i < names.size(); ++i)
     std::ofstream(folder / "twksys" / names[i], std::ios::binary)
         .write(reinterpret_cast<const char*>(entries[i].data()),

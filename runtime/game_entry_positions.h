@@ -1,12 +1,9 @@
-// Positions of the entries of game.pak and the workspace files they come from.
+// Positions of the entries the game looks up, counted from 0 in the list of
+// entries read from game.pak; gamebuild::GamePakEntryNames() names each one.
 #pragma once
-
-#include <string>
-#include <vector>
 
 namespace game {
 
-// Entry positions, counted from 0 in the list of entries read from the pack.
 namespace entry {
 constexpr int kPassword = 0;
 constexpr int kVersion = 1;
@@ -74,9 +71,5 @@ constexpr int kEnemyFrames = 305;     // enemy e, frame f (0..10) at 305 + 11 (e
 constexpr int kLevel = 360;           // + level - 1
 constexpr int kCount = 380;
 }  // namespace entry
-
-// The workspace file name of every entry after the password block, in pack
-// order (index 0 is the password block, which has no workspace file).
-std::vector<std::string> PakEntryNames();
 
 }  // namespace game
