@@ -11,6 +11,7 @@
 #include "config/sprite_settings.h"
 #include "config/text_record.h"
 #include "config/treasure_settings.h"
+#include "config/wall_anim_settings.h"
 #include "config/weapon_settings.h"
 
 namespace game {
@@ -123,9 +124,10 @@ std::array<int, 5> DecodeTreasurePoints(std::span<const uint8_t> bytes) {
 }
 
 WallAnimation DecodeWallAnimation(std::span<const uint8_t> bytes) {
+  const config::WallAnimSettings c = config::DecodeWallAnimSettings(bytes);
   WallAnimation a;
-  for (size_t r = 0; r < 10; ++r) a.rows[r] = config::Int32At(bytes, r) == 1;
-  a.speed = Clamped(config::Int32At(bytes, 10), 1, 10);
+  a.rows = c.animate;
+  a.speed = Clamped(c.speed, 1, 10);
   return a;
 }
 
