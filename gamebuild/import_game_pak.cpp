@@ -55,7 +55,9 @@ std::optional<Entries> ReadWholePack(const ImportContext& context, const fs::pat
   };
   if (!next() || pack.PackEntrySize() > kMaxPasswordEntrySize) return Refuse(context, kNotCompatible);
   if (!PasswordMatches(entries[0], password)) return Refuse(context, kWrongPassword);
-  if (!next() || FirstValue(entries[1]) != kPackVersion) return Refuse(context, kWrongVersion);
+  // A pack that ends after its password has no version to show.
+  if (!next()) return Refuse(context, pack.Status() == PackStatus::kEnd ? kWrongVersion : kNotCompatible);
+  if (FirstValue(entries[1]) != kPackVersion) return Refuse(context, kWrongVersion);
   while (entries.size() < static_cast<size_t>(kGamePakEntries))
     if (!next()) return Refuse(context, kNotCompatible);
   return entries;
@@ -122,6 +124,8 @@ bool ImportGamePak(const ImportContext& context, int& counter) {
     return false;
   }
   const auto& names = GamePakEntryNames();
+  std::error_code ignored;
+  fs::create_directories(context.workspace.Folder(), ignored);
   for (size_t position = 2; position < names.size(); ++position)
     WriteWorkspaceEntry(context, (*entries)[position], names[position], counter);
   RefreshGameBitmaps(context, counter);

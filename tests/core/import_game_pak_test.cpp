@@ -111,6 +111,13 @@ TEST_F(ImportGamePakTest, GivesBackEveryWorkspaceFile) {
   EXPECT_EQ(prompter.requests[0].patterns, "pak- File (*.pak)|*.pak");
 }
 
+TEST_F(ImportGamePakTest, MakesTheWorkspaceFolderWhenThereIsNone) {
+  fs::remove_all(target / "twksys");
+  ASSERT_TRUE(Import(pak));
+  EXPECT_TRUE(prompter.shown.empty());
+  EXPECT_EQ(*platform::ReadFileBytes(target / "twksys/game20"), made.files.at("game20"));
+}
+
 TEST_F(ImportGamePakTest, RefreshesTheGameBitmaps) {
   ASSERT_TRUE(Import(pak));
   const fs::path bitmaps = target / "GameBitmaps";
