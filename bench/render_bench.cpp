@@ -48,8 +48,7 @@ void Fill(benchmark::State& state) {
   state.SetLabel("plain fill (reference)");
 }
 
-void RenderView(benchmark::State& state, View view) {
-  const game::GameData& data = Data();
+void RenderView(benchmark::State& state, const game::GameData& data, View view) {
   game::Play play(data, view.level, game::NewGameCarry(data.weapons), 1);
   play.player().x = game::ToFixed(view.x);
   play.player().y = game::ToFixed(view.y);
@@ -63,10 +62,10 @@ void RenderView(benchmark::State& state, View view) {
 }
 
 void Dense(benchmark::State& state) {
-  RenderView(state, kDense);
+  RenderView(state, Data(), kDense);
 }
 void Open(benchmark::State& state) {
-  RenderView(state, kOpen);
+  RenderView(state, Data(), kOpen);
 }
 
 // The starter game as Create Game writes it: the workspace made by the
@@ -176,18 +175,8 @@ void RenderStarterView(benchmark::State& state, const FoundView& found) {
     state.SkipWithError("the starter game could not be made");
     return;
   }
-  const game::GameData& data = Starter().data();
   const View& view = found.view;
-  game::Play play(data, view.level, game::NewGameCarry(data.weapons), 1);
-  play.player().x = game::ToFixed(view.x);
-  play.player().y = game::ToFixed(view.y);
-  play.player().angle = view.angle;
-  game::FrameBuffer frame(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-  game::Renderer renderer;
-  for (auto _ : state) {
-    game::DrawPlayFrame(play, renderer, frame);
-    benchmark::DoNotOptimize(frame.pixels.data());
-  }
+  RenderView(state, Starter().data(), view);
   state.SetLabel("level " + std::to_string(view.level) + " at " + std::to_string(view.x) + "," +
                  std::to_string(view.y) + " looking " + std::to_string(view.angle * 360 / game::kAngleSteps) +
                  " degrees");
