@@ -1,4 +1,4 @@
-#include "app/startup.h"
+#include "shell/startup.h"
 
 int main(int argc, char** argv) {
   return app::RunEditor(argc, argv);

@@ -10,11 +10,11 @@
 #include <numeric>
 #include <string>
 
-#include "runtime/game_data.h"
-#include "runtime/game_entry_source.h"
-#include "runtime/game_play.h"
-#include "runtime/game_play_view.h"
-#include "runtime/game_render.h"
+#include "game_data.h"
+#include "game_entry_source.h"
+#include "game_play.h"
+#include "game_play_view.h"
+#include "game_render.h"
 #include "tests/runtime/sample_game.h"
 
 namespace {

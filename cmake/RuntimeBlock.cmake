@@ -1,7 +1,7 @@
 # The game runtime carried inside the editor: the `tarnwick-game` executable,
 # stripped of its debug sections, is embedded byte for byte into the static
 # library `tarnwick_runtime_block` with an .incbin directive. Nothing is
-# copied beside the editor; `gamebuild/embedded/runtime_block.h` gives the
+# copied beside the editor; `core/gamebuild/embedded/runtime_block.h` gives the
 # bytes.
 
 function(tarnwick_embed_runtime runtime_target)
@@ -23,6 +23,6 @@ function(tarnwick_embed_runtime runtime_target)
     "    .section .note.GNU-stack,\"\",@progbits\n")
   set_source_files_properties(${asm} PROPERTIES OBJECT_DEPENDS ${block})
   add_library(tarnwick_runtime_block STATIC ${asm}
-    ${CMAKE_SOURCE_DIR}/gamebuild/embedded/runtime_block.cpp)
-  target_include_directories(tarnwick_runtime_block PUBLIC ${CMAKE_SOURCE_DIR})
+    ${CMAKE_SOURCE_DIR}/core/gamebuild/embedded/runtime_block.cpp)
+  target_include_directories(tarnwick_runtime_block PUBLIC ${CMAKE_SOURCE_DIR}/core)
 endfunction()

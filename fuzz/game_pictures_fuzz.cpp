@@ -4,10 +4,10 @@
 #include <span>
 #include <string>
 
-#include "runtime/game_icon.h"
-#include "runtime/game_level.h"
-#include "runtime/game_pictures.h"
-#include "runtime/game_records.h"
+#include "game_icon.h"
+#include "game_level.h"
+#include "game_pictures.h"
+#include "game_records.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::span<const uint8_t> bytes(data, size);

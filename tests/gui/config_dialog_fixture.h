@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "config/dialog_context.h"
+#include "settings/dialog_context.h"
 #include "platform/scripted_prompter.h"
 #include "tests/support/temp_folder.h"
 

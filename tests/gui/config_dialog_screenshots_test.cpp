@@ -7,15 +7,15 @@
 #include <functional>
 #include <memory>
 
-#include "config/enemy_settings_dialog.h"
-#include "config/game_settings_dialog.h"
-#include "config/info_text_dialog.h"
-#include "config/packs_dialog.h"
-#include "config/password_dialog.h"
-#include "config/sounds_dialog.h"
-#include "config/sprites_dialog.h"
-#include "config/treasures_dialog.h"
-#include "config/weapons_dialog.h"
+#include "settings/enemy_settings_dialog.h"
+#include "settings/game_settings_dialog.h"
+#include "settings/info_text_dialog.h"
+#include "settings/packs_dialog.h"
+#include "settings/password_dialog.h"
+#include "settings/sounds_dialog.h"
+#include "settings/sprites_dialog.h"
+#include "settings/treasures_dialog.h"
+#include "settings/weapons_dialog.h"
 #include "tests/gui/config_dialog_fixture.h"
 
 namespace {

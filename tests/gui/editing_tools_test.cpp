@@ -1,4 +1,4 @@
-#include "app/command_numbers.h"
+#include "shell/command_numbers.h"
 #include "tests/gui/editor_fixture.h"
 #include "world/cell_codes.h"
 

@@ -13,9 +13,9 @@
 #include <functional>
 #include <memory>
 
-#include "app/main_window.h"
+#include "shell/main_window.h"
 #include "assets/picture.h"
-#include "platform/qt_controls.h"
+#include "kit/qt_controls.h"
 #include "platform/scripted_prompter.h"
 #include "tests/support/temp_folder.h"
 #include "world/map_thumbnails.h"

@@ -1,5 +1,5 @@
 // The Enemy Settings dialog on the offscreen platform.
-#include "config/enemy_settings_dialog.h"
+#include "settings/enemy_settings_dialog.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <filesystem>
 
-#include "app/command_numbers.h"
+#include "shell/command_numbers.h"
 #include "gamebuild/embedded/runtime_block.h"
 #include "gamebuild/game_pak.h"
 #include "tests/gui/editor_fixture.h"

@@ -1,5 +1,5 @@
 // The Game Settings dialog on the offscreen platform.
-#include "config/game_settings_dialog.h"
+#include "settings/game_settings_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,8 +2,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "config/packs_dialog.h"
-#include "config/treasures_dialog.h"
+#include "settings/packs_dialog.h"
+#include "settings/treasures_dialog.h"
 #include "tests/gui/config_dialog_fixture.h"
 
 namespace {

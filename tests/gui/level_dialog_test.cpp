@@ -1,7 +1,7 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include "app/command_numbers.h"
+#include "shell/command_numbers.h"
 #include "platform/files.h"
 #include "tests/gui/editor_fixture.h"
 #include "world/level.h"

@@ -1,6 +1,6 @@
-#include "world/map_view.h"
+#include "map/map_view.h"
 
-#include "app/command_numbers.h"
+#include "shell/command_numbers.h"
 #include "tests/gui/editor_fixture.h"
 #include "world/map_geometry.h"
 

@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "assets/enemy_animations_dialog.h"
-#include "assets/level_textures_dialog.h"
-#include "assets/wall_textures_dialog.h"
+#include "pictures/enemy_animations_dialog.h"
+#include "pictures/level_textures_dialog.h"
+#include "pictures/wall_textures_dialog.h"
 #include "config/workspace_picture_slots.h"
 #include "tests/gui/config_dialog_fixture.h"
 

@@ -3,7 +3,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-#include "app/command_numbers.h"
+#include "shell/command_numbers.h"
 #include "tests/gui/editor_fixture.h"
 
 using testing_support::EditorTest;

@@ -1,5 +1,5 @@
 // The Import Sounds dialog on the offscreen platform.
-#include "config/sounds_dialog.h"
+#include "settings/sounds_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

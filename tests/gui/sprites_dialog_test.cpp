@@ -1,5 +1,5 @@
 // The Import Sprites dialog on the offscreen platform.
-#include "config/sprites_dialog.h"
+#include "settings/sprites_dialog.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

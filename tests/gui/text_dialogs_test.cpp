@@ -3,8 +3,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "config/info_text_dialog.h"
-#include "config/password_dialog.h"
+#include "settings/info_text_dialog.h"
+#include "settings/password_dialog.h"
 #include "tests/gui/config_dialog_fixture.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include "platform/qt_picture.h"
+#include "kit/qt_picture.h"
 #include "tests/gui/editor_fixture.h"
 
 using testing_support::EditorTest;

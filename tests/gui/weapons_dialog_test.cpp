@@ -1,5 +1,5 @@
 // The Import Weapons dialog on the offscreen platform.
-#include "config/weapons_dialog.h"
+#include "settings/weapons_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "runtime/game_app.h"
-#include "runtime/game_entry_positions.h"
+#include "game_app.h"
+#include "game_entry_positions.h"
 #include "tests/runtime/play_fixture.h"
 
 namespace {

@@ -1,11 +1,11 @@
-#include "runtime/game_data.h"
+#include "game_data.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "gamebuild/game_pak_layout.h"
-#include "runtime/game_entry_positions.h"
+#include "game_entry_positions.h"
 #include "tests/runtime/sample_game.h"
 
 namespace {

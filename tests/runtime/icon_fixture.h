@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "runtime/game_image.h"
+#include "game_image.h"
 
 namespace icon_fixture {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "runtime/game_keys.h"
+#include "game_keys.h"
 
 namespace {
 

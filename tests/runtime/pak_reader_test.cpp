@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "gamebuild/pack_file.h"
-#include "runtime/game_data.h"
-#include "runtime/game_entry_source.h"
+#include "game_data.h"
+#include "game_entry_source.h"
 #include "tests/runtime/sample_game.h"
 #include "tests/support/temp_folder.h"
 

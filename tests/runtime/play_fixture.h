@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/game_play.h"
+#include "game_play.h"
 #include "tests/runtime/sample_game.h"
 
 namespace play_fixture {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "runtime/game_entry_positions.h"
-#include "runtime/game_play.h"
-#include "runtime/game_play_view.h"
+#include "game_entry_positions.h"
+#include "game_play.h"
+#include "game_play_view.h"
 #include "tests/runtime/play_fixture.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/game_render.h"
+#include "game_render.h"
 
 namespace render_fixture {
 

@@ -6,8 +6,8 @@
 
 #include "assets/picture.h"
 #include "platform/files.h"
-#include "runtime/game_pictures.h"
-#include "runtime/game_render.h"
+#include "game_pictures.h"
+#include "game_render.h"
 #include "tests/runtime/render_fixture.h"
 
 namespace {

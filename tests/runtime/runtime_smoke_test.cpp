@@ -5,7 +5,7 @@
 #include <fstream>
 #include <set>
 
-#include "runtime/game_pictures.h"
+#include "game_pictures.h"
 #include "tests/runtime/sample_game.h"
 #include "tests/support/run_command.h"
 #include "tests/support/temp_folder.h"

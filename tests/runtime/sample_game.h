@@ -13,10 +13,10 @@
 #include "assets/picture.h"
 #include "gamebuild/game_pak_layout.h"
 #include "gamebuild/password_block.h"
-#include "runtime/game_data.h"
-#include "runtime/game_draw.h"
-#include "runtime/game_entry_positions.h"
-#include "runtime/game_entry_source.h"
+#include "game_data.h"
+#include "game_draw.h"
+#include "game_entry_positions.h"
+#include "game_entry_source.h"
 
 namespace sample {
 

@@ -1,7 +1,7 @@
 // Decoding the images of an icon trailer into the window icon.
 #include <gtest/gtest.h>
 
-#include "runtime/game_icon.h"
+#include "game_icon.h"
 #include "tests/runtime/icon_fixture.h"
 
 namespace {

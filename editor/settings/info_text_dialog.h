@@ -1,0 +1,24 @@
+// The "Define Info Text" dialog: the text of the game's info menu.
+#pragma once
+
+#include "settings/dialog_context.h"
+#include "kit/qt_dialog_support.h"
+
+class QPlainTextEdit;
+
+namespace config {
+
+class InfoTextDialog : public ModalDialog {
+ public:
+  InfoTextDialog(QWidget* main_window, DialogContext& context);
+
+  static void Run(QWidget* main_window, DialogContext& context);
+
+ private:
+  void Ok();
+
+  DialogContext& context_;
+  QPlainTextEdit* text_ = nullptr;
+};
+
+}  // namespace config

@@ -1,0 +1,24 @@
+// The "Set GamePak Password" dialog: the password `game.pak` is written with.
+#pragma once
+
+#include "settings/dialog_context.h"
+#include "kit/qt_dialog_support.h"
+
+class QLineEdit;
+
+namespace config {
+
+class PasswordDialog : public ModalDialog {
+ public:
+  PasswordDialog(QWidget* main_window, DialogContext& context);
+
+  static void Run(QWidget* main_window, DialogContext& context);
+
+ private:
+  void Ok();
+
+  DialogContext& context_;
+  QLineEdit* password_ = nullptr;
+};
+
+}  // namespace config

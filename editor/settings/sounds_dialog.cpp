@@ -1,0 +1,82 @@
+#include "settings/sounds_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "config/midi_settings.h"
+#include "config/sound_slots.h"
+
+namespace config {
+
+SoundsDialog::SoundsDialog(QWidget* main_window, DialogContext& context)
+    : ModalDialog(main_window, "Import Sounds", QSize(452, 274), false), context_(context) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(16, 12, 16, 12);
+
+  auto* heading = new QLabel("Import Sounds");
+  QFont bigger = heading->font();
+  bigger.setPointSizeF(bigger.pointSizeF() * 1.4);
+  bigger.setBold(true);
+  heading->setFont(bigger);
+  heading->setAlignment(Qt::AlignCenter);
+  layout->addWidget(heading);
+  layout->addStretch();
+
+  auto* row = new QHBoxLayout;
+  slots_ = new QComboBox;
+  slots_->setObjectName("soundSlots");
+  slots_->setMaxVisibleItems(20);
+  for (const auto& slot : SoundSlots()) slots_->addItem(FromLatin1(slot.shown));
+  slots_->setCurrentIndex(-1);
+  load_ = new QPushButton("Load Sound");
+  load_->setObjectName("loadSound");
+  load_->setAutoDefault(false);
+  load_->setEnabled(false);
+  load_->setMinimumWidth(200);
+  row->addWidget(slots_, 1);
+  row->addWidget(load_);
+  layout->addLayout(row);
+
+  use_midi_ = new QCheckBox("use Midi Music in Levels");
+  use_midi_->setObjectName("useMidi");
+  layout->addWidget(use_midi_);
+  layout->addStretch();
+
+  auto* close = TextButton("close");
+  layout->addWidget(close, 0, Qt::AlignCenter);
+
+  connect(slots_, &QComboBox::currentIndexChanged, this, [this] { SelectionChanged(); });
+  connect(load_, &QPushButton::clicked, this, [this] { LoadSound(); });
+  connect(close, &QPushButton::clicked, this, [this] { CloseAndSave(); });
+
+  FixClientSize();
+  if (const auto use_midi = LoadMidiSettings(context_.workspace)) use_midi_->setChecked(*use_midi);
+}
+
+void SoundsDialog::Run(QWidget* main_window, DialogContext& context) {
+  SoundsDialog dialog(main_window, context);
+  dialog.RunModal();
+}
+
+void SoundsDialog::SelectionChanged() {
+  const QString entry = slots_->currentText();
+  load_->setEnabled(!entry.isEmpty());
+  if (!entry.isEmpty()) load_->setText("Load Sound " + entry);
+}
+
+void SoundsDialog::LoadSound() {
+  if (const SoundSlot* slot = FindSoundSlot(ToLatin1(slots_->currentText()))) {
+    ImportSound(context_.workspace, *slot, context_.prompter);
+  }
+}
+
+void SoundsDialog::CloseAndSave() {
+  SaveMidiSettings(context_.workspace, use_midi_->isChecked());
+  accept();
+}
+
+}  // namespace config

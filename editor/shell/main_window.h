@@ -1,0 +1,109 @@
+// The editor's main window: the tool palette at the left, the map view at
+// the right, the menu bar above; every menu item and shortcut is dispatched
+// by its command number through one command table.
+#pragma once
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QProgressBar>
+#include <functional>
+#include <optional>
+
+#include "shell/command_table.h"
+#include "shell/editor_state.h"
+#include "assets/picture.h"
+#include "platform/prompter.h"
+#include "platform/workspace.h"
+#include "world/map_thumbnails.h"
+
+namespace world {
+class MapView;
+class ToolPaletteWidget;
+}  // namespace world
+
+namespace app {
+
+// A progress bar with its caption, both hidden until a long command runs.
+struct ProgressDisplay {
+  QProgressBar* bar = nullptr;
+  QLabel* caption = nullptr;
+
+  void SetShown(bool shown) const;
+  // Moves the bar and lets the window repaint.
+  void SetPosition(int position) const;
+};
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  MainWindow(platform::Workspace workspace, platform::Prompter& prompter, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // The start-up steps after the workspace check: palette, new world, menus.
+  void Start();
+  void BuildPalette();
+  void BuildMenuBar();
+
+  // Runs the command of that number; numbers without a command do nothing.
+  void Dispatch(int command);
+
+  EditorState& State() { return state_; }
+  CommandTable& Commands() { return commands_; }
+  const platform::Workspace& Workspace() const { return workspace_; }
+  platform::Prompter& Prompter() { return prompter_; }
+  ProgressDisplay MakingProgress() const { return making_; }
+  ProgressDisplay ImportProgress() const { return importing_; }
+  const assets::Picture& MapPicture() const;
+  const world::MapThumbnails& Thumbnails() const { return thumbnails_; }
+
+  // "Tarnwick", or name + " - Tarnwick".
+  void SetLevelTitle(const QString& name);
+  // The map picture made anew for the window's size, then redrawn.
+  void FitMap();
+  void RedrawMap();
+  // The Save Level dialog; returns the unsaved-changes flag at its end.
+  bool SaveLevel();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+
+ private:
+  void RegisterCommands();
+  void RegisterShortcuts();
+  void OnMouse(world::MouseEvent event, int x, int y);
+  void OnControl(int control);
+  void Scroll(int columns, int rows);
+  void DropTool();
+  // The icon sheet read afresh into `sheet_` (kept as it was when it can't be read).
+  void LoadSheet();
+  void RefreshDoor();
+  bool SaveChangesFirst();
+  void NewWorld();
+  void LoadLevel();
+  // The close logic: "Save changes?" when there are changes; false when the
+  // editor must keep running.
+  bool MayQuit();
+  void CloseLogic();
+  void ImportGamePak();
+  void ChooseIcon();
+  void ReplaceWalls();
+  void OpenHelp();
+  void OpenGameBitmapsFolder();
+  int DoorLevel() const;
+
+  platform::Workspace workspace_;
+  platform::Prompter& prompter_;
+  EditorState state_;
+  CommandTable commands_;
+  std::optional<assets::Picture> sheet_;
+  assets::Picture player_;
+  world::MapThumbnails thumbnails_;
+  world::MapView* map_ = nullptr;
+  world::ToolPaletteWidget* palette_ = nullptr;
+  ProgressDisplay making_;
+  ProgressDisplay importing_;
+};
+
+}  // namespace app

@@ -1,0 +1,73 @@
+// The game from start to end: intro, menus, help, sound screen, levels in order, next-level and finished
+// screens.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game_play.h"
+#include "game_render.h"
+
+namespace game {
+
+enum class AppScreen { kIntro, kMenu, kPause, kGameOver, kSound, kHelp, kPlaying, kNextLevel, kFinished };
+
+enum class MenuItem { kNewGame, kContinue, kHelp, kSound, kInfo, kEndGame, kQuit };
+
+// What music should play now.
+struct MusicChoice {
+  enum Kind { kMenu, kLevel } kind = kMenu;
+  int level = 0;
+  bool operator==(const MusicChoice&) const = default;
+};
+
+class App {
+ public:
+  App(const GameData& data, uint32_t seed, bool info_menu);
+
+  // Starts level `level` at once, without the menus (a new game's player).
+  void StartLevel(int level);
+  void Tick(const TicInput& input);
+  void Draw(FrameBuffer& frame);
+
+  AppScreen screen() const { return screen_; }
+  const Play* play() const { return play_.get(); }
+  Play* play() { return play_.get(); }
+  std::vector<MenuItem> MenuItems() const;
+  int menu_selection() const { return selection_; }
+  int volume() const { return volume_; }  // 0..10
+  MusicChoice music() const;
+  bool quit_requested() const { return quit_; }
+  // True once after the player chose Info.
+  bool TakeInfoRequest();
+  std::vector<int> TakeSounds();
+  std::vector<std::string> TakeLog();
+
+ private:
+  void TickMenu(const TicInput& input);
+  void Choose(MenuItem item);
+  void TickPlaying(const TicInput& input);
+  void Enter(AppScreen screen);
+  void Log(std::string line) { log_.push_back(std::move(line)); }
+
+  const GameData& data_;
+  uint32_t seed_;
+  bool info_menu_;
+  AppScreen screen_ = AppScreen::kIntro;
+  AppScreen back_from_sub_ = AppScreen::kMenu;  // where help and sound return to
+  std::unique_ptr<Play> play_;
+  PlayerCarry carry_;
+  int next_level_ = 1;
+  int selection_ = 0;
+  int volume_ = 8;
+  int help_row_ = 0;
+  int screen_tics_ = 0;
+  bool quit_ = false;
+  bool info_request_ = false;
+  std::vector<int> sounds_;
+  std::vector<std::string> log_;
+  Renderer renderer_;
+};
+
+}  // namespace game

@@ -1,0 +1,110 @@
+#include "game_draw.h"
+
+#include <algorithm>
+#include <cstring>
+
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-function"
+#pragma GCC diagnostic ignored "-Wsign-compare"
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#endif
+#include <stb_easy_font.h>
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif
+
+namespace game {
+
+int ScreenScale(int width, int height) {
+  return std::max(1, std::min(width / 320, height / 200));
+}
+
+ScreenPlacement PlaceScreen(const FrameBuffer& frame) {
+  const int scale = ScreenScale(frame.width, frame.height);
+  return {(frame.width - 320 * scale) / 2, (frame.height - 200 * scale) / 2, scale};
+}
+
+void FillRect(FrameBuffer& frame, int x, int y, int w, int h, uint32_t color) {
+  const int x0 = std::max(0, x), y0 = std::max(0, y);
+  const int x1 = std::min(frame.width, x + w), y1 = std::min(frame.height, y + h);
+  for (int row = y0; row < y1; ++row)
+    std::fill(&frame.at(x0, row), &frame.at(x0, row) + std::max(0, x1 - x0), color);
+}
+
+void DrawImage(FrameBuffer& frame, const Image& image, int x, int y, int scale, int first_row, int rows) {
+  if (image.empty() || scale < 1) return;
+  first_row = std::clamp(first_row, 0, image.height);
+  const int last_row = rows < 0 ? image.height : std::min(image.height, first_row + rows);
+  const int64_t right = int64_t{x} + int64_t{image.width} * scale;
+  const int x0 = std::max(0, x), x1 = static_cast<int>(std::min<int64_t>(frame.width, right));
+  if (x0 >= x1) return;
+  for (int iy = first_row; iy < last_row; ++iy) {
+    const int64_t top = int64_t{y} + int64_t{iy - first_row} * scale;
+    const int r0 = static_cast<int>(std::max<int64_t>(0, top));
+    const int r1 = static_cast<int>(std::min<int64_t>(frame.height, top + scale));
+    const uint32_t* source = &image.pixels[static_cast<size_t>(iy) * image.width];
+    for (int row = r0; row < r1; ++row) {
+      uint32_t* out = &frame.at(0, row);
+      int ix = (x0 - x) / scale, sub = (x0 - x) % scale;
+      for (int px = x0; px < x1; ++px) {
+        if (!IsTransparent(source[ix])) out[px] = source[ix];
+        if (++sub == scale) sub = 0, ++ix;
+      }
+    }
+  }
+}
+
+void DrawScreen(FrameBuffer& frame, const Image& image, int first_row) {
+  std::fill(frame.pixels.begin(), frame.pixels.end(), Rgb(0, 0, 0));
+  const ScreenPlacement at = PlaceScreen(frame);
+  const int x = at.x + (320 - image.width) * at.scale / 2;
+  DrawImage(frame, image, x, at.y, at.scale, first_row, 200);
+}
+
+void DrawNumber(FrameBuffer& frame, const Image& strip, int value, int digits, int x, int y, int scale) {
+  if (strip.width < 10) return;
+  const int cell = strip.width / 10;
+  value = std::max(0, value);
+  for (int place = digits - 1; place >= 0; --place, value /= 10) {
+    const int digit = value % 10;
+    for (int sy = 0; sy < strip.height; ++sy)
+      for (int sx = 0; sx < cell; ++sx) {
+        const uint32_t pixel = strip.at(digit * cell + sx, sy);
+        if (!IsTransparent(pixel))
+          FillRect(frame, x + (place * cell + sx) * scale, y + sy * scale, scale, scale, pixel);
+      }
+  }
+}
+
+void Tint(FrameBuffer& frame, int x, int y, int w, int h, uint32_t color, int amount) {
+  const int x0 = std::max(0, x), y0 = std::max(0, y);
+  const int x1 = std::min(frame.width, x + w), y1 = std::min(frame.height, y + h);
+  const uint32_t keep = static_cast<uint32_t>(256 - amount), add = static_cast<uint32_t>(amount);
+  const uint32_t crb = (color & 0xFF00FFu) * add, cg = (color & 0x00FF00u) * add;
+  for (int row = y0; row < y1; ++row)
+    for (int col = x0; col < x1; ++col) {
+      uint32_t& p = frame.at(col, row);
+      const uint32_t rb = (((p & 0xFF00FFu) * keep + crb) >> 8) & 0xFF00FFu;
+      const uint32_t g = (((p & 0x00FF00u) * keep + cg) >> 8) & 0x00FF00u;
+      p = kOpaque | rb | g;
+    }
+}
+
+void DrawText(FrameBuffer& frame, const std::string& text, int x, int y, int scale, uint32_t color) {
+  static constexpr int kQuadBytes = 64;                 // four vertices of 16 bytes
+  std::vector<char> buffer(text.size() * 1024 + 1024);  // up to 16 quads a character
+  std::vector<char> copy(text.begin(), text.end());
+  copy.push_back('\0');
+  const int quads =
+      stb_easy_font_print(0, 0, copy.data(), nullptr, buffer.data(), static_cast<int>(buffer.size()));
+  for (int q = 0; q < quads; ++q) {
+    float v[16];
+    std::memcpy(v, buffer.data() + q * kQuadBytes, sizeof v);
+    const int qx0 = static_cast<int>(v[0]), qy0 = static_cast<int>(v[1]);
+    const int qx1 = static_cast<int>(v[8]), qy1 = static_cast<int>(v[9]);
+    FillRect(frame, x + qx0 * scale, y + qy0 * scale, (qx1 - qx0) * scale, (qy1 - qy0) * scale, color);
+  }
+}
+
+}  // namespace game

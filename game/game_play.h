@@ -1,0 +1,182 @@
+// The simulation of one level at a fixed tic rate: player, doors, items, props, enemies and shots.
+#pragma once
+
+#include <array>
+#include <bitset>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "game_data.h"
+#include "game_fixed.h"
+
+namespace game {
+
+constexpr int kTicRate = 35;  // tics per second
+constexpr int kMaxHealth = 100;
+
+// The input of one tic, in key-list indexes.
+struct TicInput {
+  std::bitset<kKeyCount> held;     // keys and mouse buttons down during the tic
+  std::bitset<kKeyCount> pressed;  // went down since the last tic
+  int mouse_dx = 0, mouse_dy = 0;  // pixels moved since the last tic
+};
+
+// What the player takes from one level to the next.
+struct PlayerCarry {
+  int health = kMaxHealth;
+  int score = 0;
+  std::array<bool, 6> owned{};
+  std::array<int, 6> ammo{};
+  int weapon = -1;  // 0..5, -1 empty hands
+  bool god_mode = false;
+};
+
+PlayerCarry NewGameCarry(const WeaponSettings& weapons);
+
+struct Player {
+  Fixed x = 0, y = 0;
+  int angle = 0;
+  int pitch = 0;  // horizon shift in 1/200 of the view height, positive looks up
+  PlayerCarry carry;
+  bool has_key = false;
+  int cooldown = 0;      // tics until the weapon can fire again
+  int fire_tics = 1000;  // tics since the last shot, for the weapon animation
+  int step_counter = 0;  // tics of walking, for footsteps
+};
+
+enum class DoorState : uint8_t { kClosed, kOpening, kOpen, kClosing };
+
+struct Door {
+  int x = 0, y = 0;
+  Fixed open = 0;  // 0 closed .. kFixedOne open
+  DoorState state = DoorState::kClosed;
+  int timer = 0;
+};
+
+constexpr int kDoorMoveTics = 24;
+constexpr int kDoorStayTics = 105;
+
+struct Item {
+  ThingKind kind;
+  int number;
+  int x, y;  // cell
+  bool taken = false;
+};
+
+struct Prop {
+  int kind;  // 0..9
+  int x, y;  // cell
+  int hits = 0;
+  bool destroyed = false;
+};
+
+enum class EnemyState : uint8_t { kIdle, kAlert, kChase, kShoot, kDying, kDead };
+
+struct Enemy {
+  int kind = 0;  // 0..4
+  Fixed x = 0, y = 0;
+  int health = 1;
+  EnemyState state = EnemyState::kIdle;
+  int timer = 0;
+  int walk_tics = 0;
+  int cooldown = 0;
+  int target_x = -1, target_y = -1;  // next cell of the path, -1 for none
+};
+
+constexpr int kEnemyDeathTics = 25;  // five frames of five tics
+constexpr int kEnemyShootTics = 12;  // two frames, the shot between them
+
+struct Bullet {
+  int weapon = 0;
+  Fixed x = 0, y = 0, dx = 0, dy = 0;
+  int explode_tics = 0;  // > 0 while the explosion shows
+  bool done = false;
+};
+
+enum class Outcome { kPlaying, kLevelDone, kDied };
+
+class Play {
+ public:
+  Play(const GameData& data, int level, const PlayerCarry& carry, uint32_t seed);
+
+  void Tick(const TicInput& input);
+
+  // Entry positions of the sounds started since the last call.
+  std::vector<int> TakeSounds();
+
+  const GameData& data() const { return *data_; }
+  int level() const { return level_; }
+  const LevelMap& map() const { return map_; }
+  const Player& player() const { return player_; }
+  Player& player() { return player_; }
+  const std::vector<Door>& doors() const { return doors_; }
+  const std::vector<Item>& items() const { return items_; }
+  const std::vector<Prop>& props() const { return props_; }
+  const std::vector<Enemy>& enemies() const { return enemies_; }
+  std::vector<Enemy>& enemies() { return enemies_; }
+  const std::vector<Bullet>& bullets() const { return bullets_; }
+  const std::array<float, kMapSize * kMapSize>& door_open() const { return door_open_; }
+  Outcome outcome() const { return outcome_; }
+  int tic() const { return tic_; }
+  bool show_map() const { return show_map_; }
+  int red_flash() const { return red_flash_; }
+  int bright_flash() const { return bright_flash_; }
+  bool level_has_key() const { return level_has_key_; }
+
+  // Whether an enemy at (x, y) sees the point (tx, ty): walls and doors that
+  // are not open halfway block the line.
+  bool LineOfSight(Fixed x, Fixed y, Fixed tx, Fixed ty) const;
+  // Door index of a cell, or -1.
+  int DoorAt(int x, int y) const;
+  // A digest of the whole state, equal for equal states.
+  uint64_t Digest() const;
+
+ private:
+  bool Blocked(int cx, int cy, bool for_enemy) const;
+  bool Collides(Fixed x, Fixed y, Fixed radius, bool for_enemy, int ignore_enemy = -1) const;
+  void MovePlayer(const TicInput& input);
+  void TryMove(Fixed& x, Fixed& y, Fixed dx, Fixed dy, Fixed radius, bool for_enemy, int self);
+  void UseDoor();
+  void UpdateDoors();
+  void PickUpItems();
+  void HandleWeapon(const TicInput& input);
+  void FireHitscan(const WeaponKind& weapon, bool melee);
+  void UpdateBullets();
+  void UpdateEnemies();
+  void UpdateEnemy(int index);
+  void StepEnemyToward(Enemy& enemy, int index, bool sees_player);
+  void SetPathTarget(Enemy& enemy);
+  bool FindPath(const Enemy& enemy, int& next_x, int& next_y) const;
+  void DamageEnemy(int index, int damage);
+  void Alert(int index);
+  void DamageProp(Prop& prop, int damage);
+  void DamagePlayer(int damage);
+  void CheckCheat(const TicInput& input);
+  void Sound(int entry_position) { sounds_.push_back(entry_position); }
+  void RefreshDoorOpen();
+
+  const GameData* data_;
+  int level_;
+  LevelMap map_;
+  Player player_;
+  std::vector<Door> doors_;
+  std::vector<int> door_index_;  // per cell, -1 for none
+  std::vector<Item> items_;
+  std::vector<Prop> props_;
+  std::vector<Enemy> enemies_;
+  std::vector<Bullet> bullets_;
+  std::array<float, kMapSize * kMapSize> door_open_{};
+  std::array<float, kMapSize * kMapSize> sight_open_{};
+  std::vector<int> sounds_;
+  std::string typed_;
+  Random random_;
+  Outcome outcome_ = Outcome::kPlaying;
+  int tic_ = 0;
+  bool show_map_ = false;
+  bool level_has_key_ = false;
+  int red_flash_ = 0;
+  int bright_flash_ = 0;
+};
+
+}  // namespace game
