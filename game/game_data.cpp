@@ -1,10 +1,10 @@
 #include "game_data.h"
 
 #include "config/text_record.h"
-#include "gamebuild/game_pak.h"
-#include "gamebuild/game_pak_layout.h"
 #include "game_entry_positions.h"
 #include "game_pictures.h"
+#include "gamebuild/game_pak.h"
+#include "gamebuild/game_pak_layout.h"
 
 namespace game {
 namespace {

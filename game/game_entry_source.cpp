@@ -1,10 +1,10 @@
 #include "game_entry_source.h"
 
+#include "game_entry_positions.h"
 #include "gamebuild/game_pak_layout.h"
 #include "gamebuild/password_block.h"
 #include "platform/files.h"
 #include "platform/workspace.h"
-#include "game_entry_positions.h"
 
 namespace game {
 

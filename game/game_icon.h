@@ -6,8 +6,8 @@
 #include <optional>
 #include <span>
 
-#include "gamebuild/game_icon.h"
 #include "game_image.h"
+#include "gamebuild/game_icon.h"
 
 namespace game {
 

@@ -1,7 +1,7 @@
 // Reading game.pak entry by entry through the pack reader of the game builder.
+#include "game_entry_source.h"
 #include "gamebuild/game_pak_layout.h"
 #include "gamebuild/pack_file.h"
-#include "game_entry_source.h"
 
 namespace game {
 

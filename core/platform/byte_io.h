@@ -133,7 +133,7 @@ class ByteWriter {
 // Overwrites a little-endian integer in place (PutLe<uint32_t>(bytes, 10, v));
 // false, with nothing written, when it would not fit inside the buffer.
 template <typename T>
-  requires std::is_unsigned_v<T>
+requires std::is_unsigned_v<T>
 bool PutLe(std::span<uint8_t> bytes, size_t offset, T value) {
   if (!InBounds(bytes.size(), offset, sizeof(T))) return false;
   for (size_t k = 0; k < sizeof(T); ++k) bytes[offset + k] = static_cast<uint8_t>(value >> (8 * k));

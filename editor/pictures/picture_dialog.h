@@ -11,9 +11,9 @@
 #include <QString>
 #include <vector>
 
-#include "settings/dialog_context.h"
 #include "config/picture_slots.h"
 #include "kit/qt_dialog_support.h"
+#include "settings/dialog_context.h"
 
 namespace platform {
 class PictureButton;

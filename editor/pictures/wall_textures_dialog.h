@@ -5,8 +5,8 @@
 
 #include <array>
 
-#include "pictures/picture_dialog.h"
 #include "config/wall_anim_settings.h"
+#include "pictures/picture_dialog.h"
 
 class QCheckBox;
 class QLineEdit;

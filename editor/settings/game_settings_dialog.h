@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "settings/dialog_context.h"
 #include "config/game_settings.h"
 #include "kit/qt_dialog_support.h"
+#include "settings/dialog_context.h"
 
 class QCheckBox;
 class QComboBox;

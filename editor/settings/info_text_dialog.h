@@ -1,8 +1,8 @@
 // The "Define Info Text" dialog: the text of the game's info menu.
 #pragma once
 
-#include "settings/dialog_context.h"
 #include "kit/qt_dialog_support.h"
+#include "settings/dialog_context.h"
 
 class QPlainTextEdit;
 

@@ -2,9 +2,9 @@
 // and how much each gives.
 #pragma once
 
-#include "settings/dialog_context.h"
 #include "config/pack_settings.h"
 #include "kit/qt_dialog_support.h"
+#include "settings/dialog_context.h"
 
 class QLineEdit;
 class QPushButton;

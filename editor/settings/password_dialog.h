@@ -1,8 +1,8 @@
 // The "Set GamePak Password" dialog: the password `game.pak` is written with.
 #pragma once
 
-#include "settings/dialog_context.h"
 #include "kit/qt_dialog_support.h"
+#include "settings/dialog_context.h"
 
 class QLineEdit;
 

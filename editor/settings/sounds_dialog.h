@@ -2,8 +2,8 @@
 // slots and sets whether the levels play MIDI music.
 #pragma once
 
-#include "settings/dialog_context.h"
 #include "kit/qt_dialog_support.h"
+#include "settings/dialog_context.h"
 
 class QCheckBox;
 class QComboBox;

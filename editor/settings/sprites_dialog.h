@@ -4,9 +4,9 @@
 
 #include <array>
 
-#include "settings/dialog_context.h"
-#include "kit/qt_dialog_support.h"
 #include "config/sprite_settings.h"
+#include "kit/qt_dialog_support.h"
+#include "settings/dialog_context.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -1,8 +1,8 @@
 #include "shell/about_dialog.h"
 
-#include "shell/builtin_pictures.h"
 #include "kit/dialog_frame.h"
 #include "kit/qt_controls.h"
+#include "shell/builtin_pictures.h"
 
 namespace app {
 

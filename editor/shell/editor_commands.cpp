@@ -6,12 +6,14 @@
 #include <QUrl>
 #include <string>
 
-#include "shell/command_numbers.h"
-#include "shell/main_window.h"
-#include "pictures/enemy_animations_dialog.h"
-#include "pictures/level_textures_dialog.h"
 #include "assets/screen_bitmaps.h"
 #include "assets/slot_import.h"
+#include "config/workspace_picture_slots.h"
+#include "gamebuild/create_game.h"
+#include "gamebuild/embedded/runtime_block.h"
+#include "kit/qt_controls.h"
+#include "pictures/enemy_animations_dialog.h"
+#include "pictures/level_textures_dialog.h"
 #include "pictures/wall_textures_dialog.h"
 #include "settings/dialog_context.h"
 #include "settings/enemy_settings_dialog.h"
@@ -23,10 +25,8 @@
 #include "settings/sprites_dialog.h"
 #include "settings/treasures_dialog.h"
 #include "settings/weapons_dialog.h"
-#include "config/workspace_picture_slots.h"
-#include "gamebuild/create_game.h"
-#include "gamebuild/embedded/runtime_block.h"
-#include "kit/qt_controls.h"
+#include "shell/command_numbers.h"
+#include "shell/main_window.h"
 
 namespace app {
 
@@ -61,7 +61,8 @@ void ImportGameBitmaps(MainWindow& window) {
     label.setVisible(!text.empty());
     platform::RepaintPending();
   };
-  assets::ImportGameBitmaps(window.Workspace(), window.Prompter(), show_label, [](int) { platform::RepaintPending(); });
+  assets::ImportGameBitmaps(window.Workspace(), window.Prompter(), show_label,
+                            [](int) { platform::RepaintPending(); });
 }
 
 void CreateGame(MainWindow& window) {

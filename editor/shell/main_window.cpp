@@ -8,24 +8,24 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "assets/icon_sheet.h"
+#include "gamebuild/import_game_pak.h"
+#include "kit/qt_controls.h"
+#include "kit/qt_picture.h"
+#include "map/level_dialog.h"
+#include "map/map_view.h"
+#include "map/replace_walls_dialog.h"
+#include "map/tool_palette_widget.h"
+#include "platform/file_patterns.h"
+#include "platform/int_parse.h"
 #include "shell/about_dialog.h"
 #include "shell/builtin_pictures.h"
 #include "shell/command_numbers.h"
 #include "shell/editor_commands.h"
-#include "map/level_dialog.h"
 #include "shell/menu_table.h"
-#include "map/replace_walls_dialog.h"
-#include "assets/icon_sheet.h"
-#include "gamebuild/import_game_pak.h"
-#include "platform/file_patterns.h"
-#include "platform/int_parse.h"
-#include "kit/qt_controls.h"
-#include "kit/qt_picture.h"
 #include "world/cell_codes.h"
 #include "world/map_picture.h"
-#include "map/map_view.h"
 #include "world/palette_layout.h"
-#include "map/tool_palette_widget.h"
 
 namespace app {
 

@@ -9,11 +9,11 @@
 #include <functional>
 #include <optional>
 
-#include "shell/command_table.h"
-#include "shell/editor_state.h"
 #include "assets/picture.h"
 #include "platform/prompter.h"
 #include "platform/workspace.h"
+#include "shell/command_table.h"
+#include "shell/editor_state.h"
 #include "world/map_thumbnails.h"
 
 namespace world {

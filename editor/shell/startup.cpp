@@ -6,11 +6,11 @@
 #include <memory>
 #include <random>
 
-#include "shell/echo_prompter.h"
-#include "shell/main_window.h"
+#include "kit/qt_prompter.h"
 #include "platform/default_password.h"
 #include "platform/instance_lock.h"
-#include "kit/qt_prompter.h"
+#include "shell/echo_prompter.h"
+#include "shell/main_window.h"
 
 namespace app {
 

@@ -9,11 +9,11 @@
 #include <optional>
 
 #include "assets/picture.h"
-#include "platform/files.h"
 #include "game_app.h"
 #include "game_entry_source.h"
 #include "game_icon.h"
 #include "game_keys.h"
+#include "platform/files.h"
 #include "sdl_audio.h"
 #include "sdl_keys.h"
 

@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "settings/dialog_context.h"
 #include "platform/scripted_prompter.h"
+#include "settings/dialog_context.h"
 #include "tests/support/temp_folder.h"
 
 namespace testing_support {

@@ -13,10 +13,10 @@
 #include <functional>
 #include <memory>
 
-#include "shell/main_window.h"
 #include "assets/picture.h"
 #include "kit/qt_controls.h"
 #include "platform/scripted_prompter.h"
+#include "shell/main_window.h"
 #include "tests/support/temp_folder.h"
 #include "world/map_thumbnails.h"
 

@@ -5,9 +5,9 @@
 #include <QDialog>
 #include <filesystem>
 
-#include "shell/command_numbers.h"
 #include "gamebuild/embedded/runtime_block.h"
 #include "gamebuild/game_pak.h"
+#include "shell/command_numbers.h"
 #include "tests/gui/editor_fixture.h"
 #include "tests/support/game_workspace.h"
 #include "world/cell_codes.h"

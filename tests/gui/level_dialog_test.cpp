@@ -1,8 +1,8 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include "shell/command_numbers.h"
 #include "platform/files.h"
+#include "shell/command_numbers.h"
 #include "tests/gui/editor_fixture.h"
 #include "world/level.h"
 

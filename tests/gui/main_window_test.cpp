@@ -1,8 +1,8 @@
 #include <QAction>
 #include <QMenuBar>
 
-#include "shell/command_numbers.h"
 #include "kit/qt_prompter.h"
+#include "shell/command_numbers.h"
 #include "tests/gui/editor_fixture.h"
 
 using testing_support::EditorTest;

@@ -2,9 +2,9 @@
 // dialogs open from their menu commands, and every picture they or the
 // next-level door and key commands store shows at once in the palette and
 // on the map.
-#include "shell/command_numbers.h"
 #include "assets/icon_sheet.h"
 #include "kit/qt_picture.h"
+#include "shell/command_numbers.h"
 #include "tests/gui/editor_fixture.h"
 #include "world/cell_codes.h"
 #include "world/map_geometry.h"

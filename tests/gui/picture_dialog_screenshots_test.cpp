@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "config/workspace_picture_slots.h"
 #include "pictures/enemy_animations_dialog.h"
 #include "pictures/level_textures_dialog.h"
 #include "pictures/wall_textures_dialog.h"
-#include "config/workspace_picture_slots.h"
 #include "tests/gui/config_dialog_fixture.h"
 
 namespace {

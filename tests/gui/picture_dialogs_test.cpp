@@ -10,13 +10,13 @@
 #include <QTimer>
 #include <functional>
 
-#include "pictures/enemy_animations_dialog.h"
 #include "assets/icon_sheet.h"
-#include "pictures/level_textures_dialog.h"
 #include "assets/picture_loader.h"
-#include "pictures/wall_textures_dialog.h"
 #include "config/workspace_picture_slots.h"
 #include "kit/qt_controls.h"
+#include "pictures/enemy_animations_dialog.h"
+#include "pictures/level_textures_dialog.h"
+#include "pictures/wall_textures_dialog.h"
 #include "tests/gui/config_dialog_fixture.h"
 
 namespace {

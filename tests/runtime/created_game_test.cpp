@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <set>
 
+#include "game_icon.h"
+#include "game_pictures.h"
 #include "gamebuild/game_icon.h"
 #include "gamebuild/pack_file.h"
 #include "platform/files.h"
-#include "game_icon.h"
-#include "game_pictures.h"
 #include "tests/runtime/icon_fixture.h"
 #include "tests/support/run_command.h"
 #include "tests/support/temp_folder.h"

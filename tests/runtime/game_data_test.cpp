@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "gamebuild/game_pak_layout.h"
 #include "game_entry_positions.h"
+#include "gamebuild/game_pak_layout.h"
 #include "tests/runtime/sample_game.h"
 
 namespace {

@@ -2,9 +2,9 @@
 // or missing packs reported by what is wrong.
 #include <gtest/gtest.h>
 
-#include "gamebuild/pack_file.h"
 #include "game_data.h"
 #include "game_entry_source.h"
+#include "gamebuild/pack_file.h"
 #include "tests/runtime/sample_game.h"
 #include "tests/support/temp_folder.h"
 

@@ -5,9 +5,9 @@
 #include <numbers>
 
 #include "assets/picture.h"
-#include "platform/files.h"
 #include "game_pictures.h"
 #include "game_render.h"
+#include "platform/files.h"
 #include "tests/runtime/render_fixture.h"
 
 namespace {

@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "assets/picture.h"
-#include "gamebuild/game_pak_layout.h"
-#include "gamebuild/password_block.h"
 #include "game_data.h"
 #include "game_draw.h"
 #include "game_entry_positions.h"
 #include "game_entry_source.h"
+#include "gamebuild/game_pak_layout.h"
+#include "gamebuild/password_block.h"
 
 namespace sample {
 

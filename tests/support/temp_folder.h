@@ -35,8 +35,8 @@ class TempFolder {
   void Write(const std::string& relative, const platform::Bytes& bytes) const {
     const auto file = path_ / relative;
     std::filesystem::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                 static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   }
   void Write(const std::string& relative, const std::string& text) const {
     Write(relative, platform::Bytes(text.begin(), text.end()));
