@@ -1,10 +1,27 @@
 #include "map/level_dialog.h"
 
-#include "kit/dialog_frame.h"
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "kit/dialog_controls.h"
 #include "platform/int_parse.h"
 #include "world/level_grid.h"
 
 namespace app {
+
+namespace {
+
+QPushButton* DialogButton(const QString& text, const char* name) {
+  QPushButton* button = kit::TextButton(text);
+  button->setObjectName(name);
+  button->setFixedSize(60, 20);
+  return button;
+}
+
+}  // namespace
 
 std::optional<int> LevelNumberOf(const QString& text) {
   const int64_t value = platform::ParseInteger(text.toStdString());
@@ -12,27 +29,44 @@ std::optional<int> LevelNumberOf(const QString& text) {
   return static_cast<int>(value);
 }
 
-std::optional<QString> RunLevelDialog(QWidget* parent, LevelDialogMode mode, const QString& current) {
+LevelDialog::LevelDialog(QWidget* main_window, LevelDialogMode mode, const QString& current)
+    : ModalDialog(main_window, mode == LevelDialogMode::kLoad ? "Load Level" : "Save Level",
+                  QSize(170, 129)) {
   const bool load = mode == LevelDialogMode::kLoad;
-  QDialog dialog(parent);
-  dialog.setObjectName(load ? "LoadLevelDialog" : "SaveLevelDialog");
-  MakeFixedDialog(dialog, load ? "Load Level" : "Save Level", 170, 129);
-  AddLabel(&dialog, load ? "Load Level (max. 20)" : "Save Level (max. 20)", QRect(30, 25, 110, 15), 0,
-           Qt::AlignCenter);
-  QLineEdit* number = AddTextBox(&dialog, current, QRect(75, 50, 20, 20));
-  number->setObjectName("number");
-  QPushButton* confirm = AddButton(&dialog, load ? "load" : "save", QRect(20, 85, 60, 20));
+  setObjectName(load ? "LoadLevelDialog" : "SaveLevelDialog");
+  number_ = kit::NumberBox("number", false, 20);
+  number_->setText(current);
+  number_->setFixedHeight(20);
+  number_->setTextMargins(0, 0, 0, 0);
+  QPushButton* confirm = DialogButton(load ? "load" : "save", "confirm");
   confirm->setDefault(true);  // Enter presses it
-  confirm->setObjectName("confirm");
-  QPushButton* cancel = AddButton(&dialog, "cancel", QRect(90, 85, 60, 20));
-  cancel->setObjectName("cancel");
-  QObject::connect(confirm, &QPushButton::clicked, &dialog, [&] {
-    if (LevelNumberOf(number->text())) dialog.accept();
+  QPushButton* cancel = DialogButton("cancel", "cancel");
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addStretch();
+  layout->addWidget(kit::CentredLabel(load ? "Load Level (max. 20)" : "Save Level (max. 20)"));
+  layout->addWidget(number_, 0, Qt::AlignHCenter);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(confirm);
+  buttons->addSpacing(10);
+  buttons->addWidget(cancel);
+  buttons->addStretch();
+  layout->addLayout(buttons);
+  layout->addStretch();
+  FixClientSize();
+
+  connect(confirm, &QPushButton::clicked, this, [this] {
+    if (LevelNumberOf(number_->text())) accept();
   });
-  QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
-  number->setFocus();
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return number->text();
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  number_->setFocus();
+}
+
+std::optional<QString> LevelDialog::Run(QWidget* main_window, LevelDialogMode mode, const QString& current) {
+  LevelDialog dialog(main_window, mode, current);
+  if (dialog.RunModal() != QDialog::Accepted) return std::nullopt;
+  return dialog.number_->text();
 }
 
 }  // namespace app

@@ -2,16 +2,27 @@
 #pragma once
 
 #include <QString>
-#include <QWidget>
 #include <optional>
+
+#include "kit/modal_dialog.h"
+
+class QLineEdit;
 
 namespace app {
 
 enum class LevelDialogMode { kLoad, kSave };
 
-// The level number as typed, unchanged, when "load" or "save" was pressed
-// with a number from 1 to 20; nothing when "cancel" was pressed.
-std::optional<QString> RunLevelDialog(QWidget* parent, LevelDialogMode mode, const QString& current);
+class LevelDialog : public kit::ModalDialog {
+ public:
+  LevelDialog(QWidget* main_window, LevelDialogMode mode, const QString& current);
+
+  // The level number as typed, unchanged, when "load" or "save" was pressed
+  // with a number from 1 to 20; nothing when "cancel" was pressed.
+  static std::optional<QString> Run(QWidget* main_window, LevelDialogMode mode, const QString& current);
+
+ private:
+  QLineEdit* number_ = nullptr;
+};
 
 // The value of a typed level number when it lies in 1 to 20.
 std::optional<int> LevelNumberOf(const QString& text);

@@ -1,6 +1,15 @@
 #include "map/replace_walls_dialog.h"
 
-#include "kit/dialog_frame.h"
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "kit/control_numbers.h"
+#include "kit/dialog_controls.h"
 #include "world/editing_tools.h"
 
 namespace app {
@@ -11,43 +20,99 @@ uint8_t ByteOf(const QLineEdit* box) {
   return world::WallByteOfText(box->text().toStdString());
 }
 
+QLineEdit* WallBox(int number) {
+  QLineEdit* box = kit::Numbered(kit::NumberBox("", false, 20), number);
+  box->setText("0");
+  box->setTextMargins(0, 0, 0, 0);
+  return box;
+}
+
+QPushButton* Button(const QString& text, int number, int width) {
+  QPushButton* button = kit::Numbered(kit::TextButton(text), number);
+  button->setFixedSize(width, 20);
+  return button;
+}
+
+// A frame holding one row of controls.
+QGroupBox* RowFrame(const QString& title, int number, QHBoxLayout*& row) {
+  auto* frame = kit::Numbered(new QGroupBox(title), number);
+  row = new QHBoxLayout(frame);
+  row->setContentsMargins(10, 4, 10, 6);
+  return frame;
+}
+
 }  // namespace
 
-void RunReplaceWallsDialog(QWidget* parent, world::LevelGrid& grid, const std::function<void()>& changed) {
-  QDialog dialog(parent);
-  dialog.setObjectName("ReplaceWallsDialog");
-  MakeFixedDialog(dialog, "Replace Walls", 409, 282);
-  AddFrame(&dialog, "Replace Walls", QRect(30, 50, 350, 45), 459);
-  AddLabel(&dialog, "Replace Wall", QRect(40, 70, 75, 15), 462);
-  QLineEdit* from = AddTextBox(&dialog, "0", QRect(115, 65, 20, 20), 460);
-  AddLabel(&dialog, "with Wall", QRect(170, 70, 50, 15), 463);
-  QLineEdit* to = AddTextBox(&dialog, "0", QRect(225, 65, 20, 20), 461);
-  QPushButton* replace = AddButton(&dialog, "Replace", QRect(275, 65, 70, 20), 464);
-  AddFrame(&dialog, "Fill World with Walls, don't replace existing", QRect(30, 105, 350, 45), 465);
-  AddLabel(&dialog, "Wall", QRect(80, 125, 25, 15), 467);
-  QLineEdit* fill = AddTextBox(&dialog, "0", QRect(115, 120, 20, 20), 466);
-  QPushButton* fill_button = AddButton(&dialog, "Fill", QRect(275, 120, 70, 20), 468);
-  AddFrame(&dialog, "Fill Border with Walls and replace existing Walls", QRect(30, 160, 350, 45), 469);
-  AddLabel(&dialog, "Wall", QRect(80, 180, 25, 15), 471);
-  QLineEdit* border = AddTextBox(&dialog, "0", QRect(115, 175, 20, 20), 470);
-  QPushButton* border_button = AddButton(&dialog, "Fill Border", QRect(275, 175, 70, 20), 472);
-  AddLabel(&dialog, "Wall 0 = erase Wall", QRect(30, 220, 100, 15), 473);
-  QPushButton* close = AddButton(&dialog, "close", QRect(180, 240, 50, 20), 474);
+ReplaceWallsDialog::ReplaceWallsDialog(QWidget* main_window, world::LevelGrid& grid,
+                                       std::function<void()> changed)
+    : ModalDialog(main_window, "Replace Walls", QSize(409, 282)), grid_(grid), changed_(std::move(changed)) {
+  setObjectName("ReplaceWallsDialog");
+  // The first label of every frame is as wide as the widest, so that the
+  // boxes after them line up.
+  const int label_width = QFontMetrics(font()).horizontalAdvance("Replace Wall") + 6;
+  const auto first_label = [label_width](const QString& text, int number) {
+    auto* label = kit::Numbered(new QLabel(text), number);
+    label->setFixedWidth(label_width);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+  };
+  const auto operation = [this](QPushButton* button, std::function<void()> run) {
+    connect(button, &QPushButton::clicked, this, [this, run] {
+      run();
+      changed_();
+    });
+  };
 
-  QObject::connect(replace, &QPushButton::clicked, &dialog, [&] {
-    world::ReplaceCells(grid, ByteOf(from), ByteOf(to));
-    changed();
-  });
-  QObject::connect(fill_button, &QPushButton::clicked, &dialog, [&] {
-    world::FillEmptyCells(grid, ByteOf(fill));
-    changed();
-  });
-  QObject::connect(border_button, &QPushButton::clicked, &dialog, [&] {
-    world::FillBorder(grid, ByteOf(border));
-    changed();
-  });
-  QObject::connect(close, &QPushButton::clicked, &dialog, &QDialog::accept);
-  dialog.exec();
+  QHBoxLayout* row = nullptr;
+  QGroupBox* replace_frame = RowFrame("Replace Walls", 459, row);
+  QLineEdit* from = WallBox(460);
+  QLineEdit* to = WallBox(461);
+  QPushButton* replace = Button("Replace", 464, 70);
+  row->addWidget(first_label("Replace Wall", 462));
+  row->addWidget(from);
+  row->addSpacing(20);
+  row->addWidget(kit::Numbered(new QLabel("with Wall"), 463));
+  row->addWidget(to);
+  row->addStretch();
+  row->addWidget(replace);
+  operation(replace, [this, from, to] { world::ReplaceCells(grid_, ByteOf(from), ByteOf(to)); });
+
+  QGroupBox* fill_frame = RowFrame("Fill World with Walls, don't replace existing", 465, row);
+  QLineEdit* fill = WallBox(466);
+  QPushButton* fill_button = Button("Fill", 468, 70);
+  row->addWidget(first_label("Wall", 467));
+  row->addWidget(fill);
+  row->addStretch();
+  row->addWidget(fill_button);
+  operation(fill_button, [this, fill] { world::FillEmptyCells(grid_, ByteOf(fill)); });
+
+  QGroupBox* border_frame = RowFrame("Fill Border with Walls and replace existing Walls", 469, row);
+  QLineEdit* border = WallBox(470);
+  QPushButton* border_button = Button("Fill Border", 472, 70);
+  row->addWidget(first_label("Wall", 471));
+  row->addWidget(border);
+  row->addStretch();
+  row->addWidget(border_button);
+  operation(border_button, [this, border] { world::FillBorder(grid_, ByteOf(border)); });
+
+  QPushButton* close = Button("close", 474, 50);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(30, 10, 29, 10);
+  layout->addStretch();
+  layout->addWidget(replace_frame);
+  layout->addWidget(fill_frame);
+  layout->addWidget(border_frame);
+  layout->addWidget(kit::Numbered(new QLabel("Wall 0 = erase Wall"), 473));
+  layout->addWidget(close, 0, Qt::AlignHCenter);
+  layout->addStretch();
+  FixClientSize();
+}
+
+void ReplaceWallsDialog::Run(QWidget* main_window, world::LevelGrid& grid, std::function<void()> changed) {
+  ReplaceWallsDialog dialog(main_window, grid, std::move(changed));
+  dialog.RunModal();
 }
 
 }  // namespace app

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 
+#include "kit/control_numbers.h"
 #include "kit/qt_picture.h"
 #include "world/cell_codes.h"
 #include "world/palette_layout.h"
@@ -34,7 +35,7 @@ ToolPaletteWidget::ToolPaletteWidget(QWidget* parent, const std::array<QImage, 4
       }
       case PaletteControlKind::kPictureButton:
       case PaletteControlKind::kArrowButton: {
-        auto* button = new platform::PictureButton(this);
+        auto* button = new kit::ImageButton(this);
         if (c.arrow) button->SetPicture(arrows[static_cast<size_t>(*c.arrow)]);
         if (c.cell_code) {
           thing_buttons_[c.number] = button;
@@ -48,7 +49,7 @@ ToolPaletteWidget::ToolPaletteWidget(QWidget* parent, const std::array<QImage, 4
         break;
       }
     }
-    platform::SetControlNumber(widget, c.number);
+    kit::SetControlNumber(widget, c.number);
     widget->setGeometry(c.x, c.y, c.width, c.height);
   }
 }

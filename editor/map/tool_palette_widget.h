@@ -10,7 +10,7 @@
 #include <functional>
 #include <map>
 
-#include "kit/qt_controls.h"
+#include "kit/image_button.h"
 #include "world/editing_tools.h"
 #include "world/map_thumbnails.h"
 
@@ -40,7 +40,7 @@ class ToolPaletteWidget : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
-  std::map<int, platform::PictureButton*> thing_buttons_;  // by control number
+  std::map<int, kit::ImageButton*> thing_buttons_;  // by control number
   std::map<int, int> code_of_button_;
   QGroupBox* door_frame_ = nullptr;
   QLabel* block_x_ = nullptr;

@@ -1,53 +1,80 @@
 #include "pictures/picture_dialog.h"
 
-#include "kit/dialog_frame.h"
-#include "kit/qt_controls.h"
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "kit/dialog_controls.h"
+#include "kit/image_button.h"
 #include "kit/qt_picture.h"
 
 namespace assets {
 
-namespace {
+PictureDialog::PictureDialog(QWidget* main_window, config::DialogContext& context, const QString& title,
+                             QSize client_size)
+    : ModalDialog(main_window, title, client_size), context_(context) {}
 
-constexpr int kButtonSize = 25;
-
-}  // namespace
-
-void AddColumnLabels(PictureDialogTable& table, int x, int first, int last) {
-  table.labels.push_back({QString::number(first), QRect(x, 50, 25, 15), true});
-  table.labels.push_back({QString::number(last), QRect(x, 320, 25, 15), true});
-}
-
-PictureDialog::PictureDialog(QWidget* main_window, config::DialogContext& context,
-                             const PictureDialogTable& table)
-    : ModalDialog(main_window, table.title, table.size, false), context_(context) {
-  app::MakeFixedDialog(*this, table.title, table.size.width(), table.size.height());
-  // Each frame goes below the others, so the first of the table ends lowest.
-  for (auto frame = table.frames.rbegin(); frame != table.frames.rend(); ++frame) {
-    app::AddFrame(this, frame->caption, frame->geometry);
-  }
-  for (const DialogLabel& label : table.labels) {
-    app::AddLabel(this, label.text, label.geometry, 0,
-                  label.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-  }
-  for (const DialogPicture& picture : table.pictures) {
-    auto* button = new platform::PictureButton(this);
-    button->setObjectName(QString::fromStdString(picture.slot.name));
-    button->setToolTip(button->objectName());
-    button->setGeometry(QRect(picture.position, QSize(kButtonSize, kButtonSize)));
-    const config::SlotRef slot = picture.slot;
-    connect(button, &QAbstractButton::clicked, this, [this, slot] { Import(slot); });
-    buttons_.emplace_back(slot, button);
-  }
-  QPushButton* close = app::AddButton(this, "close", table.close);
-  close->setObjectName("close");
-  connect(close, &QPushButton::clicked, this, &PictureDialog::reject);
-}
-
-platform::PictureButton* PictureDialog::Button(const std::string& slot_name) const {
+kit::ImageButton* PictureDialog::Button(const std::string& slot_name) const {
   for (const auto& [slot, button] : buttons_) {
     if (slot.name == slot_name) return button;
   }
   return nullptr;
+}
+
+QGroupBox* PictureDialog::PictureFrame(const QString& caption, QGridLayout*& grid) {
+  auto* frame = new QGroupBox(caption);
+  grid = new QGridLayout(frame);
+  grid->setContentsMargins(8, 4, 8, 6);
+  grid->setSpacing(0);
+  return frame;
+}
+
+QGroupBox* PictureDialog::NumberedColumns(const QString& caption, const SlotOf& slot_of, int columns) {
+  QGridLayout* grid = nullptr;
+  QGroupBox* frame = PictureFrame(caption, grid);
+  const auto add_label = [grid](int number, int row, int column) {
+    QLabel* label = kit::CentredLabel(QString::number(number));
+    label->setFixedSize(kButtonSize, kLabelHeight);
+    grid->addWidget(label, row, column);
+  };
+  for (int k = 0; k < columns; ++k) {
+    add_label(10 * k + 1, 0, k);
+    for (int r = 1; r <= 10; ++r) AddButton(grid, r, k, slot_of(10 * k + r));
+    add_label(10 * k + 10, 11, k);
+  }
+  return frame;
+}
+
+QGroupBox* PictureDialog::Column(const QString& caption, const SlotOf& slot_of, int first, int count) {
+  QGridLayout* grid = nullptr;
+  QGroupBox* frame = PictureFrame(caption, grid);
+  for (int k = 0; k < count; ++k) AddButton(grid, k, 0, slot_of(first + k));
+  return frame;
+}
+
+void PictureDialog::AddButton(QGridLayout* grid, int row, int column, const config::SlotRef& slot) {
+  auto* button = new kit::ImageButton;
+  button->setObjectName(QString::fromStdString(slot.name));
+  button->setToolTip(button->objectName());
+  button->setFixedSize(kButtonSize, kButtonSize);
+  connect(button, &QAbstractButton::clicked, this, [this, slot] { Import(slot); });
+  buttons_.emplace_back(slot, button);
+  grid->addWidget(button, row, column);
+}
+
+void PictureDialog::Finish(const QString& heading, QBoxLayout* body) {
+  auto* layout = new QVBoxLayout(this);
+  if (!heading.isEmpty()) layout->addWidget(kit::CentredLabel(heading));
+  layout->addLayout(body);
+  layout->addStretch();
+  QPushButton* close = kit::TextButton("close");
+  close->setFixedSize(60, 20);
+  connect(close, &QPushButton::clicked, this, &PictureDialog::reject);
+  layout->addWidget(close, 0, Qt::AlignHCenter);
+  FixClientSize();
+  BuildControls();
 }
 
 void PictureDialog::BuildControls() {

@@ -1,68 +1,60 @@
-// The dialog shared by the texture and enemy animation windows: frames,
-// labels and picture buttons at fixed places, each button importing a
-// picture into its slot, and a "close" button. After every button press the
+// The dialog shared by the texture and enemy animation windows: titled
+// frames holding columns of picture buttons, each button importing a picture
+// into its slot, and a "close" button. After every button press the
 // thumbnails are cut from the icon sheet again, so a new picture shows at
 // once.
 #pragma once
 
-#include <QPoint>
-#include <QRect>
-#include <QSize>
 #include <QString>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "config/picture_slots.h"
-#include "kit/qt_dialog_support.h"
+#include "kit/modal_dialog.h"
 #include "settings/dialog_context.h"
 
-namespace platform {
-class PictureButton;
+class QBoxLayout;
+class QGridLayout;
+class QGroupBox;
+
+namespace kit {
+class ImageButton;
 }
 
 namespace assets {
 
-struct DialogFrame {
-  QString caption;
-  QRect geometry;
-};
+// The slot of a number within a family of slots (a wall texture, the door
+// of a level, a frame of one enemy).
+using SlotOf = std::function<config::SlotRef(int)>;
 
-struct DialogLabel {
-  QString text;
-  QRect geometry;
-  bool centred = false;
-};
-
-// A 25 by 25 picture button showing `slot`'s thumbnail.
-struct DialogPicture {
-  config::SlotRef slot;
-  QPoint position;
-};
-
-// What makes one picture dialog: its title, inner size and controls.
-struct PictureDialogTable {
-  QString title;
-  QSize size;
-  std::vector<DialogFrame> frames;
-  std::vector<DialogLabel> labels;
-  std::vector<DialogPicture> pictures;
-  QRect close;
-};
-
-// Adds the centred column labels above (at y = 50) and below (at y = 320)
-// a column of ten picture buttons at `x`.
-void AddColumnLabels(PictureDialogTable& table, int x, int first, int last);
-
-class PictureDialog : public config::ModalDialog {
+class PictureDialog : public kit::ModalDialog {
  public:
-  PictureDialog(QWidget* main_window, config::DialogContext& context, const PictureDialogTable& table);
-
   // The button of that slot; null when the dialog has none.
-  platform::PictureButton* Button(const std::string& slot_name) const;
+  kit::ImageButton* Button(const std::string& slot_name) const;
 
  protected:
-  // Shows every slot's thumbnail as the icon sheet holds it now, then calls
-  // ControlsBuilt. A dialog calls it once its own controls exist.
-  void BuildControls();
+  PictureDialog(QWidget* main_window, config::DialogContext& context, const QString& title,
+                QSize client_size);
+
+  static constexpr int kButtonSize = 25;
+  static constexpr int kLabelHeight = 15;
+
+  // A titled frame whose grid keeps picture buttons 25 pixels apart.
+  static QGroupBox* PictureFrame(const QString& caption, QGridLayout*& grid);
+  // A picture frame with `columns` columns of ten buttons: column k holds
+  // the slots slot_of(10k + 1) to slot_of(10k + 10) from top to bottom (rows
+  // 1 to 10), with centred labels of the first number above (row 0) and the
+  // last below them (row 11).
+  QGroupBox* NumberedColumns(const QString& caption, const SlotOf& slot_of, int columns);
+  // A picture frame with one column of the slots slot_of(first) to
+  // slot_of(first + count - 1), from top to bottom.
+  QGroupBox* Column(const QString& caption, const SlotOf& slot_of, int first, int count);
+  // Lays the dialog out: the `heading` (when there is one), `body`, and
+  // "close" below them; then builds the controls. The dialog's own
+  // constructor calls it last.
+  void Finish(const QString& heading, QBoxLayout* body);
+
   // Called after each build of the controls.
   virtual void ControlsBuilt() {}
   // Called when the dialog ends, before it closes.
@@ -71,12 +63,16 @@ class PictureDialog : public config::ModalDialog {
   config::DialogContext& Context() { return context_; }
 
  private:
+  // Shows every slot's thumbnail as the icon sheet holds it now, then calls
+  // ControlsBuilt.
+  void BuildControls();
+  void AddButton(QGridLayout* grid, int row, int column, const config::SlotRef& slot);
   void Import(const config::SlotRef& slot);
   // "close", a close request and Escape all end the dialog the same way.
   void reject() override;
 
   config::DialogContext& context_;
-  std::vector<std::pair<config::SlotRef, platform::PictureButton*>> buttons_;
+  std::vector<std::pair<config::SlotRef, kit::ImageButton*>> buttons_;
 };
 
 }  // namespace assets

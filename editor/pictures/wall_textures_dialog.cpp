@@ -1,7 +1,13 @@
 #include "pictures/wall_textures_dialog.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
+
+#include "kit/dialog_controls.h"
 
 namespace assets {
 
@@ -9,38 +15,38 @@ namespace {
 
 constexpr int kColumns = 4;
 
-// Column k holds the walls 10k + 1 to 10k + 10, from top to bottom; row r
-// of the grid is at y = 40 + 25r.
-PictureDialogTable WallTexturesTable() {
-  PictureDialogTable table{"Wall Textures", QSize(260, 400), {}, {}, {}, QRect(100, 360, 60, 20)};
-  table.frames = {{"Import Walls", QRect(55, 30, 130, 320)}, {"Animate", QRect(190, 30, 55, 350)}};
-  for (int k = 0; k < kColumns; ++k) {
-    const int x = 70 + 25 * k;
-    AddColumnLabels(table, x, 10 * k + 1, 10 * k + 10);
-    for (int r = 1; r <= config::kAnimatedRows; ++r) {
-      table.pictures.push_back({config::WallTextureSlot(10 * k + r), QPoint(x, 40 + 25 * r)});
-    }
-  }
-  table.labels.push_back({"Speed:", QRect(200, 325, 40, 15)});
-  table.labels.push_back({"(1..10)", QRect(200, 362, 40, 15)});
-  return table;
-}
-
 }  // namespace
 
 WallTexturesDialog::WallTexturesDialog(QWidget* main_window, config::DialogContext& context)
-    : PictureDialog(main_window, context, WallTexturesTable()) {
+    : PictureDialog(main_window, context, "Wall Textures", QSize(260, 400)) {
+  // Column k holds the walls 10k + 1 to 10k + 10 from top to bottom.
+  QGroupBox* walls = NumberedColumns("Import Walls", config::WallTextureSlot, kColumns);
+
+  // The "Animate" box of each row stands level with the row: the frame
+  // lays out like the walls' frame, with row 0 as high as its labels.
+  QGridLayout* animate = nullptr;
+  QGroupBox* animate_frame = PictureFrame("Animate", animate);
+  animate->setRowMinimumHeight(0, kLabelHeight);
   for (int r = 1; r <= config::kAnimatedRows; ++r) {
-    auto* box = new QCheckBox(this);
+    auto* box = new QCheckBox;
     box->setObjectName("animate" + QString::number(r));
-    box->setGeometry(210, 68 + 25 * (r - 1), 20, 20);
+    box->setFixedSize(20, 20);
+    animate->setRowMinimumHeight(r, kButtonSize);
+    animate->addWidget(box, r, 0, Qt::AlignCenter);
     animate_[r - 1] = box;
   }
-  speed_ = config::NumberBox("speed", true, 25);
-  speed_->setParent(this);
-  speed_->setGeometry(205, 340, 25, 20);
+  speed_ = kit::NumberBox("speed", true, 25);
   speed_->setTextMargins(0, 0, 0, 0);
-  BuildControls();
+  animate->addWidget(new QLabel("Speed:"), config::kAnimatedRows + 1, 0, Qt::AlignCenter);
+  animate->addWidget(speed_, config::kAnimatedRows + 2, 0, Qt::AlignCenter);
+  animate->addWidget(new QLabel("(1..10)"), config::kAnimatedRows + 3, 0, Qt::AlignCenter);
+
+  auto* body = new QHBoxLayout;
+  body->addStretch();
+  body->addWidget(walls, 0, Qt::AlignTop);
+  body->addWidget(animate_frame, 0, Qt::AlignTop);
+  body->addStretch();
+  Finish("", body);
 }
 
 void WallTexturesDialog::Run(QWidget* main_window, config::DialogContext& context) {
@@ -60,7 +66,7 @@ void WallTexturesDialog::ControlsBuilt() {
 config::WallAnimSettings WallTexturesDialog::Shown() const {
   config::WallAnimSettings settings;
   for (int r = 0; r < config::kAnimatedRows; ++r) settings.animate[r] = animate_[r]->isChecked();
-  settings.speed = config::SpeedOfBoxText(config::ToLatin1(speed_->text()));
+  settings.speed = config::SpeedOfBoxText(kit::ToLatin1(speed_->text()));
   return settings;
 }
 

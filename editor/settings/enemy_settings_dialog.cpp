@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "kit/dialog_controls.h"
+
 namespace config {
 
 namespace {
@@ -19,7 +21,7 @@ const char* const kRowLabels[] = {"Can Shoot", "Speed (0-12)", "Endurance (1-40)
 }  // namespace
 
 EnemySettingsDialog::EnemySettingsDialog(QWidget* main_window, DialogContext& context)
-    : ModalDialog(main_window, "Enemy Settings", QSize(477, 335), false), context_(context) {
+    : kit::ModalDialog(main_window, "Enemy Settings", QSize(477, 335), false), context_(context) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(8, 8, 8, 8);
   auto* table = new QHBoxLayout;
@@ -57,9 +59,9 @@ EnemySettingsDialog::EnemySettingsDialog(QWidget* main_window, DialogContext& co
     can_shoot_[k] = new QCheckBox;
     can_shoot_[k]->setObjectName("canShoot" + n);
     can_shoot_[k]->setFixedHeight(kRowHeight);
-    speed_[k] = NumberBox("speed" + n, true, 34);
-    endurance_[k] = NumberBox("endurance" + n, true, 34);
-    power_[k] = NumberBox("power" + n, true, 34);
+    speed_[k] = kit::NumberBox("speed" + n, true, 34);
+    endurance_[k] = kit::NumberBox("endurance" + n, true, 34);
+    power_[k] = kit::NumberBox("power" + n, true, 34);
     rows->addWidget(can_shoot_[k], 0, Qt::AlignCenter);
     for (auto* box : {speed_[k], endurance_[k], power_[k]}) {
       box->setFixedHeight(kRowHeight);
@@ -71,7 +73,7 @@ EnemySettingsDialog::EnemySettingsDialog(QWidget* main_window, DialogContext& co
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  AddConfirmButtons(this, buttons, "use", "cancel", [this] { Use(); });
+  kit::AddConfirmButtons(this, buttons, "use", "cancel", [this] { Use(); });
   layout->addLayout(buttons);
 
   FixClientSize();
@@ -98,7 +100,7 @@ void EnemySettingsDialog::Load() {
 
 void EnemySettingsDialog::ApplyPowerRule() {
   for (int k = 0; k < kEnemyKinds; ++k) {
-    if (!MayShoot(ParseBox(power_[k]))) can_shoot_[k]->setChecked(false);
+    if (!MayShoot(kit::ParseBox(power_[k]))) can_shoot_[k]->setChecked(false);
   }
 }
 
@@ -106,9 +108,9 @@ void EnemySettingsDialog::Use() {
   EnemySettings settings;
   for (int k = 0; k < kEnemyKinds; ++k) {
     settings.can_shoot[k] = can_shoot_[k]->isChecked();
-    settings.speed[k] = ParseBox(speed_[k]);
-    settings.endurance[k] = ParseBox(endurance_[k]);
-    settings.power[k] = ParseBox(power_[k]);
+    settings.speed[k] = kit::ParseBox(speed_[k]);
+    settings.endurance[k] = kit::ParseBox(endurance_[k]);
+    settings.power[k] = kit::ParseBox(power_[k]);
   }
   if (UseEnemySettings(context_.workspace, settings, context_.prompter)) accept();
 }

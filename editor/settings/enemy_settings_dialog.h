@@ -5,7 +5,7 @@
 #include <array>
 
 #include "config/enemy_settings.h"
-#include "kit/qt_dialog_support.h"
+#include "kit/modal_dialog.h"
 #include "settings/dialog_context.h"
 
 class QCheckBox;
@@ -13,7 +13,7 @@ class QLineEdit;
 
 namespace config {
 
-class EnemySettingsDialog : public ModalDialog {
+class EnemySettingsDialog : public kit::ModalDialog {
  public:
   EnemySettingsDialog(QWidget* main_window, DialogContext& context);
 

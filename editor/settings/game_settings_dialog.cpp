@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "config/text_record.h"
+#include "kit/dialog_controls.h"
 
 namespace config {
 
@@ -28,7 +29,7 @@ QLabel* RowLabel(const QString& text) {
 }  // namespace
 
 GameSettingsDialog::GameSettingsDialog(QWidget* main_window, DialogContext& context)
-    : ModalDialog(main_window, "Game Settings", QSize(480, 569), false), context_(context) {
+    : kit::ModalDialog(main_window, "Game Settings", QSize(480, 569), false), context_(context) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(8, 6, 8, 6);
   layout->setSpacing(4);
@@ -36,7 +37,7 @@ GameSettingsDialog::GameSettingsDialog(QWidget* main_window, DialogContext& cont
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  AddConfirmButtons(this, buttons, "use", "cancel", [this] { Use(); });
+  kit::AddConfirmButtons(this, buttons, "use", "cancel", [this] { Use(); });
   layout->addLayout(buttons);
 
   // At most one of the two screen modes is ticked.
@@ -60,7 +61,7 @@ QComboBox* GameSettingsDialog::KeyList(int64_t G::*field, const QString& name) {
   auto* list = new QComboBox;
   list->setObjectName(name);
   list->setMaxVisibleItems(20);
-  FillKeyList(list);
+  kit::FillKeyList(list);
   key_lists_.emplace_back(list, field);
   return list;
 }
@@ -73,7 +74,7 @@ QCheckBox* GameSettingsDialog::Check(int64_t G::*field, const QString& text, con
 }
 
 QLineEdit* GameSettingsDialog::Number(int64_t G::*field, const QString& name) {
-  auto* box = NumberBox(name, false);
+  auto* box = kit::NumberBox(name, false);
   numbers_.emplace_back(box, field);
   return box;
 }
@@ -86,7 +87,7 @@ QWidget* GameSettingsDialog::BuildControls() {
   QGridLayout* g = nullptr;
 
   // 1: window title and God Mode code.
-  rows->addWidget(Frame("", g));
+  rows->addWidget(kit::Frame("", g));
   window_title_ = new QLineEdit;
   window_title_->setObjectName("windowTitle");
   god_mode_ = new QLineEdit;
@@ -99,13 +100,13 @@ QWidget* GameSettingsDialog::BuildControls() {
   // 2: level count and screen mode.
   auto* levels_row = new QHBoxLayout;
   rows->addLayout(levels_row);
-  levels_row->addWidget(Frame("", g), 1);
+  levels_row->addWidget(kit::Frame("", g), 1);
   g->addWidget(new QLabel("Max. Levels"), 0, 0);
   g->addWidget(Number(&G::max_levels, "maxLevels"), 0, 1);
   g->addWidget(new QLabel("(1-20)"), 0, 2);
   g->setColumnStretch(3, 1);
   QGridLayout* screen = nullptr;
-  levels_row->addWidget(Frame("", screen));
+  levels_row->addWidget(kit::Frame("", screen));
   full_screen_ = new QCheckBox("Full Screen");
   full_screen_->setObjectName("fullScreen");
   full_window_ = new QCheckBox("Fullwindow");
@@ -114,13 +115,13 @@ QWidget* GameSettingsDialog::BuildControls() {
   screen->addWidget(full_window_, 0, 1);
 
   // 3, 4: walking forward and backward.
-  rows->addWidget(Frame("", g));
+  rows->addWidget(kit::Frame("", g));
   g->addWidget(RowLabel("walkforward"), 0, 0);
   g->addWidget(KeyList(&G::walk_forward_key, "walkforward"), 0, 1);
   g->addWidget(Check(&G::walk_forward_mouse, "use Mouse", "walkforwardMouse"), 0, 2);
   g->addWidget(new QLabel("speed"), 0, 3);
   g->addWidget(Number(&G::walk_forward_speed, "walkforwardSpeed"), 0, 4);
-  rows->addWidget(Frame("", g));
+  rows->addWidget(kit::Frame("", g));
   g->addWidget(RowLabel("walkbackward"), 0, 0);
   g->addWidget(KeyList(&G::walk_backward_key, "walkbackward"), 0, 1);
   g->addWidget(Check(&G::walk_backward_mouse, "use Mouse", "walkbackwardMouse"), 0, 2);
@@ -128,7 +129,7 @@ QWidget* GameSettingsDialog::BuildControls() {
   g->addWidget(Number(&G::walk_backward_speed, "walkbackwardSpeed"), 0, 4);
 
   // 5: stepping sideways.
-  rows->addWidget(Frame("", g));
+  rows->addWidget(kit::Frame("", g));
   g->addWidget(RowLabel("moveleft"), 0, 0);
   g->addWidget(KeyList(&G::move_left_key, "moveleft"), 0, 1);
   g->addWidget(RowLabel("moveright"), 1, 0);
@@ -138,7 +139,7 @@ QWidget* GameSettingsDialog::BuildControls() {
   g->addWidget(Number(&G::sideways_speed, "moveSpeed"), 0, 4);
 
   // 6: turning.
-  rows->addWidget(Frame("", g));
+  rows->addWidget(kit::Frame("", g));
   g->addWidget(RowLabel("turn left"), 0, 0);
   g->addWidget(KeyList(&G::turn_left_key, "turnleft"), 0, 1);
   g->addWidget(RowLabel("turn right"), 1, 0);
@@ -148,7 +149,7 @@ QWidget* GameSettingsDialog::BuildControls() {
   g->addWidget(Number(&G::turn_speed, "turnSpeed"), 0, 4);
 
   // 7: looking up and down.
-  rows->addWidget(Frame("", g));
+  rows->addWidget(kit::Frame("", g));
   g->addWidget(RowLabel("look up"), 0, 0);
   g->addWidget(KeyList(&G::look_up_key, "lookup"), 0, 1);
   g->addWidget(RowLabel("look down"), 1, 0);
@@ -158,7 +159,7 @@ QWidget* GameSettingsDialog::BuildControls() {
   g->addWidget(Number(&G::look_speed, "lookSpeed"), 0, 4);
 
   // 8, 9: shooting, doors, map, shader.
-  rows->addWidget(Frame("", g));
+  rows->addWidget(kit::Frame("", g));
   g->addWidget(RowLabel("Shoot"), 0, 0);
   g->addWidget(KeyList(&G::shoot_key, "shoot"), 0, 1);
   g->addWidget(Check(&G::use_shader, "use Shader", "useShader"), 0, 2, 1, 2);
@@ -168,7 +169,7 @@ QWidget* GameSettingsDialog::BuildControls() {
   g->addWidget(KeyList(&G::show_map_key, "showmap"), 1, 3);
 
   // 10: mouse sensitivity and the screen effects.
-  rows->addWidget(Frame("", g));
+  rows->addWidget(kit::Frame("", g));
   g->addWidget(new QLabel("Mouse Sensivity"), 0, 0);
   auto* sensitivity = Number(&G::mouse_sensitivity, "mouseSensitivity");
   sensitivity->setText("5");
@@ -182,8 +183,9 @@ QWidget* GameSettingsDialog::BuildControls() {
 
 void GameSettingsDialog::Load() {
   if (const auto title = LoadFirstLine(context_.workspace, "gametitle"))
-    window_title_->setText(FromLatin1(*title));
-  if (const auto code = LoadFirstLine(context_.workspace, "cheat")) god_mode_->setText(FromLatin1(*code));
+    window_title_->setText(kit::FromLatin1(*title));
+  if (const auto code = LoadFirstLine(context_.workspace, "cheat"))
+    god_mode_->setText(kit::FromLatin1(*code));
   const auto settings = LoadGameSettings(context_.workspace);
   if (!settings) {
     context_.prompter.Show({"cannot load settings", "Error"});
@@ -191,7 +193,7 @@ void GameSettingsDialog::Load() {
   }
   for (const auto& [box, field] : numbers_) box->setText(QString::number((*settings).*field));
   for (const auto& [box, field] : checks_) box->setChecked((*settings).*field != 0);
-  for (const auto& [list, field] : key_lists_) SelectKey(list, (*settings).*field);
+  for (const auto& [list, field] : key_lists_) kit::SelectKey(list, (*settings).*field);
   if (const auto boxes = ScreenModeToBoxes(settings->screen_mode)) {
     full_screen_->setChecked(boxes->full_screen);
     full_window_->setChecked(boxes->full_window);
@@ -200,9 +202,9 @@ void GameSettingsDialog::Load() {
 
 GameSettingsForm GameSettingsDialog::FormFromControls() const {
   GameSettingsForm form;
-  form.window_title = ToLatin1(window_title_->text());
-  form.god_mode = ToLatin1(god_mode_->text());
-  for (const auto& [box, field] : numbers_) form.settings.*field = ParseBox(box);
+  form.window_title = kit::ToLatin1(window_title_->text());
+  form.god_mode = kit::ToLatin1(god_mode_->text());
+  for (const auto& [box, field] : numbers_) form.settings.*field = kit::ParseBox(box);
   for (const auto& [box, field] : checks_) form.settings.*field = box->isChecked() ? 1 : 0;
   for (const auto& [list, field] : key_lists_) form.settings.*field = list->currentIndex();
   form.settings.screen_mode = ScreenModeFromBoxes({full_screen_->isChecked(), full_window_->isChecked()});

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "config/game_settings.h"
-#include "kit/qt_dialog_support.h"
+#include "kit/modal_dialog.h"
 #include "settings/dialog_context.h"
 
 class QCheckBox;
@@ -16,7 +16,7 @@ class QLineEdit;
 
 namespace config {
 
-class GameSettingsDialog : public ModalDialog {
+class GameSettingsDialog : public kit::ModalDialog {
  public:
   GameSettingsDialog(QWidget* main_window, DialogContext& context);
 

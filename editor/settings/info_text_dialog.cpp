@@ -7,11 +7,12 @@
 #include <QVBoxLayout>
 
 #include "config/info_text.h"
+#include "kit/dialog_controls.h"
 
 namespace config {
 
 InfoTextDialog::InfoTextDialog(QWidget* main_window, DialogContext& context)
-    : ModalDialog(main_window, "", QSize(400, 344), true), context_(context) {
+    : kit::ModalDialog(main_window, "", QSize(400, 344), true), context_(context) {
   auto* layout = new QVBoxLayout(this);
   auto* note = new QLabel(
       "The Infotext appears in the info menu of the game window. If the text is empty, the menu will be "
@@ -27,12 +28,12 @@ InfoTextDialog::InfoTextDialog(QWidget* main_window, DialogContext& context)
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  AddConfirmButtons(this, buttons, "ok", "cancel", [this] { Ok(); });
+  kit::AddConfirmButtons(this, buttons, "ok", "cancel", [this] { Ok(); });
   buttons->addStretch();
   layout->addLayout(buttons);
 
   FixClientSize();
-  if (const auto text = LoadInfoText(context_.workspace)) text_->setPlainText(FromLatin1(*text));
+  if (const auto text = LoadInfoText(context_.workspace)) text_->setPlainText(kit::FromLatin1(*text));
 }
 
 void InfoTextDialog::Run(QWidget* main_window, DialogContext& context) {
@@ -41,8 +42,8 @@ void InfoTextDialog::Run(QWidget* main_window, DialogContext& context) {
 }
 
 void InfoTextDialog::Ok() {
-  const std::string stored = InfoTextToStore(ToLatin1(text_->toPlainText()));
-  text_->setPlainText(FromLatin1(stored));
+  const std::string stored = InfoTextToStore(kit::ToLatin1(text_->toPlainText()));
+  text_->setPlainText(kit::FromLatin1(stored));
   SaveInfoText(context_.workspace, stored);
   accept();
 }

@@ -1,14 +1,14 @@
 // The "Define Info Text" dialog: the text of the game's info menu.
 #pragma once
 
-#include "kit/qt_dialog_support.h"
+#include "kit/modal_dialog.h"
 #include "settings/dialog_context.h"
 
 class QPlainTextEdit;
 
 namespace config {
 
-class InfoTextDialog : public ModalDialog {
+class InfoTextDialog : public kit::ModalDialog {
  public:
   InfoTextDialog(QWidget* main_window, DialogContext& context);
 

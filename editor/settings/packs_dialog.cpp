@@ -9,19 +9,21 @@
 #include <QVBoxLayout>
 
 #include "config/picture_slots.h"
+#include "kit/dialog_controls.h"
 
 namespace config {
 
 PacksDialog::PacksDialog(QWidget* main_window, DialogContext& context)
-    : ModalDialog(main_window, "Size of Ammo- and Healthpacks", QSize(245, 227), false), context_(context) {
+    : kit::ModalDialog(main_window, "Size of Ammo- and Healthpacks", QSize(245, 227), false),
+      context_(context) {
   auto* layout = new QVBoxLayout(this);
   const auto pack = [&](const QString& title, const SlotRef& slot, const QString& box_name,
                         const QString& label, QPushButton*& picture, QLineEdit*& box) {
     QGridLayout* grid = nullptr;
-    layout->addWidget(Frame(title, grid));
-    picture = PictureButton(slot);
+    layout->addWidget(kit::Frame(title, grid));
+    picture = kit::SlotButton(slot);
     connect(picture, &QPushButton::clicked, this, [this, slot] { ImportPicture(slot); });
-    box = NumberBox(box_name, false, 50);
+    box = kit::NumberBox(box_name, false, 50);
     grid->addWidget(picture, 0, 0);
     grid->addWidget(box, 0, 1);
     grid->addWidget(new QLabel(label), 0, 2);
@@ -31,7 +33,7 @@ PacksDialog::PacksDialog(QWidget* main_window, DialogContext& context)
   pack("Health (1-100)", HealthPackSlot(), "healthSize", "Size of Healthpack", health_picture_, health_);
 
   auto* buttons = new QHBoxLayout;
-  AddConfirmButtons(this, buttons, "use", "cancel", [this] { Use(); });
+  kit::AddConfirmButtons(this, buttons, "use", "cancel", [this] { Use(); });
   layout->addLayout(buttons);
 
   FixClientSize();
@@ -44,8 +46,8 @@ void PacksDialog::Run(QWidget* main_window, DialogContext& context) {
 }
 
 void PacksDialog::Rebuild() {
-  ShowThumbnail(ammo_picture_, context_.pictures, AmmoPackSlot());
-  ShowThumbnail(health_picture_, context_.pictures, HealthPackSlot());
+  kit::ShowThumbnail(ammo_picture_, context_.pictures, AmmoPackSlot());
+  kit::ShowThumbnail(health_picture_, context_.pictures, HealthPackSlot());
   const auto settings = LoadPackSettings(context_.workspace).value_or(PackSettings{});
   ammo_->setText(QString::number(settings.ammo));
   health_->setText(QString::number(settings.health));
@@ -57,7 +59,7 @@ void PacksDialog::ImportPicture(const SlotRef& slot) {
 }
 
 void PacksDialog::Use() {
-  const PackSettings settings{ParseBox(ammo_), ParseBox(health_)};
+  const PackSettings settings{kit::ParseBox(ammo_), kit::ParseBox(health_)};
   if (UsePackSettings(context_.workspace, settings, context_.prompter)) accept();
 }
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "config/pack_settings.h"
-#include "kit/qt_dialog_support.h"
+#include "kit/modal_dialog.h"
 #include "settings/dialog_context.h"
 
 class QLineEdit;
@@ -11,7 +11,7 @@ class QPushButton;
 
 namespace config {
 
-class PacksDialog : public ModalDialog {
+class PacksDialog : public kit::ModalDialog {
  public:
   PacksDialog(QWidget* main_window, DialogContext& context);
 

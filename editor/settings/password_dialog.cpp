@@ -7,11 +7,12 @@
 #include <QVBoxLayout>
 
 #include "config/pack_password.h"
+#include "kit/dialog_controls.h"
 
 namespace config {
 
 PasswordDialog::PasswordDialog(QWidget* main_window, DialogContext& context)
-    : ModalDialog(main_window, "Set GamePak Password", QSize(258, 140), false), context_(context) {
+    : kit::ModalDialog(main_window, "Set GamePak Password", QSize(258, 140), false), context_(context) {
   auto* layout = new QVBoxLayout(this);
   layout->addStretch();
   layout->addWidget(new QLabel("Password (min 4 chars, case sensitive)"));
@@ -21,11 +22,12 @@ PasswordDialog::PasswordDialog(QWidget* main_window, DialogContext& context)
   layout->addStretch();
 
   auto* buttons = new QHBoxLayout;
-  AddConfirmButtons(this, buttons, "OK", "Cancel", [this] { Ok(); });
+  kit::AddConfirmButtons(this, buttons, "OK", "Cancel", [this] { Ok(); });
   layout->addLayout(buttons);
 
   FixClientSize();
-  if (const auto password = LoadPackPassword(context_.workspace)) password_->setText(FromLatin1(*password));
+  if (const auto password = LoadPackPassword(context_.workspace))
+    password_->setText(kit::FromLatin1(*password));
 }
 
 void PasswordDialog::Run(QWidget* main_window, DialogContext& context) {
@@ -34,7 +36,7 @@ void PasswordDialog::Run(QWidget* main_window, DialogContext& context) {
 }
 
 void PasswordDialog::Ok() {
-  if (UsePackPassword(context_.workspace, ToLatin1(password_->text()), context_.prompter)) accept();
+  if (UsePackPassword(context_.workspace, kit::ToLatin1(password_->text()), context_.prompter)) accept();
 }
 
 }  // namespace config

@@ -1,14 +1,14 @@
 // The "Set GamePak Password" dialog: the password `game.pak` is written with.
 #pragma once
 
-#include "kit/qt_dialog_support.h"
+#include "kit/modal_dialog.h"
 #include "settings/dialog_context.h"
 
 class QLineEdit;
 
 namespace config {
 
-class PasswordDialog : public ModalDialog {
+class PasswordDialog : public kit::ModalDialog {
  public:
   PasswordDialog(QWidget* main_window, DialogContext& context);
 

@@ -9,11 +9,12 @@
 
 #include "config/midi_settings.h"
 #include "config/sound_slots.h"
+#include "kit/dialog_controls.h"
 
 namespace config {
 
 SoundsDialog::SoundsDialog(QWidget* main_window, DialogContext& context)
-    : ModalDialog(main_window, "Import Sounds", QSize(452, 274), false), context_(context) {
+    : kit::ModalDialog(main_window, "Import Sounds", QSize(452, 274), false), context_(context) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(16, 12, 16, 12);
 
@@ -30,7 +31,7 @@ SoundsDialog::SoundsDialog(QWidget* main_window, DialogContext& context)
   slots_ = new QComboBox;
   slots_->setObjectName("soundSlots");
   slots_->setMaxVisibleItems(20);
-  for (const auto& slot : SoundSlots()) slots_->addItem(FromLatin1(slot.shown));
+  for (const auto& slot : SoundSlots()) slots_->addItem(kit::FromLatin1(slot.shown));
   slots_->setCurrentIndex(-1);
   load_ = new QPushButton("Load Sound");
   load_->setObjectName("loadSound");
@@ -46,7 +47,7 @@ SoundsDialog::SoundsDialog(QWidget* main_window, DialogContext& context)
   layout->addWidget(use_midi_);
   layout->addStretch();
 
-  auto* close = TextButton("close");
+  auto* close = kit::TextButton("close");
   layout->addWidget(close, 0, Qt::AlignCenter);
 
   connect(slots_, &QComboBox::currentIndexChanged, this, [this] { SelectionChanged(); });
@@ -69,7 +70,7 @@ void SoundsDialog::SelectionChanged() {
 }
 
 void SoundsDialog::LoadSound() {
-  if (const SoundSlot* slot = FindSoundSlot(ToLatin1(slots_->currentText()))) {
+  if (const SoundSlot* slot = FindSoundSlot(kit::ToLatin1(slots_->currentText()))) {
     ImportSound(context_.workspace, *slot, context_.prompter);
   }
 }

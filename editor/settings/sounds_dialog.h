@@ -2,7 +2,7 @@
 // slots and sets whether the levels play MIDI music.
 #pragma once
 
-#include "kit/qt_dialog_support.h"
+#include "kit/modal_dialog.h"
 #include "settings/dialog_context.h"
 
 class QCheckBox;
@@ -11,7 +11,7 @@ class QPushButton;
 
 namespace config {
 
-class SoundsDialog : public ModalDialog {
+class SoundsDialog : public kit::ModalDialog {
  public:
   SoundsDialog(QWidget* main_window, DialogContext& context);
 

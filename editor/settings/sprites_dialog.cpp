@@ -11,11 +11,12 @@
 #include <QVBoxLayout>
 
 #include "config/picture_slots.h"
+#include "kit/dialog_controls.h"
 
 namespace config {
 
 SpritesDialog::SpritesDialog(QWidget* main_window, DialogContext& context)
-    : ModalDialog(main_window, "Import Sprites", QSize(613, 409), false), context_(context) {
+    : kit::ModalDialog(main_window, "Import Sprites", QSize(613, 409), false), context_(context) {
   QFont small = font();
   small.setPointSizeF(small.pointSizeF() * 0.9);
   setFont(small);
@@ -27,7 +28,7 @@ SpritesDialog::SpritesDialog(QWidget* main_window, DialogContext& context)
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  AddConfirmButtons(this, buttons, "use", "cancel", [this] { Use(); });
+  kit::AddConfirmButtons(this, buttons, "use", "cancel", [this] { Use(); });
   layout->addLayout(buttons);
 
   FixClientSize();
@@ -47,16 +48,16 @@ QWidget* SpritesDialog::BuildRuleFrames() {
   QGridLayout* collision = nullptr;
   QGridLayout* endurance = nullptr;
   QGridLayout* shoot = nullptr;
-  frames->addWidget(Frame("Collision Detection", collision));
-  frames->addWidget(Frame("Endurance (0-10) 0=can't be destroyed by bullets", endurance));
-  frames->addWidget(Frame(
+  frames->addWidget(kit::Frame("Collision Detection", collision));
+  frames->addWidget(kit::Frame("Endurance (0-10) 0=can't be destroyed by bullets", endurance));
+  frames->addWidget(kit::Frame(
       "Enemy and Player can shoot trough the Sprite (Weapons with Bullets must destroy Sprites!)", shoot));
 
   for (int s = 0; s < kSprites; ++s) {
     const QString n = QString::number(s + 1);
     collision_[s] = new QCheckBox;
     collision_[s]->setObjectName("collision" + n);
-    endurance_[s] = NumberBox("endurance" + n, false, 34);
+    endurance_[s] = kit::NumberBox("endurance" + n, false, 34);
     shoot_through_[s] = new QCheckBox;
     shoot_through_[s]->setObjectName("shootThrough" + n);
     collision->addWidget(collision_[s], 0, s, Qt::AlignCenter);
@@ -84,7 +85,7 @@ QWidget* SpritesDialog::BuildPictureColumns() {
     rows->setSpacing(2);
     rows->addWidget(new QLabel("Sprite" + QString::number(s + 1)), 0, Qt::AlignCenter);
     for (int view = 0; view < kViews; ++view) {
-      pictures_[s][view] = PictureButton(SpriteSlot(s + 1, view));
+      pictures_[s][view] = kit::SlotButton(SpriteSlot(s + 1, view));
       connect(pictures_[s][view], &QPushButton::clicked, this, [this, s, view] { ImportPicture(s, view); });
       rows->addWidget(pictures_[s][view], 0, Qt::AlignCenter);
       if (view == 0) rows->addSpacing(6);  // the main picture stands apart from b to e
@@ -97,7 +98,7 @@ QWidget* SpritesDialog::BuildPictureColumns() {
 void SpritesDialog::Rebuild() {
   for (int s = 0; s < kSprites; ++s) {
     for (int view = 0; view < kViews; ++view) {
-      ShowThumbnail(pictures_[s][view], context_.pictures, SpriteSlot(s + 1, view));
+      kit::ShowThumbnail(pictures_[s][view], context_.pictures, SpriteSlot(s + 1, view));
     }
   }
   Load();
@@ -138,7 +139,7 @@ void SpritesDialog::Use() {
   SpriteSettings settings;
   for (int s = 0; s < kSprites; ++s) {
     settings.collision[s] = collision_[s]->isChecked();
-    settings.endurance[s] = ParseBox(endurance_[s]);
+    settings.endurance[s] = kit::ParseBox(endurance_[s]);
     settings.shoot_through[s] = shoot_through_[s]->isChecked();
   }
   if (UseSpriteSettings(context_.workspace, settings, context_.prompter)) accept();

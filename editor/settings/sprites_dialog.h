@@ -5,7 +5,7 @@
 #include <array>
 
 #include "config/sprite_settings.h"
-#include "kit/qt_dialog_support.h"
+#include "kit/modal_dialog.h"
 #include "settings/dialog_context.h"
 
 class QCheckBox;
@@ -14,7 +14,7 @@ class QPushButton;
 
 namespace config {
 
-class SpritesDialog : public ModalDialog {
+class SpritesDialog : public kit::ModalDialog {
  public:
   SpritesDialog(QWidget* main_window, DialogContext& context);
 

@@ -9,27 +9,28 @@
 #include <QVBoxLayout>
 
 #include "config/picture_slots.h"
+#include "kit/dialog_controls.h"
 
 namespace config {
 
 TreasuresDialog::TreasuresDialog(QWidget* main_window, DialogContext& context)
-    : ModalDialog(main_window, "Import Treasures", QSize(201, 305), false), context_(context) {
+    : kit::ModalDialog(main_window, "Import Treasures", QSize(201, 305), false), context_(context) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 6, 4, 6);
   QGridLayout* grid = nullptr;
-  layout->addWidget(Frame("Treasures (max. 9000 Points)", grid));
+  layout->addWidget(kit::Frame("Treasures (max. 9000 Points)", grid));
   grid->setVerticalSpacing(6);
   for (int t = 0; t < kTreasures; ++t) {
-    pictures_[t] = PictureButton(TreasureSlot(t + 1));
+    pictures_[t] = kit::SlotButton(TreasureSlot(t + 1));
     connect(pictures_[t], &QPushButton::clicked, this, [this, t] { ImportPicture(t); });
-    points_[t] = NumberBox("points" + QString::number(t + 1), false, 50);
+    points_[t] = kit::NumberBox("points" + QString::number(t + 1), false, 50);
     grid->addWidget(pictures_[t], t, 0);
     grid->addWidget(points_[t], t, 1);
     grid->addWidget(new QLabel("Points"), t, 2);
   }
 
   auto* buttons = new QHBoxLayout;
-  AddConfirmButtons(this, buttons, "use", "cancel", [this] { Use(); });
+  kit::AddConfirmButtons(this, buttons, "use", "cancel", [this] { Use(); });
   layout->addLayout(buttons);
 
   FixClientSize();
@@ -44,7 +45,7 @@ void TreasuresDialog::Run(QWidget* main_window, DialogContext& context) {
 void TreasuresDialog::Rebuild() {
   const auto settings = LoadTreasureSettings(context_.workspace).value_or(DefaultTreasureSettings());
   for (int t = 0; t < kTreasures; ++t) {
-    ShowThumbnail(pictures_[t], context_.pictures, TreasureSlot(t + 1));
+    kit::ShowThumbnail(pictures_[t], context_.pictures, TreasureSlot(t + 1));
     points_[t]->setText(QString::number(settings.points[t]));
   }
 }
@@ -57,7 +58,7 @@ void TreasuresDialog::ImportPicture(int t) {
 
 void TreasuresDialog::Use() {
   TreasureSettings settings;
-  for (int t = 0; t < kTreasures; ++t) settings.points[t] = ParseBox(points_[t]);
+  for (int t = 0; t < kTreasures; ++t) settings.points[t] = kit::ParseBox(points_[t]);
   if (UseTreasureSettings(context_.workspace, settings, context_.prompter)) accept();
 }
 

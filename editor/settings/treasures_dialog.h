@@ -5,7 +5,7 @@
 #include <array>
 
 #include "config/treasure_settings.h"
-#include "kit/qt_dialog_support.h"
+#include "kit/modal_dialog.h"
 #include "settings/dialog_context.h"
 
 class QLineEdit;
@@ -13,7 +13,7 @@ class QPushButton;
 
 namespace config {
 
-class TreasuresDialog : public ModalDialog {
+class TreasuresDialog : public kit::ModalDialog {
  public:
   TreasuresDialog(QWidget* main_window, DialogContext& context);
 

@@ -11,11 +11,12 @@
 #include <QVBoxLayout>
 
 #include "config/picture_slots.h"
+#include "kit/dialog_controls.h"
 
 namespace config {
 
 WeaponsDialog::WeaponsDialog(QWidget* main_window, DialogContext& context)
-    : ModalDialog(main_window, "Import Weapons", QSize(700, 426), false), context_(context) {
+    : kit::ModalDialog(main_window, "Import Weapons", QSize(700, 426), false), context_(context) {
   // Six rows of nine controls: a slightly smaller font keeps them in the window.
   QFont small = font();
   small.setPointSizeF(small.pointSizeF() * 0.9);
@@ -31,7 +32,7 @@ WeaponsDialog::WeaponsDialog(QWidget* main_window, DialogContext& context)
   weapon_key_ = new QComboBox;
   weapon_key_->setObjectName("weaponKey");
   weapon_key_->setMaxVisibleItems(20);
-  FillKeyList(weapon_key_);
+  kit::FillKeyList(weapon_key_);
   top->addWidget(weapon_key_);
   layout->addLayout(top);
 
@@ -42,7 +43,7 @@ WeaponsDialog::WeaponsDialog(QWidget* main_window, DialogContext& context)
   start_with_weapon1_->setObjectName("startWithWeapon1");
   bottom->addWidget(start_with_weapon1_);
   bottom->addStretch();
-  AddConfirmButtons(this, bottom, "use", "cancel", [this] { Use(); });
+  kit::AddConfirmButtons(this, bottom, "use", "cancel", [this] { Use(); });
   layout->addLayout(bottom);
 
   FixClientSize();
@@ -57,13 +58,13 @@ void WeaponsDialog::Run(QWidget* main_window, DialogContext& context) {
 QWidget* WeaponsDialog::BuildRow(int w) {
   const QString n = QString::number(w + 1);
   QGridLayout* grid = nullptr;
-  auto* frame = Frame("", grid);
+  auto* frame = kit::Frame("", grid);
   grid->setVerticalSpacing(0);
   grid->setHorizontalSpacing(4);
   grid->setContentsMargins(4, 3, 4, 3);
   Row& row = rows_[w];
 
-  row.picture = PictureButton(WeaponSlot(w + 1));
+  row.picture = kit::SlotButton(WeaponSlot(w + 1));
   connect(row.picture, &QPushButton::clicked, this, [this, w] { ImportPicture(w); });
   grid->addWidget(row.picture, 0, 0, 2, 1);
   grid->addWidget(new QLabel("Weapon" + n), 0, 1, 2, 1);
@@ -73,10 +74,10 @@ QWidget* WeaponsDialog::BuildRow(int w) {
   grid->addWidget(row.can_shoot, 0, 2, 2, 1);
 
   // Weapon 1's start ammunition takes any text, the other boxes digits only.
-  row.repetition = NumberBox("repetition" + n, true);
-  row.power = NumberBox("power" + n, true);
-  row.start_ammo = NumberBox("startAmmo" + n, w != 0);
-  row.max_ammo = NumberBox("maxAmmo" + n, true);
+  row.repetition = kit::NumberBox("repetition" + n, true);
+  row.power = kit::NumberBox("power" + n, true);
+  row.start_ammo = kit::NumberBox("startAmmo" + n, w != 0);
+  row.max_ammo = kit::NumberBox("maxAmmo" + n, true);
   const std::pair<QLineEdit*, const char*> numbers[] = {{row.repetition, "Repetition Speed(1..5)"},
                                                         {row.power, "Power (1..10)"},
                                                         {row.start_ammo, "StartAmmo (0..99)"},
@@ -94,7 +95,8 @@ QWidget* WeaponsDialog::BuildRow(int w) {
 }
 
 void WeaponsDialog::Rebuild() {
-  for (int w = 0; w < kWeapons; ++w) ShowThumbnail(rows_[w].picture, context_.pictures, WeaponSlot(w + 1));
+  for (int w = 0; w < kWeapons; ++w)
+    kit::ShowThumbnail(rows_[w].picture, context_.pictures, WeaponSlot(w + 1));
   Show(DefaultWeaponSettings());
   Load();
   ApplyCanShootRule();
@@ -111,7 +113,7 @@ void WeaponsDialog::Show(const WeaponSettings& s) {
     row.show_bullet->setChecked(s.show_bullet[w]);
   }
   weapon_key_->setCurrentIndex(0);
-  SelectKey(weapon_key_, s.weapon_key);
+  kit::SelectKey(weapon_key_, s.weapon_key);
   start_with_weapon1_->setChecked(s.start_with_weapon1);
 }
 
@@ -143,10 +145,10 @@ void WeaponsDialog::Use() {
   for (int w = 0; w < kWeapons; ++w) {
     const Row& row = rows_[w];
     s.can_shoot[w] = row.can_shoot->isChecked();
-    s.repetition[w] = ParseBox(row.repetition);
-    s.power[w] = ParseBox(row.power);
-    s.start_ammo[w] = ParseBox(row.start_ammo);
-    s.max_ammo[w] = ParseBox(row.max_ammo);
+    s.repetition[w] = kit::ParseBox(row.repetition);
+    s.power[w] = kit::ParseBox(row.power);
+    s.start_ammo[w] = kit::ParseBox(row.start_ammo);
+    s.max_ammo[w] = kit::ParseBox(row.max_ammo);
     s.show_bullet[w] = row.show_bullet->isChecked();
   }
   s.weapon_key = weapon_key_->currentIndex();

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "config/weapon_settings.h"
-#include "kit/qt_dialog_support.h"
+#include "kit/modal_dialog.h"
 #include "settings/dialog_context.h"
 
 class QCheckBox;
@@ -15,7 +15,7 @@ class QPushButton;
 
 namespace config {
 
-class WeaponsDialog : public ModalDialog {
+class WeaponsDialog : public kit::ModalDialog {
  public:
   WeaponsDialog(QWidget* main_window, DialogContext& context);
 

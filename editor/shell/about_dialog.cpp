@@ -1,21 +1,29 @@
 #include "shell/about_dialog.h"
 
-#include "kit/dialog_frame.h"
-#include "kit/qt_controls.h"
+#include <QVBoxLayout>
+
+#include "kit/image_button.h"
 #include "shell/builtin_pictures.h"
 
 namespace app {
 
-void RunAboutDialog(QWidget* parent) {
-  QDialog dialog(parent);
-  dialog.setObjectName("AboutDialog");
-  MakeFixedDialog(dialog, "Info", 280, 174);
-  auto* picture = new platform::PictureButton(&dialog);
+AboutDialog::AboutDialog(QWidget* main_window) : ModalDialog(main_window, "Info", QSize(280, 174)) {
+  setObjectName("AboutDialog");
+  const QImage about = AboutPicture();
+  auto* picture = new kit::ImageButton;
   picture->setObjectName("picture");
-  picture->SetPicture(AboutPicture());
-  picture->setGeometry(0, 0, 280, 174);
-  QObject::connect(picture, &QAbstractButton::clicked, &dialog, &QDialog::accept);
-  dialog.exec();
+  picture->SetPicture(about);
+  picture->setFixedSize(about.size());
+  connect(picture, &QAbstractButton::clicked, this, &QDialog::accept);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(picture);
+  FixClientSize();
+}
+
+void AboutDialog::Run(QWidget* main_window) {
+  AboutDialog dialog(main_window);
+  dialog.RunModal();
 }
 
 }  // namespace app

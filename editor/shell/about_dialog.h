@@ -1,10 +1,15 @@
 // The About box: the editor's picture; a click on it closes the box.
 #pragma once
 
-#include <QWidget>
+#include "kit/modal_dialog.h"
 
 namespace app {
 
-void RunAboutDialog(QWidget* parent);
+class AboutDialog : public kit::ModalDialog {
+ public:
+  explicit AboutDialog(QWidget* main_window);
+
+  static void Run(QWidget* main_window);
+};
 
 }  // namespace app

@@ -11,7 +11,7 @@
 #include "config/workspace_picture_slots.h"
 #include "gamebuild/create_game.h"
 #include "gamebuild/embedded/runtime_block.h"
-#include "kit/qt_controls.h"
+#include "kit/progress.h"
 #include "pictures/enemy_animations_dialog.h"
 #include "pictures/level_textures_dialog.h"
 #include "pictures/wall_textures_dialog.h"
@@ -49,7 +49,7 @@ void RunSettingsDialog(MainWindow& window) {
 
 void ImportOnePicture(MainWindow& window, const std::string& slot, int picture) {
   assets::ImportSlotPicture(window.Workspace(), window.Prompter(), slot, picture, PictureStored(window),
-                            [](int) { platform::RepaintPending(); });
+                            [](int) { kit::RepaintPending(); });
 }
 
 void ImportGameBitmaps(MainWindow& window) {
@@ -59,15 +59,15 @@ void ImportGameBitmaps(MainWindow& window) {
   const auto show_label = [&label](std::string_view text) {
     label.setText(QString::fromLatin1(text.data(), static_cast<int>(text.size())));
     label.setVisible(!text.empty());
-    platform::RepaintPending();
+    kit::RepaintPending();
   };
   assets::ImportGameBitmaps(window.Workspace(), window.Prompter(), show_label,
-                            [](int) { platform::RepaintPending(); });
+                            [](int) { kit::RepaintPending(); });
 }
 
 void CreateGame(MainWindow& window) {
   EditorState& state = window.State();
-  const ProgressDisplay progress = window.MakingProgress();
+  const kit::ProgressDisplay progress = window.MakingProgress();
   const gamebuild::CreateGameContext context{window.Workspace(),
                                              window.Prompter(),
                                              gamebuild::RuntimeBlock(),

@@ -10,7 +10,9 @@
 
 #include "assets/icon_sheet.h"
 #include "gamebuild/import_game_pak.h"
-#include "kit/qt_controls.h"
+#include "kit/control_numbers.h"
+#include "kit/image_button.h"
+#include "kit/progress.h"
 #include "kit/qt_picture.h"
 #include "map/level_dialog.h"
 #include "map/map_view.h"
@@ -28,35 +30,6 @@
 #include "world/palette_layout.h"
 
 namespace app {
-
-namespace {
-
-ProgressDisplay MakeProgressDisplay(QWidget* parent, const QString& caption, int maximum) {
-  ProgressDisplay display;
-  display.bar = new QProgressBar(parent);
-  display.bar->setGeometry(390, 290, 185, 25);
-  display.bar->setRange(0, maximum);
-  display.bar->setTextVisible(false);
-  display.bar->hide();
-  display.caption = new QLabel(caption, parent);
-  display.caption->setGeometry(420, 250, 115, 15);
-  display.caption->setAlignment(Qt::AlignCenter);
-  display.caption->hide();
-  return display;
-}
-
-}  // namespace
-
-void ProgressDisplay::SetShown(bool shown) const {
-  bar->setVisible(shown);
-  caption->setVisible(shown);
-  platform::RepaintPending();
-}
-
-void ProgressDisplay::SetPosition(int position) const {
-  bar->setValue(position);
-  platform::RepaintPending();
-}
 
 namespace {
 
@@ -87,8 +60,8 @@ MainWindow::MainWindow(platform::Workspace workspace, platform::Prompter& prompt
   palette_->setGeometry(0, 0, world::kPaletteWidth, world::kMaxWindowHeight);
   palette_->on_control = [this](int control) { OnControl(control); };
   palette_->on_mouse = [this](world::MouseEvent e, int x, int y) { OnMouse(e, x, y); };
-  making_ = MakeProgressDisplay(client, "Making the Game", 380);
-  importing_ = MakeProgressDisplay(client, "Importing game.pak", 600);
+  making_ = kit::ProgressDisplay::Make(client, "Making the Game", 380);
+  importing_ = kit::ProgressDisplay::Make(client, "Importing game.pak", 600);
 
   player_ = platform::FromQImage(PlayerPicture());
   thumbnails_.by_code[world::kEmptyCode] =
@@ -183,7 +156,7 @@ void MainWindow::RegisterCommands() {
   commands_.Set(kOpenGameBitmapsFolder, [this] { OpenGameBitmapsFolder(); });
   commands_.Set(kIcon, [this] { ChooseIcon(); });
   commands_.Set(kHelp, [this] { OpenHelp(); });
-  commands_.Set(kAbout, [this] { RunAboutDialog(this); });
+  commands_.Set(kAbout, [this] { AboutDialog::Run(this); });
   commands_.Set(kScrollLeft, [this] { Scroll(-1, 0); });
   commands_.Set(kScrollRight, [this] { Scroll(1, 0); });
   commands_.Set(kScrollUp, [this] { Scroll(0, -1); });
@@ -305,7 +278,7 @@ void MainWindow::NewWorld() {
 void MainWindow::LoadLevel() {
   if (!SaveChangesFirst()) return;
   DropTool();
-  const auto typed = RunLevelDialog(this, LevelDialogMode::kLoad, Text(state_.level.current_level_number));
+  const auto typed = LevelDialog::Run(this, LevelDialogMode::kLoad, Text(state_.level.current_level_number));
   if (typed) {
     state_.level.unsaved_changes = false;
     state_.level.unsaved_world = false;
@@ -319,7 +292,7 @@ void MainWindow::LoadLevel() {
 }
 
 bool MainWindow::SaveLevel() {
-  const auto typed = RunLevelDialog(this, LevelDialogMode::kSave, Text(state_.level.current_level_number));
+  const auto typed = LevelDialog::Run(this, LevelDialogMode::kSave, Text(state_.level.current_level_number));
   if (typed && prompter_.Ask({"This could overwrite an existing level.\r\nSave it?", "Warning"})) {
     if (world::SaveLevelFile(workspace_, *LevelNumberOf(*typed), state_.level.grid)) {
       state_.level.unsaved_changes = false;
@@ -374,7 +347,7 @@ void MainWindow::ChooseIcon() {
 }
 
 void MainWindow::ReplaceWalls() {
-  RunReplaceWallsDialog(this, state_.level.grid, [this] {
+  ReplaceWallsDialog::Run(this, state_.level.grid, [this] {
     RedrawMap();
     map_->repaint();
     state_.level.unsaved_changes = true;

@@ -3,13 +3,12 @@
 // by its command number through one command table.
 #pragma once
 
-#include <QLabel>
 #include <QMainWindow>
-#include <QProgressBar>
 #include <functional>
 #include <optional>
 
 #include "assets/picture.h"
+#include "kit/progress.h"
 #include "platform/prompter.h"
 #include "platform/workspace.h"
 #include "shell/command_table.h"
@@ -22,16 +21,6 @@ class ToolPaletteWidget;
 }  // namespace world
 
 namespace app {
-
-// A progress bar with its caption, both hidden until a long command runs.
-struct ProgressDisplay {
-  QProgressBar* bar = nullptr;
-  QLabel* caption = nullptr;
-
-  void SetShown(bool shown) const;
-  // Moves the bar and lets the window repaint.
-  void SetPosition(int position) const;
-};
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -51,8 +40,8 @@ class MainWindow : public QMainWindow {
   CommandTable& Commands() { return commands_; }
   const platform::Workspace& Workspace() const { return workspace_; }
   platform::Prompter& Prompter() { return prompter_; }
-  ProgressDisplay MakingProgress() const { return making_; }
-  ProgressDisplay ImportProgress() const { return importing_; }
+  kit::ProgressDisplay MakingProgress() const { return making_; }
+  kit::ProgressDisplay ImportProgress() const { return importing_; }
   const assets::Picture& MapPicture() const;
   const world::MapThumbnails& Thumbnails() const { return thumbnails_; }
 
@@ -102,8 +91,8 @@ class MainWindow : public QMainWindow {
   world::MapThumbnails thumbnails_;
   world::MapView* map_ = nullptr;
   world::ToolPaletteWidget* palette_ = nullptr;
-  ProgressDisplay making_;
-  ProgressDisplay importing_;
+  kit::ProgressDisplay making_;
+  kit::ProgressDisplay importing_;
 };
 
 }  // namespace app

@@ -149,10 +149,10 @@ void RunReplaceWalls(app::MainWindow& window, int box, const QString& first, con
   WhenModal([=](QDialog* dialog) {
     EXPECT_EQ(dialog->windowTitle(), "Replace Walls");
     EXPECT_EQ(dialog->size(), QSize(409, 282));
-    static_cast<QLineEdit*>(platform::FindControl(dialog, box))->setText(first);
-    if (box == 460) static_cast<QLineEdit*>(platform::FindControl(dialog, 461))->setText(second);
-    static_cast<QPushButton*>(platform::FindControl(dialog, button))->click();
-    static_cast<QPushButton*>(platform::FindControl(dialog, 474))->click();
+    static_cast<QLineEdit*>(kit::FindControl(dialog, box))->setText(first);
+    if (box == 460) static_cast<QLineEdit*>(kit::FindControl(dialog, 461))->setText(second);
+    static_cast<QPushButton*>(kit::FindControl(dialog, button))->click();
+    static_cast<QPushButton*>(kit::FindControl(dialog, 474))->click();
   });
   window.Dispatch(app::command::kReplaceWalls);
 }

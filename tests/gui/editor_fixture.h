@@ -14,7 +14,8 @@
 #include <memory>
 
 #include "assets/picture.h"
-#include "kit/qt_controls.h"
+#include "kit/control_numbers.h"
+#include "kit/image_button.h"
 #include "platform/scripted_prompter.h"
 #include "shell/main_window.h"
 #include "tests/support/temp_folder.h"
@@ -46,6 +47,15 @@ inline void WhenModal(std::function<void(QDialog*)> action) {
   timer->start();
 }
 
+// Checks that `dialog` runs modal over `main_window` and centred on it.
+inline void ExpectModalAndCentred(QWidget* dialog, QWidget* main_window) {
+  EXPECT_EQ(dialog->parentWidget(), main_window);
+  EXPECT_EQ(dialog->windowModality(), Qt::ApplicationModal);
+  EXPECT_EQ(QApplication::activeModalWidget(), dialog);
+  const QPoint offset = dialog->frameGeometry().center() - main_window->frameGeometry().center();
+  EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << ", " << offset.y();
+}
+
 inline void TypeAndPress(QDialog* dialog, const char* number_box, const QString& text, const char* button) {
   dialog->findChild<QLineEdit*>(number_box)->setText(text);
   dialog->findChild<QPushButton*>(button)->click();
@@ -62,7 +72,7 @@ class EditorTest : public ::testing::Test {
   }
   void TearDown() override { window.reset(); }
 
-  QWidget* Control(int number) { return platform::FindControl(window.get(), number); }
+  QWidget* Control(int number) { return kit::FindControl(window.get(), number); }
   app::EditorState& State() { return window->State(); }
   world::LevelGrid& Grid() { return window->State().level.grid; }
 

@@ -17,7 +17,7 @@ QString DoorFrameText(QWidget* frame) {
 }
 
 QColor ButtonColour(QWidget* button) {
-  return static_cast<platform::PictureButton*>(button)->Picture().pixelColor(12, 12);
+  return static_cast<kit::ImageButton*>(button)->Picture().pixelColor(12, 12);
 }
 
 }  // namespace
@@ -31,20 +31,23 @@ TEST_F(EditorTest, SaveLevelDialogLooksAsItShould) {
     auto* label = dialog->findChild<QLabel*>();
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text(), "Save Level (max. 20)");
-    // At (30, 25), 110 x 15, or wider about the same centre when the font needs it.
-    EXPECT_NEAR(label->geometry().center().x(), QRect(30, 25, 110, 15).center().x(), 1);
-    EXPECT_GE(label->width(), 110);
-    EXPECT_EQ(label->y(), 25);
-    EXPECT_EQ(label->height(), 15);
     auto* number = dialog->findChild<QLineEdit*>("number");
     EXPECT_EQ(number->text(), "1");
-    EXPECT_EQ(number->geometry(), QRect(75, 50, 20, 20));
+    EXPECT_EQ(number->size(), QSize(20, 20));
     auto* confirm = dialog->findChild<QPushButton*>("confirm");
     EXPECT_EQ(confirm->text(), "save");
-    EXPECT_EQ(confirm->geometry(), QRect(20, 85, 60, 20));
+    EXPECT_EQ(confirm->size(), QSize(60, 20));
     auto* cancel = dialog->findChild<QPushButton*>("cancel");
     EXPECT_EQ(cancel->text(), "cancel");
-    EXPECT_EQ(cancel->geometry(), QRect(90, 85, 60, 20));
+    EXPECT_EQ(cancel->size(), QSize(60, 20));
+    // From top to bottom: the label, the number, the buttons side by side;
+    // all centred.
+    EXPECT_LT(label->geometry().bottom(), number->y());
+    EXPECT_LT(number->geometry().bottom(), confirm->y());
+    EXPECT_EQ(confirm->y(), cancel->y());
+    for (QWidget* w : std::initializer_list<QWidget*>{label, number})
+      EXPECT_NEAR(w->geometry().center().x(), dialog->width() / 2, 1) << w->objectName().toStdString();
+    EXPECT_NEAR((confirm->x() + cancel->geometry().right()) / 2, dialog->width() / 2, 1);
     cancel->click();
   });
   EXPECT_TRUE(window->SaveLevel());  // cancelled: still unsaved

@@ -88,7 +88,7 @@ TEST_F(EditorTest, OpensAt800By620TitledTarnwickWithHiddenProgressDisplays) {
   EXPECT_EQ(window->size(), QSize(800, 620));
   EXPECT_EQ(window->minimumSize(), QSize(700, 400));
   EXPECT_EQ(window->maximumSize(), QSize(1800, 1620));
-  for (const app::ProgressDisplay& d : {window->MakingProgress(), window->ImportProgress()}) {
+  for (const kit::ProgressDisplay& d : {window->MakingProgress(), window->ImportProgress()}) {
     EXPECT_FALSE(d.bar->isVisible());
     EXPECT_FALSE(d.caption->isVisible());
     EXPECT_EQ(d.bar->geometry(), QRect(390, 290, 185, 25));
@@ -127,7 +127,7 @@ TEST_F(EditorTest, AboutShowsItsPictureAndClosesOnAClick) {
     seen = true;
     EXPECT_EQ(dialog->windowTitle(), "Info");
     EXPECT_EQ(dialog->size(), QSize(280, 174));
-    auto* picture = dialog->findChild<platform::PictureButton*>("picture");
+    auto* picture = dialog->findChild<kit::ImageButton*>("picture");
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->Picture().size(), QSize(280, 174));
     EXPECT_EQ(picture->geometry(), QRect(0, 0, 280, 174));

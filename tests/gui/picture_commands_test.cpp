@@ -35,7 +35,7 @@ class PictureCommandsTest : public EditorTest {
 
   // The colour of a palette button's picture at (x, y).
   assets::Rgb ButtonAt(int control, int x, int y) {
-    auto* button = dynamic_cast<platform::PictureButton*>(Control(control));
+    auto* button = dynamic_cast<kit::ImageButton*>(Control(control));
     EXPECT_NE(button, nullptr) << control;
     if (button == nullptr) return {};
     const QColor c = button->Picture().pixelColor(x, y);

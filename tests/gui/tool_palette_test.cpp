@@ -61,7 +61,7 @@ QColor TileColour(int x, int y) {
 }
 
 QColor ButtonColour(QWidget* button) {
-  return static_cast<platform::PictureButton*>(button)->Picture().pixelColor(12, 12);
+  return static_cast<kit::ImageButton*>(button)->Picture().pixelColor(12, 12);
 }
 
 }  // namespace
@@ -92,11 +92,11 @@ TEST_F(EditorTest, PaletteButtonsShowTheirTilesOfTheIconSheet) {
   for (const Case& c : cases)
     EXPECT_EQ(ButtonColour(Control(c.button)), TileColour(c.tile_x, c.tile_y)) << c.button;
   // The player start is drawn by the editor itself, not cut from the sheet.
-  const QImage player = static_cast<platform::PictureButton*>(Control(340))->Picture();
+  const QImage player = static_cast<kit::ImageButton*>(Control(340))->Picture();
   EXPECT_EQ(player.size(), QSize(25, 25));
   EXPECT_NE(player.pixelColor(12, 12), TileColour(75, 0));
   for (int arrow = 446; arrow <= 449; ++arrow)
-    EXPECT_EQ(static_cast<platform::PictureButton*>(Control(arrow))->Picture().size(), QSize(20, 20));
+    EXPECT_EQ(static_cast<kit::ImageButton*>(Control(arrow))->Picture().size(), QSize(20, 20));
 }
 
 TEST_F(EditorTest, PaletteRebuildTakesTheNewSheet) {

@@ -1,45 +1,21 @@
-#include "kit/qt_dialog_support.h"
+#include "kit/dialog_controls.h"
 
-#include <QApplication>
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QScreen>
 
 #include "config/key_list.h"
 #include "config/picture_slots.h"
+#include "kit/qt_picture.h"
 #include "platform/int_parse.h"
 
-namespace config {
-
-ModalDialog::ModalDialog(QWidget* main_window, const QString& title, QSize client_size, bool close_box)
-    : QDialog(main_window), client_size_(client_size) {
-  Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-  if (close_box) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-  setWindowFlags(flags);
-  setWindowTitle(title);
-  setWindowModality(Qt::ApplicationModal);
-  setSizeGripEnabled(false);
-}
-
-void ModalDialog::FixClientSize() {
-  const QSize hint = layout() ? layout()->minimumSize() : QSize();
-  setFixedSize(client_size_.expandedTo(hint));
-}
-
-int ModalDialog::RunModal() {
-  const QWidget* over = QApplication::activeWindow();
-  if (over == nullptr || over == this) over = parentWidget();
-  if (over != nullptr) {
-    move(over->frameGeometry().center() - QPoint(width() / 2, height() / 2));
-  }
-  return exec();
-}
+namespace kit {
 
 QString FromLatin1(const std::string& text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -80,8 +56,14 @@ QLineEdit* NumberBox(const QString& object_name, bool digits_only, int width) {
   return box;
 }
 
+QLabel* CentredLabel(const QString& text) {
+  auto* label = new QLabel(text);
+  label->setAlignment(Qt::AlignCenter);
+  return label;
+}
+
 void FillKeyList(QComboBox* list) {
-  for (const auto name : KeyNames()) list->addItem(QString::fromLatin1(name.data(), name.size()));
+  for (const auto name : config::KeyNames()) list->addItem(QString::fromLatin1(name.data(), name.size()));
   list->setCurrentIndex(0);
 }
 
@@ -89,18 +71,7 @@ void SelectKey(QComboBox* list, int64_t index) {
   if (index >= 0 && index < list->count()) list->setCurrentIndex(static_cast<int>(index));
 }
 
-QPixmap ThumbnailPixmap(const assets::Picture& picture) {
-  QImage image(picture.width, picture.height, QImage::Format_RGB888);
-  for (int y = 0; y < picture.height; ++y) {
-    for (int x = 0; x < picture.width; ++x) {
-      const auto c = picture.at(x, y);
-      image.setPixel(x, y, qRgb(c.r, c.g, c.b));
-    }
-  }
-  return QPixmap::fromImage(image);
-}
-
-QPushButton* PictureButton(const SlotRef& slot) {
+QPushButton* SlotButton(const config::SlotRef& slot) {
   auto* button = new QPushButton;
   button->setObjectName(QString::fromStdString(slot.name));
   button->setFixedSize(31, 31);
@@ -109,9 +80,9 @@ QPushButton* PictureButton(const SlotRef& slot) {
   return button;
 }
 
-void ShowThumbnail(QPushButton* button, PictureSlots& pictures, const SlotRef& slot) {
+void ShowThumbnail(QPushButton* button, config::PictureSlots& pictures, const config::SlotRef& slot) {
   const auto picture = pictures.Thumbnail(slot.picture_number);
-  button->setIcon(picture.empty() ? QIcon() : QIcon(ThumbnailPixmap(picture)));
+  button->setIcon(picture.empty() ? QIcon() : QIcon(QPixmap::fromImage(platform::ToQImage(picture))));
 }
 
 QGroupBox* Frame(const QString& title, QGridLayout*& grid) {
@@ -123,4 +94,4 @@ QGroupBox* Frame(const QString& title, QGridLayout*& grid) {
   return frame;
 }
 
-}  // namespace config
+}  // namespace kit
