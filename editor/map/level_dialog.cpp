@@ -7,8 +7,6 @@
 #include <QVBoxLayout>
 
 #include "kit/dialog_controls.h"
-#include "platform/int_parse.h"
-#include "world/level_grid.h"
 
 namespace app {
 
@@ -23,16 +21,10 @@ QPushButton* DialogButton(const QString& text, const char* name) {
 
 }  // namespace
 
-std::optional<int> LevelNumberOf(const QString& text) {
-  const int64_t value = platform::ParseInteger(text.toStdString());
-  if (value < 1 || value > world::kLevelCount) return std::nullopt;
-  return static_cast<int>(value);
-}
-
-LevelDialog::LevelDialog(QWidget* main_window, LevelDialogMode mode, const QString& current)
-    : ModalDialog(main_window, mode == LevelDialogMode::kLoad ? "Load Level" : "Save Level",
+LevelDialog::LevelDialog(QWidget* main_window, world::LevelDialogKind kind, const QString& current)
+    : ModalDialog(main_window, kind == world::LevelDialogKind::kLoad ? "Load Level" : "Save Level",
                   QSize(170, 129)) {
-  const bool load = mode == LevelDialogMode::kLoad;
+  const bool load = kind == world::LevelDialogKind::kLoad;
   setObjectName(load ? "LoadLevelDialog" : "SaveLevelDialog");
   number_ = kit::NumberBox("number", false, 20);
   number_->setText(current);
@@ -57,14 +49,15 @@ LevelDialog::LevelDialog(QWidget* main_window, LevelDialogMode mode, const QStri
   FixClientSize();
 
   connect(confirm, &QPushButton::clicked, this, [this] {
-    if (LevelNumberOf(number_->text())) accept();
+    if (world::LevelNumberOfText(kit::ToLatin1(number_->text()))) accept();
   });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   number_->setFocus();
 }
 
-std::optional<QString> LevelDialog::Run(QWidget* main_window, LevelDialogMode mode, const QString& current) {
-  LevelDialog dialog(main_window, mode, current);
+std::optional<QString> LevelDialog::Run(QWidget* main_window, world::LevelDialogKind kind,
+                                        const QString& current) {
+  LevelDialog dialog(main_window, kind, current);
   if (dialog.RunModal() != QDialog::Accepted) return std::nullopt;
   return dialog.number_->text();
 }

@@ -5,26 +5,23 @@
 #include <optional>
 
 #include "kit/modal_dialog.h"
+#include "world/level_session.h"
 
 class QLineEdit;
 
 namespace app {
 
-enum class LevelDialogMode { kLoad, kSave };
-
 class LevelDialog : public kit::ModalDialog {
  public:
-  LevelDialog(QWidget* main_window, LevelDialogMode mode, const QString& current);
+  LevelDialog(QWidget* main_window, world::LevelDialogKind kind, const QString& current);
 
   // The level number as typed, unchanged, when "load" or "save" was pressed
   // with a number from 1 to 20; nothing when "cancel" was pressed.
-  static std::optional<QString> Run(QWidget* main_window, LevelDialogMode mode, const QString& current);
+  static std::optional<QString> Run(QWidget* main_window, world::LevelDialogKind kind,
+                                    const QString& current);
 
  private:
   QLineEdit* number_ = nullptr;
 };
-
-// The value of a typed level number when it lies in 1 to 20.
-std::optional<int> LevelNumberOf(const QString& text);
 
 }  // namespace app

@@ -75,7 +75,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::Start() {
   BuildPalette();
-  NewWorld();
+  session_.New();
   BuildMenuBar();
 }
 
@@ -147,9 +147,9 @@ void MainWindow::RegisterShortcuts() {
 
 void MainWindow::RegisterCommands() {
   using namespace command;
-  commands_.Set(kNew, [this] { NewWorld(); });
-  commands_.Set(kLoadLevel, [this] { LoadLevel(); });
-  commands_.Set(kSaveLevel, [this] { SaveLevel(); });
+  commands_.Set(kNew, [this] { session_.New(); });
+  commands_.Set(kLoadLevel, [this] { session_.Load(); });
+  commands_.Set(kSaveLevel, [this] { session_.Save(); });
   commands_.Set(kImportGamePak, [this] { ImportGamePak(); });
   commands_.Set(kQuit, [this] { CloseLogic(); });
   commands_.Set(kReplaceWalls, [this] { ReplaceWalls(); });
@@ -258,68 +258,30 @@ void MainWindow::OnMouse(world::MouseEvent event, int x, int y) {
   if (!state_.tools.tool_code) map_->SetHanging(nullptr);
 }
 
-bool MainWindow::SaveChangesFirst() {
-  if (!state_.level.unsaved_changes) return true;
-  if (!prompter_.Ask({"Save changes?", "TWK"})) return true;
-  return !SaveLevel();
+std::optional<std::string> MainWindow::AskLevelNumber(world::LevelDialogKind kind,
+                                                      const std::string& current) {
+  const auto typed = LevelDialog::Run(this, kind, Text(current));
+  if (!typed) return std::nullopt;
+  return typed->toStdString();
 }
 
-void MainWindow::NewWorld() {
-  if (!SaveChangesFirst()) return;
-  DropTool();
-  state_.scroll = {1, 1};
-  FitMap();
-  world::MakeNewWorld(state_.level);
-  RedrawMap();
-  SetLevelTitle("");
-  RefreshDoor();
-}
-
-void MainWindow::LoadLevel() {
-  if (!SaveChangesFirst()) return;
-  DropTool();
-  const auto typed = LevelDialog::Run(this, LevelDialogMode::kLoad, Text(state_.level.current_level_number));
-  if (typed) {
-    state_.level.unsaved_changes = false;
-    state_.level.unsaved_world = false;
-    if (world::LoadLevelFile(workspace_, *LevelNumberOf(*typed), state_.level.grid, prompter_))
-      state_.scroll = {1, 1};
-    SetLevelTitle("Level " + *typed);
-    state_.level.current_level_number = typed->toStdString();
-  }
+void MainWindow::ShowLevel() {
   RefreshDoor();
   RedrawMap();
 }
 
-bool MainWindow::SaveLevel() {
-  const auto typed = LevelDialog::Run(this, LevelDialogMode::kSave, Text(state_.level.current_level_number));
-  if (typed && prompter_.Ask({"This could overwrite an existing level.\r\nSave it?", "Warning"})) {
-    if (world::SaveLevelFile(workspace_, *LevelNumberOf(*typed), state_.level.grid)) {
-      state_.level.unsaved_changes = false;
-      state_.level.unsaved_world = false;
-      SetLevelTitle("Level " + *typed);
-      state_.level.current_level_number = typed->toStdString();
-    } else {
-      prompter_.Show({"The level could not be saved", "Error"});
-    }
-  }
-  RefreshDoor();
-  RedrawMap();
-  return state_.level.unsaved_changes;
-}
-
-bool MainWindow::MayQuit() {
-  return !(state_.level.unsaved_changes && prompter_.Ask({"Save changes?", "TWK"}) && SaveLevel());
+void MainWindow::SetTitle(const std::string& name) {
+  SetLevelTitle(Text(name));
 }
 
 void MainWindow::CloseLogic() {
-  if (!MayQuit()) return;
+  if (!session_.MayDropLevel()) return;
   state_.quit = true;
   close();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (state_.quit || MayQuit()) {
+  if (state_.quit || session_.MayDropLevel()) {
     state_.quit = true;
     event->accept();
   } else {
@@ -334,8 +296,8 @@ void MainWindow::ImportGamePak() {
   // The level on screen is dropped without a question: the workspace it
   // belonged to has been replaced.
   const bool imported = gamebuild::ImportGamePakCommand(context, [this] {
-    state_.level.unsaved_changes = false;
-    NewWorld();
+    session_.DiscardChanges();
+    session_.New();
   });
   if (imported) BuildPalette();
   FitMap();

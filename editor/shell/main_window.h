@@ -13,6 +13,7 @@
 #include "platform/workspace.h"
 #include "shell/command_table.h"
 #include "shell/editor_state.h"
+#include "world/level_session.h"
 #include "world/map_thumbnails.h"
 
 namespace world {
@@ -22,7 +23,7 @@ class ToolPaletteWidget;
 
 namespace app {
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private world::LevelScreen {
   Q_OBJECT
  public:
   MainWindow(platform::Workspace workspace, platform::Prompter& prompter, QWidget* parent = nullptr);
@@ -45,13 +46,16 @@ class MainWindow : public QMainWindow {
   const assets::Picture& MapPicture() const;
   const world::MapThumbnails& Thumbnails() const { return thumbnails_; }
 
+  world::LevelSession& Session() { return session_; }
+  // The Save Level dialog; true when the level was saved.
+  bool SaveLevel() { return session_.Save(); }
+
   // "Tarnwick", or name + " - Tarnwick".
   void SetLevelTitle(const QString& name);
   // The map picture made anew for the window's size, then redrawn.
-  void FitMap();
+  void FitMap() override;
   void RedrawMap();
-  // The Save Level dialog; returns the unsaved-changes flag at its end.
-  bool SaveLevel();
+  void DropTool() override;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -64,16 +68,15 @@ class MainWindow : public QMainWindow {
   void OnMouse(world::MouseEvent event, int x, int y);
   void OnControl(int control);
   void Scroll(int columns, int rows);
-  void DropTool();
+  // What the level session asks of the window.
+  std::optional<std::string> AskLevelNumber(world::LevelDialogKind kind, const std::string& current) override;
+  void ShowLevel() override;
+  void SetTitle(const std::string& name) override;
   // The icon sheet read afresh into `sheet_` (kept as it was when it can't be read).
   void LoadSheet();
   void RefreshDoor();
-  bool SaveChangesFirst();
-  void NewWorld();
-  void LoadLevel();
-  // The close logic: "Save changes?" when there are changes; false when the
-  // editor must keep running.
-  bool MayQuit();
+  // The close logic: the editor quits unless "Save changes?" was answered
+  // Yes and the level was not saved.
   void CloseLogic();
   void ImportGamePak();
   void ChooseIcon();
@@ -85,6 +88,7 @@ class MainWindow : public QMainWindow {
   platform::Workspace workspace_;
   platform::Prompter& prompter_;
   EditorState state_;
+  world::LevelSession session_{state_.level, state_.scroll, workspace_, prompter_, *this};
   CommandTable commands_;
   std::optional<assets::Picture> sheet_;
   assets::Picture player_;

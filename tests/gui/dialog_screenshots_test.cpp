@@ -57,7 +57,7 @@ class DialogScreenshots : public ::testing::Test {
 };
 
 TEST_F(DialogScreenshots, LevelDialog) {
-  app::LevelDialog dialog(nullptr, app::LevelDialogMode::kSave, "03");
+  app::LevelDialog dialog(nullptr, world::LevelDialogKind::kSave, "03");
   Snap(dialog, "save_level");
 }
 

@@ -50,7 +50,7 @@ TEST_F(EditorTest, SaveLevelDialogLooksAsItShould) {
     EXPECT_NEAR((confirm->x() + cancel->geometry().right()) / 2, dialog->width() / 2, 1);
     cancel->click();
   });
-  EXPECT_TRUE(window->SaveLevel());  // cancelled: still unsaved
+  EXPECT_FALSE(window->SaveLevel());  // cancelled
 }
 
 TEST_F(EditorTest, SavingAsHexTenWritesGame10AndTitlesWithTheTypedText) {
@@ -94,7 +94,7 @@ TEST_F(EditorTest, DecliningTheOverwriteQuestionSavesNothing) {
   State().level.unsaved_changes = true;
   prompter.answers = {false};
   WhenModal([](QDialog* dialog) { TypeAndPress(dialog, "number", "4", "confirm"); });
-  EXPECT_TRUE(window->SaveLevel());
+  EXPECT_FALSE(window->SaveLevel());
   EXPECT_FALSE(std::filesystem::exists(folder / "twksys/game4"));
   EXPECT_EQ(window->windowTitle(), "Tarnwick");
 }
@@ -171,7 +171,7 @@ TEST_F(EditorTest, AFailedSaveIsReportedAndKeepsTheChanges) {
   folder.Write("twksys/game2/blocker", std::string("x"));  // a folder where the level file should go
   prompter.answers = {true};
   WhenModal([](QDialog* dialog) { TypeAndPress(dialog, "number", "2", "confirm"); });
-  EXPECT_TRUE(window->SaveLevel());
+  EXPECT_FALSE(window->SaveLevel());
   ASSERT_EQ(prompter.shown.size(), 1u);
   EXPECT_EQ(prompter.shown[0].title, "Error");
   EXPECT_EQ(window->windowTitle(), "Tarnwick");
