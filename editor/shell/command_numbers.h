@@ -1,4 +1,5 @@
-// The command numbers of the menu items and keyboard shortcuts.
+// The command numbers of the menu items and keyboard shortcuts, by name;
+// the command registry gives each its menu item, shortcut and handler.
 #pragma once
 
 namespace app::command {

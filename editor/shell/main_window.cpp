@@ -2,29 +2,20 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QMenuBar>
-#include <QUrl>
 #include <QWheelEvent>
 #include <algorithm>
+#include <map>
+#include <string_view>
 
 #include "assets/icon_sheet.h"
-#include "gamebuild/import_game_pak.h"
-#include "kit/control_numbers.h"
-#include "kit/image_button.h"
-#include "kit/progress.h"
 #include "kit/qt_picture.h"
 #include "map/level_dialog.h"
 #include "map/map_view.h"
-#include "map/replace_walls_dialog.h"
 #include "map/tool_palette_widget.h"
-#include "platform/file_patterns.h"
 #include "platform/int_parse.h"
-#include "shell/about_dialog.h"
 #include "shell/builtin_pictures.h"
-#include "shell/command_numbers.h"
-#include "shell/editor_commands.h"
-#include "shell/menu_table.h"
+#include "shell/command_registry.h"
 #include "world/cell_codes.h"
 #include "world/map_picture.h"
 #include "world/palette_layout.h"
@@ -67,7 +58,6 @@ MainWindow::MainWindow(platform::Workspace workspace, platform::Prompter& prompt
   thumbnails_.by_code[world::kEmptyCode] =
       assets::Picture(world::kThumbnailSize, world::kThumbnailSize, world::kBackgroundColour);
   RegisterCommands();
-  RegisterShortcuts();
   FitMap();
 }
 
@@ -112,59 +102,33 @@ void MainWindow::BuildMenuBar() {
   menuBar()->clear();
   // Narrow items, so that all fourteen menus fit the default window width.
   menuBar()->setStyleSheet("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 4px; }");
-  for (const Menu& menu : MenuBarTable()) {
-    QMenu* qmenu = menuBar()->addMenu(menu.title);
-    for (const MenuItem& item : menu.items) {
-      if (item.command == kSeparator) {
-        qmenu->addSeparator();
-        continue;
-      }
-      QAction* action = qmenu->addAction(item.text);
-      action->setData(item.command);
-      action->setProperty("command", item.command);
-      const int number = item.command;
-      connect(action, &QAction::triggered, this, [this, number] { Dispatch(number); });
-    }
-  }
-}
-
-void MainWindow::RegisterShortcuts() {
-  const std::pair<int, Qt::Key> keys[] = {{command::kScrollLeft, Qt::Key_Left},
-                                          {command::kScrollRight, Qt::Key_Right},
-                                          {command::kScrollUp, Qt::Key_Up},
-                                          {command::kScrollDown, Qt::Key_Down},
-                                          {command::kEscape, Qt::Key_Escape}};
-  for (const auto& [number, key] : keys) {
-    auto* action = new QAction(this);
-    action->setShortcut(QKeySequence(key));
-    action->setShortcutContext(Qt::WindowShortcut);
-    action->setData(number);
-    action->setProperty("command", number);
-    connect(action, &QAction::triggered, this, [this, n = number] { Dispatch(n); });
-    addAction(action);
+  std::map<std::string_view, QMenu*> menus;
+  for (const CommandRow& row : CommandRegistry()) {
+    if (!row.menu) continue;
+    QMenu*& menu = menus[row.menu];
+    if (!menu) menu = menuBar()->addMenu(row.menu);
+    if (row.separator_above) menu->addSeparator();
+    AddCommandAction(menu->addAction(row.text), row.number);
   }
 }
 
 void MainWindow::RegisterCommands() {
-  using namespace command;
-  commands_.Set(kNew, [this] { session_.New(); });
-  commands_.Set(kLoadLevel, [this] { session_.Load(); });
-  commands_.Set(kSaveLevel, [this] { session_.Save(); });
-  commands_.Set(kImportGamePak, [this] { ImportGamePak(); });
-  commands_.Set(kQuit, [this] { CloseLogic(); });
-  commands_.Set(kReplaceWalls, [this] { ReplaceWalls(); });
-  commands_.Set(kOpenGameBitmapsFolder, [this] { OpenGameBitmapsFolder(); });
-  commands_.Set(kIcon, [this] { ChooseIcon(); });
-  commands_.Set(kHelp, [this] { OpenHelp(); });
-  commands_.Set(kAbout, [this] { AboutDialog::Run(this); });
-  commands_.Set(kScrollLeft, [this] { Scroll(-1, 0); });
-  commands_.Set(kScrollRight, [this] { Scroll(1, 0); });
-  commands_.Set(kScrollUp, [this] { Scroll(0, -1); });
-  commands_.Set(kScrollDown, [this] { Scroll(0, 1); });
-  commands_.Set(kEscape, [this] {
-    if (state_.tools.tool_code && state_.mouse_x > world::kPaletteWidth) DropTool();
-  });
-  ConnectEditorCommands(*this);
+  for (const CommandRow& row : CommandRegistry()) {
+    commands_.Set(row.number, [this, run = row.run] { run(*this); });
+    if (row.key) {
+      auto* action = new QAction(this);
+      action->setShortcut(QKeySequence(row.key));
+      action->setShortcutContext(Qt::WindowShortcut);
+      addAction(action);
+      AddCommandAction(action, row.number);
+    }
+  }
+}
+
+void MainWindow::AddCommandAction(QAction* action, int number) {
+  action->setData(number);
+  action->setProperty("command", number);
+  connect(action, &QAction::triggered, this, [this, number] { Dispatch(number); });
 }
 
 void MainWindow::Dispatch(int command) {
@@ -274,7 +238,7 @@ void MainWindow::SetTitle(const std::string& name) {
   SetLevelTitle(Text(name));
 }
 
-void MainWindow::CloseLogic() {
+void MainWindow::Quit() {
   if (!session_.MayDropLevel()) return;
   state_.quit = true;
   close();
@@ -287,44 +251,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   } else {
     event->ignore();
   }
-}
-
-void MainWindow::ImportGamePak() {
-  const gamebuild::ImportContext context{workspace_, prompter_,
-                                         [this](bool shown) { importing_.SetShown(shown); },
-                                         [this](int position) { importing_.SetPosition(position); }};
-  // The level on screen is dropped without a question: the workspace it
-  // belonged to has been replaced.
-  const bool imported = gamebuild::ImportGamePakCommand(context, [this] {
-    session_.DiscardChanges();
-    session_.New();
-  });
-  if (imported) BuildPalette();
-  FitMap();
-}
-
-void MainWindow::ChooseIcon() {
-  const auto chosen = prompter_.OpenFile({"Choose Icon", "*.ico", platform::kIconPatterns});
-  state_.icon_path = chosen ? chosen->string() : "";
-}
-
-void MainWindow::ReplaceWalls() {
-  ReplaceWallsDialog::Run(this, state_.level.grid, [this] {
-    RedrawMap();
-    map_->repaint();
-    state_.level.unsaved_changes = true;
-  });
-}
-
-void MainWindow::OpenHelp() {
-  const auto page = workspace_.HelpPage();
-  if (platform::FileSizeByName(page) >= 0)
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(page.string())));
-}
-
-void MainWindow::OpenGameBitmapsFolder() {
-  QDesktopServices::openUrl(
-      QUrl::fromLocalFile(QString::fromStdString(workspace_.GameBitmapsFolder().string())));
 }
 
 }  // namespace app

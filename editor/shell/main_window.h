@@ -36,6 +36,9 @@ class MainWindow : public QMainWindow, private world::LevelScreen {
 
   // Runs the command of that number; numbers without a command do nothing.
   void Dispatch(int command);
+  // The close logic: the editor quits unless "Save changes?" was answered
+  // Yes and the level was not saved.
+  void Quit();
 
   EditorState& State() { return state_; }
   CommandTable& Commands() { return commands_; }
@@ -56,6 +59,7 @@ class MainWindow : public QMainWindow, private world::LevelScreen {
   void FitMap() override;
   void RedrawMap();
   void DropTool() override;
+  void Scroll(int columns, int rows);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -63,11 +67,12 @@ class MainWindow : public QMainWindow, private world::LevelScreen {
   void wheelEvent(QWheelEvent* event) override;
 
  private:
+  // The handlers and shortcuts of the command registry.
   void RegisterCommands();
-  void RegisterShortcuts();
+  // Makes `action` dispatch command `number`.
+  void AddCommandAction(QAction* action, int number);
   void OnMouse(world::MouseEvent event, int x, int y);
   void OnControl(int control);
-  void Scroll(int columns, int rows);
   // What the level session asks of the window.
   std::optional<std::string> AskLevelNumber(world::LevelDialogKind kind, const std::string& current) override;
   void ShowLevel() override;
@@ -75,14 +80,6 @@ class MainWindow : public QMainWindow, private world::LevelScreen {
   // The icon sheet read afresh into `sheet_` (kept as it was when it can't be read).
   void LoadSheet();
   void RefreshDoor();
-  // The close logic: the editor quits unless "Save changes?" was answered
-  // Yes and the level was not saved.
-  void CloseLogic();
-  void ImportGamePak();
-  void ChooseIcon();
-  void ReplaceWalls();
-  void OpenHelp();
-  void OpenGameBitmapsFolder();
   int DoorLevel() const;
 
   platform::Workspace workspace_;

@@ -1,0 +1,27 @@
+// Every command of the editor in one table: its number, its place in the
+// menu bar, its keyboard shortcut and what it does. A new command is a new
+// row.
+#pragma once
+
+#include <span>
+
+namespace app {
+
+class MainWindow;
+
+struct CommandRow {
+  int number;
+  const char* menu = nullptr;  // the title of the menu it stands in; none for a shortcut only
+  const char* text = nullptr;  // its item text
+  void (*run)(MainWindow& window) = nullptr;
+  bool separator_above = false;  // a separator line stands above the item
+  int key = 0;                   // the Qt::Key of its shortcut; 0 for none
+};
+
+constexpr bool kSeparatorAbove = true;
+
+// The rows in menu bar order: the menus in the order of their first items,
+// the items of each menu in the order of their rows.
+std::span<const CommandRow> CommandRegistry();
+
+}  // namespace app
