@@ -1,5 +1,5 @@
-// What every tarnwick-cli command shares: the program folder, the answers to
-// questions, and a prompter that prints messages as "Title: text".
+// What every tarnwick-cli command shares: the program folder, the prompter
+// that prints messages and answers questions, and the arguments.
 #pragma once
 
 #include <filesystem>
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/prompter.h"
+#include "platform/console_prompter.h"
 #include "platform/workspace.h"
 
 namespace cli {
@@ -16,26 +16,9 @@ constexpr int kSuccess = 0;
 constexpr int kFailure = 1;
 constexpr int kUsage = 2;
 
-// Prints every message on stderr as "Title: text"; answers questions with
-// `yes`; file requesters return the queued paths in order, then nothing.
-class ConsolePrompter : public platform::Prompter {
- public:
-  bool yes = false;
-  std::vector<std::filesystem::path> files;
-  int messages_shown = 0;
-
-  void Show(const platform::Message& message) override;
-  bool Ask(const platform::Message& question) override;
-  std::optional<std::filesystem::path> OpenFile(const platform::FileRequest& request) override;
-  std::optional<std::filesystem::path> SaveFile(const platform::FileRequest& request) override;
-
- private:
-  std::optional<std::filesystem::path> NextFile();
-};
-
 struct Context {
   platform::Workspace workspace;
-  ConsolePrompter prompter;
+  platform::ConsolePrompter prompter;                        // messages on stderr
   std::vector<std::string> args;                             // the command's own arguments, options removed
   std::vector<std::pair<std::string, std::string>> options;  // --name value, beyond the common ones
 

@@ -7,9 +7,9 @@
 #include <random>
 
 #include "kit/qt_prompter.h"
+#include "platform/console_prompter.h"
 #include "platform/default_password.h"
 #include "platform/instance_lock.h"
-#include "shell/echo_prompter.h"
 #include "shell/main_window.h"
 
 namespace app {
@@ -17,7 +17,7 @@ namespace app {
 namespace {
 
 std::unique_ptr<platform::Prompter> MakePrompter() {
-  if (std::getenv("TARNWICK_ECHO_PROMPTS")) return std::make_unique<EchoPrompter>();
+  if (std::getenv("TARNWICK_ECHO_PROMPTS")) return std::make_unique<platform::ConsolePrompter>();
   return std::make_unique<platform::QtPrompter>();
 }
 
