@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
   }
 
   cli::Context context{platform::Workspace(home), {}, args, options};
-  context.prompter.yes = yes;
+  context.prompter.default_answer = yes;
   const int status = command->run(context);
   if (status == cli::kUsage) {
     std::cerr << "usage: tarnwick-cli " << command->usage << "\n";

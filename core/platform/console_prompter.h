@@ -1,25 +1,20 @@
 // A prompter for runs without anyone at the screen (the command-line tool,
-// and the editor when TARNWICK_ECHO_PROMPTS is set): it writes every message
-// as "Title: text", every question the same with the answer it gets
-// (" [yes]" or " [no]"), and answers questions with `yes`. File requesters
-// return the queued paths in order; once none is left, a requester is
-// written as "Title: default name" and cancelled.
+// and the editor when TARNWICK_ECHO_PROMPTS is set): a scripted prompter
+// that also writes every message as "Title: text", every question the same
+// with the answer it got (" [yes]" or " [no]"), and every requester that
+// found no queued file as "Title: default name".
 #pragma once
 
-#include <deque>
 #include <iostream>
 
-#include "platform/prompter.h"
+#include "platform/scripted_prompter.h"
 
 namespace platform {
 
-class ConsolePrompter : public Prompter {
+class ConsolePrompter : public ScriptedPrompter {
  public:
   ConsolePrompter() = default;
   explicit ConsolePrompter(std::ostream& out) : out_(&out) {}
-
-  bool yes = false;
-  std::deque<std::filesystem::path> files;
 
   void Show(const Message& message) override;
   bool Ask(const Message& question) override;
@@ -27,7 +22,8 @@ class ConsolePrompter : public Prompter {
   std::optional<std::filesystem::path> SaveFile(const FileRequest& request) override;
 
  private:
-  std::optional<std::filesystem::path> NextFile(const FileRequest& request);
+  std::optional<std::filesystem::path> Written(const FileRequest& request,
+                                               std::optional<std::filesystem::path> file);
 
   std::ostream* out_ = &std::cerr;
 };

@@ -3,20 +3,15 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 
+#include "world/level_grid.h"
+
 namespace assets {
-
-namespace {
-
-// Levels 1 to 10 in the first column, 11 to 20 in the second.
-constexpr int kColumns = 2;
-
-}  // namespace
 
 DoorTexturesDialog::DoorTexturesDialog(QWidget* main_window, config::DialogContext& context)
     : PictureDialog(main_window, context, "Door Textures", QSize(248, 400)) {
   auto* body = new QHBoxLayout;
   body->addStretch();
-  body->addWidget(NumberedColumns("Doors", config::DoorTextureSlot, kColumns));
+  body->addWidget(NumberedColumns("Doors", config::DoorTextureSlot, world::kLevelCount));
   body->addStretch();
   Finish("Doors for Levels 1-20", body);
 }
@@ -30,9 +25,9 @@ FloorCeilingDialog::FloorCeilingDialog(QWidget* main_window, config::DialogConte
     : PictureDialog(main_window, context, "Floor and Ceiling Textures", QSize(248, 400)) {
   auto* body = new QHBoxLayout;
   body->addStretch();
-  body->addWidget(NumberedColumns("Floor", config::FloorTextureSlot, kColumns));
+  body->addWidget(NumberedColumns("Floor", config::FloorTextureSlot, world::kLevelCount));
   body->addStretch();
-  body->addWidget(NumberedColumns("Ceiling", config::CeilingTextureSlot, kColumns));
+  body->addWidget(NumberedColumns("Ceiling", config::CeilingTextureSlot, world::kLevelCount));
   body->addStretch();
   Finish("Floor and Ceiling for Levels 1-20", body);
 }

@@ -31,7 +31,7 @@ QGroupBox* PictureDialog::PictureFrame(const QString& caption, QGridLayout*& gri
   return frame;
 }
 
-QGroupBox* PictureDialog::NumberedColumns(const QString& caption, const SlotOf& slot_of, int columns) {
+QGroupBox* PictureDialog::NumberedColumns(const QString& caption, const SlotOf& slot_of, int count) {
   QGridLayout* grid = nullptr;
   QGroupBox* frame = PictureFrame(caption, grid);
   const auto add_label = [grid](int number, int row, int column) {
@@ -39,7 +39,7 @@ QGroupBox* PictureDialog::NumberedColumns(const QString& caption, const SlotOf& 
     label->setFixedSize(kButtonSize, kLabelHeight);
     grid->addWidget(label, row, column);
   };
-  for (int k = 0; k < columns; ++k) {
+  for (int k = 0; k < count / 10; ++k) {
     add_label(10 * k + 1, 0, k);
     for (int r = 1; r <= 10; ++r) AddButton(grid, r, k, slot_of(10 * k + r));
     add_label(10 * k + 10, 11, k);

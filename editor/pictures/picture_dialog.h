@@ -42,11 +42,11 @@ class PictureDialog : public kit::ModalDialog {
 
   // A titled frame whose grid keeps picture buttons 25 pixels apart.
   static QGroupBox* PictureFrame(const QString& caption, QGridLayout*& grid);
-  // A picture frame with `columns` columns of ten buttons: column k holds
-  // the slots slot_of(10k + 1) to slot_of(10k + 10) from top to bottom (rows
-  // 1 to 10), with centred labels of the first number above (row 0) and the
-  // last below them (row 11).
-  QGroupBox* NumberedColumns(const QString& caption, const SlotOf& slot_of, int columns);
+  // A picture frame with the slots slot_of(1) to slot_of(count) in columns
+  // of ten: column k holds slot_of(10k + 1) to slot_of(10k + 10) from top to
+  // bottom (rows 1 to 10), with centred labels of the first number above
+  // (row 0) and the last below them (row 11).
+  QGroupBox* NumberedColumns(const QString& caption, const SlotOf& slot_of, int count);
   // A picture frame with one column of the slots slot_of(first) to
   // slot_of(first + count - 1), from top to bottom.
   QGroupBox* Column(const QString& caption, const SlotOf& slot_of, int first, int count);

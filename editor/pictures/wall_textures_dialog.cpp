@@ -8,19 +8,14 @@
 #include <QLineEdit>
 
 #include "kit/dialog_controls.h"
+#include "world/cell_codes.h"
 
 namespace assets {
-
-namespace {
-
-constexpr int kColumns = 4;
-
-}  // namespace
 
 WallTexturesDialog::WallTexturesDialog(QWidget* main_window, config::DialogContext& context)
     : PictureDialog(main_window, context, "Wall Textures", QSize(260, 400)) {
   // Column k holds the walls 10k + 1 to 10k + 10 from top to bottom.
-  QGroupBox* walls = NumberedColumns("Import Walls", config::WallTextureSlot, kColumns);
+  QGroupBox* walls = NumberedColumns("Import Walls", config::WallTextureSlot, world::kWallTextureCount);
 
   // The "Animate" box of each row stands level with the row: the frame
   // lays out like the walls' frame, with row 0 as high as its labels.

@@ -12,7 +12,7 @@ TEST(ConsolePrompter, WritesEveryMessageAndAnswersFromItsSettings) {
   prompter.files = {"/tmp/first.bmp"};
   prompter.Show({"Level does not exist", "Warning"});
   EXPECT_FALSE(prompter.Ask({"Save changes?", "TWK"}));
-  prompter.yes = true;
+  prompter.default_answer = true;
   EXPECT_TRUE(prompter.Ask({"Do you wish to proceed?", "Import game.pak"}));
   EXPECT_EQ(prompter.OpenFile({"import bitmap", "*.bmp", ""}), std::filesystem::path("/tmp/first.bmp"));
   EXPECT_EQ(prompter.SaveFile({"Save Game", "Game.exe", ""}), std::nullopt);

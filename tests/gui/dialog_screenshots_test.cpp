@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QPixmap>
 #include <cstdlib>
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "config/workspace_picture_slots.h"
@@ -30,136 +32,81 @@
 
 namespace {
 
-class DialogScreenshots : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder_ = std::getenv("TARNWICK_SCREENSHOTS");
-    if (folder_ == nullptr) GTEST_SKIP() << "TARNWICK_SCREENSHOTS not set";
-    const auto made = testing_support::RunAndCapture(std::string(TARNWICK_WORKSPACE_TOOL) + " '" +
-                                                     home.path().string() + "'");
-    ASSERT_EQ(made.status, 0) << made.out;
-  }
-
-  void Snap(QDialog& dialog, const char* name) {
-    dialog.show();
-    const QString path = QString(folder_) + "/" + name + ".png";
-    EXPECT_TRUE(dialog.grab().save(path)) << path.toStdString();
-  }
-
-  testing_support::TempFolder home;
-  platform::Workspace workspace{home.path()};
-  platform::ScriptedPrompter prompter;
-  config::WorkspacePictureSlots pictures{workspace, prompter};
-  config::DialogContext context{workspace, prompter, pictures};
-
- private:
-  const char* folder_ = nullptr;
-};
-
-TEST_F(DialogScreenshots, LevelDialog) {
-  app::LevelDialog dialog(nullptr, world::LevelDialogKind::kSave, "03");
-  Snap(dialog, "save_level");
-}
-
-TEST_F(DialogScreenshots, ReplaceWalls) {
-  world::LevelGrid grid;
-  app::ReplaceWallsDialog dialog(nullptr, grid, [] {});
-  Snap(dialog, "replace_walls");
-}
-
-TEST_F(DialogScreenshots, About) {
-  app::AboutDialog dialog(nullptr);
-  Snap(dialog, "about");
-}
-
-TEST_F(DialogScreenshots, WallTextures) {
-  config::WallAnimSettings settings;
-  settings.animate[0] = settings.animate[3] = true;
-  settings.speed = 25;
-  config::SaveWallAnimSettings(workspace, settings, prompter);
-  assets::WallTexturesDialog dialog(nullptr, context);
-  Snap(dialog, "wall_textures");
-}
-
-TEST_F(DialogScreenshots, DoorTextures) {
-  assets::DoorTexturesDialog dialog(nullptr, context);
-  Snap(dialog, "door_textures");
-}
-
-TEST_F(DialogScreenshots, FloorAndCeilingTextures) {
-  assets::FloorCeilingDialog dialog(nullptr, context);
-  Snap(dialog, "floor_ceiling_textures");
-}
-
-TEST_F(DialogScreenshots, EnemyAnimations) {
-  assets::EnemyAnimationsDialog dialog(nullptr, context);
-  Snap(dialog, "enemy_animations");
-}
-
-TEST_F(DialogScreenshots, GameSettings) {
-  config::GameSettingsDialog dialog(nullptr, context);
-  Snap(dialog, "game_settings");
-}
-
-TEST_F(DialogScreenshots, EnemySettings) {
-  config::EnemySettings s;
-  s.can_shoot = {true, false, true, false, true};
-  s.speed = {1, 2, 3, 4, 12};
-  s.endurance = {10, 20, 30, 40, 1};
-  s.power = {5, 0, 10, 0, 40};
-  home.Write("twksys/enemysettings", config::EncodeEnemySettings(s));
-  config::EnemySettingsDialog dialog(nullptr, context);
-  Snap(dialog, "enemy_settings");
-}
-
-TEST_F(DialogScreenshots, Weapons) {
-  config::WeaponSettings s = config::DefaultWeaponSettings();
-  s.can_shoot = {true, true, false, true, false, true};
-  s.show_bullet = {true, false, true, false, false, true};
-  s.weapon_key = 59;
-  s.start_with_weapon1 = true;
-  home.Write("twksys/weaponsettings", config::EncodeWeaponSettings(s));
-  config::WeaponsDialog dialog(nullptr, context);
-  Snap(dialog, "weapons");
-}
-
-TEST_F(DialogScreenshots, Sprites) {
-  config::SpriteSettings s = config::DefaultSpriteSettings();
-  s.collision[2] = false;
-  s.endurance = {0, 1, 2, 3, 4, 5, 6, 7, 8, 10};
-  s.shoot_through[5] = true;
-  home.Write("twksys/spritesettings", config::EncodeSpriteSettings(s));
-  config::SpritesDialog dialog(nullptr, context);
-  Snap(dialog, "sprites");
-}
-
-TEST_F(DialogScreenshots, Treasures) {
-  config::TreasuresDialog dialog(nullptr, context);
-  Snap(dialog, "treasures");
-}
-
-TEST_F(DialogScreenshots, Packs) {
-  config::PacksDialog dialog(nullptr, context);
-  Snap(dialog, "packs");
-}
-
-TEST_F(DialogScreenshots, Sounds) {
-  config::SoundsDialog dialog(nullptr, context);
-  auto* list = dialog.findChild<QComboBox*>("soundSlots");
-  list->setCurrentIndex(list->findText("Weapon 3"));
-  Snap(dialog, "sounds");
-}
-
-TEST_F(DialogScreenshots, InfoText) {
+// Settings that show more than the defaults do.
+void WriteShownSettings(const testing_support::TempFolder& home, const platform::Workspace& workspace,
+                        platform::Prompter& prompter) {
+  config::WallAnimSettings walls;
+  walls.animate[0] = walls.animate[3] = true;
+  walls.speed = 25;
+  config::SaveWallAnimSettings(workspace, walls, prompter);
+  config::EnemySettings enemies;
+  enemies.can_shoot = {true, false, true, false, true};
+  enemies.speed = {1, 2, 3, 4, 12};
+  enemies.endurance = {10, 20, 30, 40, 1};
+  enemies.power = {5, 0, 10, 0, 40};
+  home.Write("twksys/enemysettings", config::EncodeEnemySettings(enemies));
+  config::WeaponSettings weapons = config::DefaultWeaponSettings();
+  weapons.can_shoot = {true, true, false, true, false, true};
+  weapons.show_bullet = {true, false, true, false, false, true};
+  weapons.weapon_key = 59;
+  weapons.start_with_weapon1 = true;
+  home.Write("twksys/weaponsettings", config::EncodeWeaponSettings(weapons));
+  config::SpriteSettings sprites = config::DefaultSpriteSettings();
+  sprites.collision[2] = false;
+  sprites.endurance = {0, 1, 2, 3, 4, 5, 6, 7, 8, 10};
+  sprites.shoot_through[5] = true;
+  home.Write("twksys/spritesettings", config::EncodeSpriteSettings(sprites));
   home.Write("twksys/InfoText", std::string("A maze game.\nFind the key, then the door."));
-  config::InfoTextDialog dialog(nullptr, context);
-  Snap(dialog, "info_text");
+  home.Write("pakpassword.txt", std::string("QWERTZUIOPASDFGH"));
 }
 
-TEST_F(DialogScreenshots, Password) {
-  home.Write("pakpassword.txt", std::string("QWERTZUIOPASDFGH"));
-  config::PasswordDialog dialog(nullptr, context);
-  Snap(dialog, "password");
+TEST(DialogScreenshots, EveryDialog) {
+  const char* folder = std::getenv("TARNWICK_SCREENSHOTS");
+  if (folder == nullptr) GTEST_SKIP() << "TARNWICK_SCREENSHOTS not set";
+  testing_support::TempFolder home;
+  const auto made = testing_support::RunAndCapture(std::string(TARNWICK_WORKSPACE_TOOL) + " '" +
+                                                   home.path().string() + "'");
+  ASSERT_EQ(made.status, 0) << made.out;
+  platform::Workspace workspace(home.path());
+  platform::ScriptedPrompter prompter;
+  config::WorkspacePictureSlots pictures(workspace, prompter);
+  config::DialogContext context{workspace, prompter, pictures};
+  WriteShownSettings(home, workspace, prompter);
+  world::LevelGrid grid;
+
+  using Make = std::function<std::unique_ptr<QDialog>()>;
+  const std::pair<const char*, Make> dialogs[] = {
+      {"save_level",
+       [] { return std::make_unique<app::LevelDialog>(nullptr, world::LevelDialogKind::kSave, "03"); }},
+      {"replace_walls", [&] { return std::make_unique<app::ReplaceWallsDialog>(nullptr, grid, [] {}); }},
+      {"about", [] { return std::make_unique<app::AboutDialog>(nullptr); }},
+      {"wall_textures", [&] { return std::make_unique<assets::WallTexturesDialog>(nullptr, context); }},
+      {"door_textures", [&] { return std::make_unique<assets::DoorTexturesDialog>(nullptr, context); }},
+      {"floor_ceiling_textures",
+       [&] { return std::make_unique<assets::FloorCeilingDialog>(nullptr, context); }},
+      {"enemy_animations", [&] { return std::make_unique<assets::EnemyAnimationsDialog>(nullptr, context); }},
+      {"game_settings", [&] { return std::make_unique<config::GameSettingsDialog>(nullptr, context); }},
+      {"enemy_settings", [&] { return std::make_unique<config::EnemySettingsDialog>(nullptr, context); }},
+      {"weapons", [&] { return std::make_unique<config::WeaponsDialog>(nullptr, context); }},
+      {"sprites", [&] { return std::make_unique<config::SpritesDialog>(nullptr, context); }},
+      {"treasures", [&] { return std::make_unique<config::TreasuresDialog>(nullptr, context); }},
+      {"packs", [&] { return std::make_unique<config::PacksDialog>(nullptr, context); }},
+      {"sounds",
+       [&] {
+         auto dialog = std::make_unique<config::SoundsDialog>(nullptr, context);
+         auto* list = dialog->findChild<QComboBox*>("soundSlots");
+         list->setCurrentIndex(list->findText("Weapon 3"));
+         return dialog;
+       }},
+      {"info_text", [&] { return std::make_unique<config::InfoTextDialog>(nullptr, context); }},
+      {"password", [&] { return std::make_unique<config::PasswordDialog>(nullptr, context); }},
+  };
+  for (const auto& [name, make] : dialogs) {
+    const auto dialog = make();
+    dialog->show();
+    const QString path = QString(folder) + "/" + name + ".png";
+    EXPECT_TRUE(dialog->grab().save(path)) << path.toStdString();
+  }
 }
 
 }  // namespace
