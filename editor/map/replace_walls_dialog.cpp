@@ -33,11 +33,57 @@ QPushButton* Button(const QString& text, int number, int width) {
   return button;
 }
 
-// A frame holding one row of controls.
-QGroupBox* RowFrame(const QString& title, int number, QHBoxLayout*& row) {
-  auto* frame = kit::Numbered(new QGroupBox(title), number);
-  row = new QHBoxLayout(frame);
+// One frame of the dialog: a label and a wall box (two of each for
+// "Replace"), then the button that applies the operation to the grid.
+struct Operation {
+  const char* title;
+  int frame;
+  const char* label;
+  int label_number;
+  int box;
+  const char* second_label;  // nullptr when the operation takes one wall
+  int second_label_number;
+  int second_box;
+  const char* button;
+  int button_number;
+  void (*apply)(world::LevelGrid& grid, uint8_t first, uint8_t second);
+};
+
+const Operation kOperations[] = {
+    {"Replace Walls", 459, "Replace Wall", 462, 460, "with Wall", 463, 461, "Replace", 464,
+     [](world::LevelGrid& grid, uint8_t from, uint8_t to) { world::ReplaceCells(grid, from, to); }},
+    {"Fill World with Walls, don't replace existing", 465, "Wall", 467, 466, nullptr, 0, 0, "Fill", 468,
+     [](world::LevelGrid& grid, uint8_t wall, uint8_t) { world::FillEmptyCells(grid, wall); }},
+    {"Fill Border with Walls and replace existing Walls", 469, "Wall", 471, 470, nullptr, 0, 0, "Fill Border",
+     472, [](world::LevelGrid& grid, uint8_t wall, uint8_t) { world::FillBorder(grid, wall); }},
+};
+
+// The frame of `operation`; its button calls `run` with the wall bytes of
+// the boxes. The first label is `label_width` wide, so that the boxes after
+// it line up from frame to frame.
+QGroupBox* OperationFrame(const Operation& operation, int label_width,
+                          std::function<void(uint8_t first, uint8_t second)> run) {
+  auto* frame = kit::Numbered(new QGroupBox(operation.title), operation.frame);
+  auto* row = new QHBoxLayout(frame);
   row->setContentsMargins(10, 4, 10, 6);
+  auto* label = kit::Numbered(new QLabel(operation.label), operation.label_number);
+  label->setFixedWidth(label_width);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  QLineEdit* first = WallBox(operation.box);
+  row->addWidget(label);
+  row->addWidget(first);
+  QLineEdit* second = nullptr;
+  if (operation.second_label) {
+    second = WallBox(operation.second_box);
+    row->addSpacing(20);
+    row->addWidget(kit::Numbered(new QLabel(operation.second_label), operation.second_label_number));
+    row->addWidget(second);
+  }
+  row->addStretch();
+  QPushButton* button = Button(operation.button, operation.button_number, 70);
+  row->addWidget(button);
+  QObject::connect(button, &QPushButton::clicked, frame,
+                   [run, first, second] { run(ByteOf(first), second ? ByteOf(second) : 0); });
   return frame;
 }
 
@@ -47,64 +93,20 @@ ReplaceWallsDialog::ReplaceWallsDialog(QWidget* main_window, world::LevelGrid& g
                                        std::function<void()> changed)
     : ModalDialog(main_window, "Replace Walls", QSize(409, 282)), grid_(grid), changed_(std::move(changed)) {
   setObjectName("ReplaceWallsDialog");
-  // The first label of every frame is as wide as the widest, so that the
-  // boxes after them line up.
-  const int label_width = QFontMetrics(font()).horizontalAdvance("Replace Wall") + 6;
-  const auto first_label = [label_width](const QString& text, int number) {
-    auto* label = kit::Numbered(new QLabel(text), number);
-    label->setFixedWidth(label_width);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
-  };
-  const auto operation = [this](QPushButton* button, std::function<void()> run) {
-    connect(button, &QPushButton::clicked, this, [this, run] {
-      run();
-      changed_();
-    });
-  };
-
-  QHBoxLayout* row = nullptr;
-  QGroupBox* replace_frame = RowFrame("Replace Walls", 459, row);
-  QLineEdit* from = WallBox(460);
-  QLineEdit* to = WallBox(461);
-  QPushButton* replace = Button("Replace", 464, 70);
-  row->addWidget(first_label("Replace Wall", 462));
-  row->addWidget(from);
-  row->addSpacing(20);
-  row->addWidget(kit::Numbered(new QLabel("with Wall"), 463));
-  row->addWidget(to);
-  row->addStretch();
-  row->addWidget(replace);
-  operation(replace, [this, from, to] { world::ReplaceCells(grid_, ByteOf(from), ByteOf(to)); });
-
-  QGroupBox* fill_frame = RowFrame("Fill World with Walls, don't replace existing", 465, row);
-  QLineEdit* fill = WallBox(466);
-  QPushButton* fill_button = Button("Fill", 468, 70);
-  row->addWidget(first_label("Wall", 467));
-  row->addWidget(fill);
-  row->addStretch();
-  row->addWidget(fill_button);
-  operation(fill_button, [this, fill] { world::FillEmptyCells(grid_, ByteOf(fill)); });
-
-  QGroupBox* border_frame = RowFrame("Fill Border with Walls and replace existing Walls", 469, row);
-  QLineEdit* border = WallBox(470);
-  QPushButton* border_button = Button("Fill Border", 472, 70);
-  row->addWidget(first_label("Wall", 471));
-  row->addWidget(border);
-  row->addStretch();
-  row->addWidget(border_button);
-  operation(border_button, [this, border] { world::FillBorder(grid_, ByteOf(border)); });
-
-  QPushButton* close = Button("close", 474, 50);
-  connect(close, &QPushButton::clicked, this, &QDialog::accept);
-
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(30, 10, 29, 10);
   layout->addStretch();
-  layout->addWidget(replace_frame);
-  layout->addWidget(fill_frame);
-  layout->addWidget(border_frame);
+  const int label_width = QFontMetrics(font()).horizontalAdvance("Replace Wall") + 6;
+  for (const Operation& operation : kOperations) {
+    layout->addWidget(
+        OperationFrame(operation, label_width, [this, apply = operation.apply](uint8_t a, uint8_t b) {
+          apply(grid_, a, b);
+          changed_();
+        }));
+  }
   layout->addWidget(kit::Numbered(new QLabel("Wall 0 = erase Wall"), 473));
+  QPushButton* close = Button("close", 474, 50);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
   layout->addWidget(close, 0, Qt::AlignHCenter);
   layout->addStretch();
   FixClientSize();
