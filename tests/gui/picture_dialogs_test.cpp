@@ -153,6 +153,17 @@ TEST_F(PictureDialogTest, EveryDialogHasItsTitleSizeAndButtonsInPlace) {
   EXPECT_EQ(pictures.imports, Imports{});
 }
 
+TEST_F(PictureDialogTest, EachAnimateBoxStandsLevelWithItsRowOfWalls) {
+  assets::WallTexturesDialog dialog(nullptr, context);
+  dialog.show();
+  for (int r = 1; r <= 10; ++r) {
+    QWidget* box = Child<QCheckBox>(&dialog, ("animate" + std::to_string(r)).c_str());
+    const int box_middle = box->mapTo(&dialog, box->rect().center()).y();
+    const int row_middle = PlaceOf(dialog, "tex" + std::to_string(r)).y() + 12;
+    EXPECT_NEAR(box_middle, row_middle, 1) << r;
+  }
+}
+
 TEST_F(PictureDialogTest, EachButtonImportsItsOwnSlotAndAllThumbnailsAreCutAgain) {
   assets::EnemyAnimationsDialog dialog(nullptr, context);
   dialog.show();
