@@ -3,28 +3,14 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/byte_io.h"
+
 namespace assets::bmp {
 
 namespace {
 
-uint16_t U16(std::span<const uint8_t> d, size_t at) {
-  return static_cast<uint16_t>(d[at] | d[at + 1] << 8);
-}
-uint32_t U32(std::span<const uint8_t> d, size_t at) {
-  return static_cast<uint32_t>(d[at]) | static_cast<uint32_t>(d[at + 1]) << 8 |
-         static_cast<uint32_t>(d[at + 2]) << 16 | static_cast<uint32_t>(d[at + 3]) << 24;
-}
-int32_t I32(std::span<const uint8_t> d, size_t at) {
-  return static_cast<int32_t>(U32(d, at));
-}
-
-void Put32(platform::Bytes& out, size_t at, uint32_t value) {
-  for (int i = 0; i < 4; ++i) out[at + i] = static_cast<uint8_t>(value >> (8 * i));
-}
-void Put16(platform::Bytes& out, size_t at, uint16_t value) {
-  out[at] = static_cast<uint8_t>(value);
-  out[at + 1] = static_cast<uint8_t>(value >> 8);
-}
+using platform::ByteView;
+using platform::PutLe;
 
 bool KnownInfoSize(uint32_t size) {
   return size == kCoreHeaderSize || size == kInfoHeaderSize || size == 56 || size == 108 || size == 124;
@@ -55,24 +41,25 @@ bool IsRle(const Header& h) {
 
 // Fills in the fields of a 12-byte header, or of the 40-byte part of the
 // larger ones; false when the file is too short or a field is out of range.
-bool ReadInfo(std::span<const uint8_t> file, Header& h, uint32_t& colours_used, int max_side) {
+bool ReadInfo(ByteView file, Header& h, uint32_t& colours_used, int max_side) {
   colours_used = 0;
   uint16_t planes;
   if (h.info_size == kCoreHeaderSize) {
-    h.width = U16(file, 18);
-    h.height = U16(file, 20);
-    planes = U16(file, 22);
-    h.bits = U16(file, 24);
+    h.width = file.U16Or0(core_header::kWidth);
+    h.height = file.U16Or0(core_header::kHeight);
+    planes = file.U16Or0(core_header::kPlanes);
+    h.bits = file.U16Or0(core_header::kBits);
     if (h.bits == 16 || h.bits == 32) return false;  // not in this header's form
   } else {
-    h.width = I32(file, 18);
-    h.height = I32(file, 22);
-    planes = U16(file, 26);
-    h.bits = U16(file, 28);
-    h.compression = U32(file, 30);
-    const int64_t x_resolution = I32(file, 38), y_resolution = I32(file, 42);
+    h.width = file.I32Or0(info_header::kWidth);
+    h.height = file.I32Or0(info_header::kHeight);
+    planes = file.U16Or0(info_header::kPlanes);
+    h.bits = file.U16Or0(info_header::kBits);
+    h.compression = file.U32Or0(info_header::kCompression);
+    const int64_t x_resolution = file.I32Or0(info_header::kXResolution);
+    const int64_t y_resolution = file.I32Or0(info_header::kYResolution);
     if (std::llabs(x_resolution) > kMaxResolution || std::llabs(y_resolution) > kMaxResolution) return false;
-    colours_used = U32(file, 46);
+    colours_used = file.U32Or0(info_header::kColoursUsed);
   }
   const int64_t rows = std::llabs(static_cast<int64_t>(h.height));
   return planes == 1 && KnownBits(h.bits) && h.width > 0 && h.width <= max_side && rows > 0 &&
@@ -89,7 +76,8 @@ bool PlaceData(std::span<const uint8_t> file, Header& h, uint32_t colours_used) 
     h.palette_entries = static_cast<uint32_t>(std::min({wanted, available_entries, size_t{256}}));
     if (h.palette_entries == 0) return false;
   }
-  const size_t image_size = h.info_size == kCoreHeaderSize ? 0 : U32(file, 34);
+  const size_t image_size =
+      h.info_size == kCoreHeaderSize ? 0 : ByteView(file).U32Or0(info_header::kImageSize);
   if (image_size > size - h.data_offset) return false;
   if (IsRle(h)) {
     h.data_size = image_size ? image_size : size - h.data_offset;
@@ -187,15 +175,15 @@ platform::Bytes IndexedFile(std::span<const uint8_t> file, const Header& h, std:
   platform::Bytes out(data_offset + rows.size(), 0);
   out[0] = 'B';
   out[1] = 'M';
-  Put32(out, kFileSizeOffset, static_cast<uint32_t>(out.size()));
-  Put32(out, kDataOffsetOffset, static_cast<uint32_t>(data_offset));
-  Put32(out, kInfoSizeOffset, kInfoHeaderSize);
-  Put32(out, 18, static_cast<uint32_t>(h.width));
-  Put32(out, 22, static_cast<uint32_t>(h.height));
-  Put16(out, 26, 1);
-  Put16(out, 28, bits);
-  Put32(out, 34, static_cast<uint32_t>(rows.size()));
-  Put32(out, 46, h.palette_entries);
+  PutLe<uint32_t>(out, kFileSizeOffset, static_cast<uint32_t>(out.size()));
+  PutLe<uint32_t>(out, kDataOffsetOffset, static_cast<uint32_t>(data_offset));
+  PutLe<uint32_t>(out, kInfoSizeOffset, kInfoHeaderSize);
+  PutLe<uint32_t>(out, info_header::kWidth, static_cast<uint32_t>(h.width));
+  PutLe<uint32_t>(out, info_header::kHeight, static_cast<uint32_t>(h.height));
+  PutLe<uint16_t>(out, info_header::kPlanes, 1);
+  PutLe<uint16_t>(out, info_header::kBits, bits);
+  PutLe<uint32_t>(out, info_header::kImageSize, static_cast<uint32_t>(rows.size()));
+  PutLe<uint32_t>(out, info_header::kColoursUsed, h.palette_entries);
   for (uint32_t i = 0; i < h.palette_entries; ++i) {
     const size_t from = h.palette_offset + static_cast<size_t>(i) * h.palette_entry_size;
     std::copy_n(file.begin() + static_cast<ptrdiff_t>(from), 3,
@@ -223,14 +211,15 @@ std::optional<platform::Bytes> ExpandedRle(std::span<const uint8_t> file, const 
 
 std::optional<Header> ReadHeader(std::span<const uint8_t> file, int max_side) {
   if (file.size() < kFileHeaderSize + 4 || file[0] != 'B' || file[1] != 'M') return std::nullopt;
+  const ByteView view(file);
   Header h;
-  h.info_size = U32(file, kInfoSizeOffset);
+  h.info_size = view.U32Or0(kInfoSizeOffset);
   if (!KnownInfoSize(h.info_size) || file.size() < kFileHeaderSize + h.info_size) return std::nullopt;
   uint32_t colours_used = 0;
-  if (!ReadInfo(file, h, colours_used, max_side)) return std::nullopt;
-  const uint32_t file_size = U32(file, kFileSizeOffset);
+  if (!ReadInfo(view, h, colours_used, max_side)) return std::nullopt;
+  const uint32_t file_size = view.U32Or0(kFileSizeOffset);
   if (file_size > file.size()) return std::nullopt;
-  h.data_offset = U32(file, kDataOffsetOffset);
+  h.data_offset = view.U32Or0(kDataOffsetOffset);
   h.palette_offset = static_cast<uint32_t>(kFileHeaderSize) + h.info_size;
   if (h.info_size == kInfoHeaderSize && h.compression == kBitfields) h.palette_offset += kBitfieldsSize;
   h.palette_entry_size = h.info_size == kCoreHeaderSize ? 3 : 4;
@@ -253,8 +242,8 @@ std::optional<platform::Bytes> Normalised(std::span<const uint8_t> file, const H
   // between them and the pixel data is dropped.
   platform::Bytes out(file.begin(), file.begin() + h.palette_offset);
   out.insert(out.end(), rows.begin(), rows.end());
-  Put32(out, kFileSizeOffset, static_cast<uint32_t>(out.size()));
-  Put32(out, kDataOffsetOffset, h.palette_offset);
+  PutLe<uint32_t>(out, kFileSizeOffset, static_cast<uint32_t>(out.size()));
+  PutLe<uint32_t>(out, kDataOffsetOffset, h.palette_offset);
   return out;
 }
 

@@ -12,13 +12,35 @@
 
 namespace assets::bmp {
 
-constexpr size_t kFileHeaderSize = 14;  // "BM", file size, reserved, data offset
-constexpr size_t kFileSizeOffset = 2;
-constexpr size_t kDataOffsetOffset = 10;
-constexpr size_t kInfoSizeOffset = 14;
+// The 14-byte file header: "BM", file size, two reserved words, data offset.
+constexpr size_t kFileHeaderSize = 14;
+constexpr size_t kFileSizeOffset = 2;     // u32
+constexpr size_t kDataOffsetOffset = 10;  // u32
+// The information header that follows, from its size field on.
+constexpr size_t kInfoSizeOffset = 14;    // u32
 constexpr uint32_t kCoreHeaderSize = 12;  // 16-bit width and height, 3-byte palette entries
 constexpr uint32_t kInfoHeaderSize = 40;
 constexpr uint32_t kBitfieldsSize = 12;  // the three masks after a 40-byte header
+// The fields of a 12-byte core header.
+namespace core_header {
+constexpr size_t kWidth = 18;   // u16
+constexpr size_t kHeight = 20;  // u16
+constexpr size_t kPlanes = 22;  // u16
+constexpr size_t kBits = 24;    // u16
+}  // namespace core_header
+// The fields of a 40-byte information header (and of the larger ones).
+namespace info_header {
+constexpr size_t kWidth = 18;             // i32
+constexpr size_t kHeight = 22;            // i32, negative: rows stored top-down
+constexpr size_t kPlanes = 26;            // u16
+constexpr size_t kBits = 28;              // u16
+constexpr size_t kCompression = 30;       // u32
+constexpr size_t kImageSize = 34;         // u32, bytes of pixel data (0 allowed without compression)
+constexpr size_t kXResolution = 38;       // i32, pixels per metre
+constexpr size_t kYResolution = 42;       // i32
+constexpr size_t kColoursUsed = 46;       // u32
+constexpr size_t kImportantColours = 50;  // u32
+}  // namespace info_header
 
 enum Compression : uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitfields = 3 };
 

@@ -2,16 +2,10 @@
 
 #include <algorithm>
 
+#include "assets/bmp_format.h"
+#include "platform/byte_io.h"
+
 namespace assets {
-
-namespace {
-
-uint8_t* PutLe(uint8_t* out, uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) *out++ = static_cast<uint8_t>(value >> (8 * i));
-  return out;
-}
-
-}  // namespace
 
 Picture Cut(const Picture& source, int x, int y, int width, int height) {
   Picture result(std::max(width, 0), std::max(height, 0));
@@ -38,30 +32,33 @@ Picture Transposed(const Picture& source) {
 }
 
 platform::Bytes EncodeBmp24(const Picture& picture) {
+  constexpr uint32_t kHeadersSize = bmp::kFileHeaderSize + bmp::kInfoHeaderSize;
   const uint32_t row_size = (static_cast<uint32_t>(picture.width) * 3 + 3) & ~3u;
   const uint32_t data_size = row_size * static_cast<uint32_t>(picture.height);
-  platform::Bytes out(54 + static_cast<size_t>(data_size), 0);
-  uint8_t* p = out.data();
-  *p++ = 'B';
-  *p++ = 'M';
-  p = PutLe(p, 54 + data_size, 4);  // file size
-  p = PutLe(p, 0, 4);               // reserved
-  p = PutLe(p, 54, 4);              // offset of the pixel data
-  p = PutLe(p, 40, 4);              // info header size
-  p = PutLe(p, static_cast<uint32_t>(picture.width), 4);
-  p = PutLe(p, static_cast<uint32_t>(picture.height), 4);
-  p = PutLe(p, 1, 2);   // planes
-  p = PutLe(p, 24, 2);  // bits per pixel
-  p = PutLe(p, 0, 4);   // no compression
-  p = PutLe(p, data_size, 4);
-  // Resolution, colours used and important colours stay 0.
-  for (int y = picture.height - 1; y >= 0; --y) {
-    uint8_t* row = out.data() + 54 + static_cast<size_t>(picture.height - 1 - y) * row_size;
+  platform::Bytes out;
+  out.reserve(kHeadersSize + static_cast<size_t>(data_size));
+  platform::ByteWriter w(out);
+  w.U8('B');
+  w.U8('M');
+  w.U32(kHeadersSize + data_size);  // file size
+  w.U32(0);                         // reserved
+  w.U32(kHeadersSize);              // offset of the pixel data
+  w.U32(bmp::kInfoHeaderSize);
+  w.I32(picture.width);
+  w.I32(picture.height);  // positive: rows bottom-up
+  w.U16(1);               // planes
+  w.U16(24);              // bits per pixel
+  w.U32(bmp::kRgb);       // no compression
+  w.U32(data_size);
+  w.Zeros(16);  // resolution, colours used and important colours
+  out.resize(kHeadersSize + static_cast<size_t>(data_size));  // the rows, their padding 0
+  for (int y = 0; y < picture.height; ++y) {
+    uint8_t* to = out.data() + kHeadersSize + static_cast<size_t>(picture.height - 1 - y) * row_size;
     for (int x = 0; x < picture.width; ++x) {
       const Rgb c = picture.at(x, y);
-      *row++ = c.b;
-      *row++ = c.g;
-      *row++ = c.r;
+      *to++ = c.b;
+      *to++ = c.g;
+      *to++ = c.r;
     }
   }
   return out;

@@ -1,5 +1,7 @@
 #include "assets/tga_format.h"
 
+#include "platform/byte_io.h"
+
 namespace assets::tga {
 
 namespace {
@@ -22,11 +24,11 @@ bool RunsHoldAllPixels(std::span<const uint8_t> file, size_t start, size_t pixel
 
 std::optional<Header> ReadHeader(std::span<const uint8_t> file, int max_side) {
   if (file.size() < kHeaderSize) return std::nullopt;
-  auto u16 = [&](size_t at) { return file[at] | file[at + 1] << 8; };
+  const platform::ByteView header(file);
   const uint8_t type = file[kImageTypeOffset];
   Header h;
-  h.width = u16(kWidthOffset);
-  h.height = u16(kHeightOffset);
+  h.width = header.U16Or0(kWidthOffset);
+  h.height = header.U16Or0(kHeightOffset);
   h.bits = file[kBitsOffset];
   h.has_alpha = h.bits == 32 && (file[kDescriptorOffset] & 0x0f) != 0;
   if (type != kTrueColour && type != kTrueColourRle) return std::nullopt;

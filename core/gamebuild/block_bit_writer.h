@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/byte_io.h"
+
 namespace gamebuild {
 
 class BitWriter {
@@ -38,10 +40,7 @@ class BitWriter {
 
  private:
   void Word(uint32_t word) {
-    out_.push_back(static_cast<uint8_t>(word));
-    out_.push_back(static_cast<uint8_t>(word >> 8));
-    out_.push_back(static_cast<uint8_t>(word >> 16));
-    out_.push_back(static_cast<uint8_t>(word >> 24));
+    platform::ByteWriter(out_).U32(word);
     ++words_;
   }
 

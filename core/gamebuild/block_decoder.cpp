@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "gamebuild/block_format.h"
+#include "platform/byte_io.h"
 
 namespace gamebuild {
 
@@ -26,11 +27,6 @@ const char* BlockErrorText(BlockError error) {
 }
 
 namespace {
-
-uint32_t LoadWord(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
-         static_cast<uint32_t>(p[3]) << 24;
-}
 
 // The gamma codes of up to six value bits, looked up by the next 12 bits of
 // the stream: the value and the bits it takes, or 0 bits when it is longer.
@@ -263,16 +259,13 @@ class Decoder {
   uint64_t last_offset_ = kInitialLastOffset;
 };
 
-uint32_t HeaderWord(std::span<const uint8_t> block, size_t at) {
-  return LoadWord(block.data() + at);
-}
-
 }  // namespace
 
 std::optional<BlockHeader> ReadBlockHeader(std::span<const uint8_t> block) {
   if (block.size() < kBlockHeaderSize || block[0] != kBlockMagic0 || block[1] != kBlockMagic1)
     return std::nullopt;
-  return BlockHeader{HeaderWord(block, kBlockSizeOffset), HeaderWord(block, kBlockChecksumOffset)};
+  const platform::ByteView header(block);
+  return BlockHeader{header.U32Or0(kBlockSizeOffset), header.U32Or0(kBlockChecksumOffset)};
 }
 
 BlockDecodeResult DecodeBlock(std::span<const uint8_t> block, std::span<uint8_t> output) {

@@ -4,14 +4,11 @@
 #include <cstring>
 
 #include "gamebuild/block_bit_writer.h"
+#include "platform/byte_io.h"
 
 namespace gamebuild {
 
 namespace {
-
-void PutWord(std::vector<uint8_t>& out, uint32_t value) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
-}
 
 class CommandWriter {
  public:
@@ -149,10 +146,11 @@ namespace {
 std::vector<uint8_t> StartBlock(std::span<const uint8_t> input) {
   std::vector<uint8_t> out;
   out.reserve(kBlockHeaderSize + input.size() + 8);
-  out.push_back(kBlockMagic0);
-  out.push_back(kBlockMagic1);
-  PutWord(out, static_cast<uint32_t>(input.size()));
-  PutWord(out, BlockChecksum(input));
+  platform::ByteWriter header(out);
+  header.U8(kBlockMagic0);
+  header.U8(kBlockMagic1);
+  header.U32(static_cast<uint32_t>(input.size()));
+  header.U32(BlockChecksum(input));
   return out;
 }
 

@@ -1,7 +1,5 @@
 #include "gamebuild/block_format.h"
 
-#include <cstring>
-
 namespace gamebuild {
 
 size_t WindowOfLevel(int level) {
@@ -12,11 +10,6 @@ size_t WindowOfLevel(int level) {
 }
 
 namespace {
-
-uint32_t WordAt(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
-         static_cast<uint32_t>(p[3]) << 24;
-}
 
 uint32_t Mix(uint32_t sum, uint32_t word) {
   return (sum + word) ^ (std::rotl(word, 1) + 1u);
@@ -29,8 +22,8 @@ uint32_t BlockChecksum(std::span<const uint8_t> data) {
   if (n < 4) return 0;
   uint32_t sum = 0;
   size_t at = 0;
-  for (; at + 4 <= n; at += 4) sum = Mix(sum, WordAt(data.data() + at));
-  if (at < n) sum = Mix(sum, WordAt(data.data() + n - 4));
+  for (; at + 4 <= n; at += 4) sum = Mix(sum, LoadWord(data.data() + at));
+  if (at < n) sum = Mix(sum, LoadWord(data.data() + n - 4));
   return sum;
 }
 

@@ -89,6 +89,13 @@ constexpr uint32_t LongMatch(uint64_t offset, uint64_t length, uint32_t index_wi
 }
 }  // namespace cost
 
+// The 32-bit little-endian word at `p`, unchecked: for the inner loops of
+// the bit reader and the checksum, whose callers have checked the bounds.
+inline uint32_t LoadWord(const uint8_t* p) {
+  return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
+         static_cast<uint32_t>(p[3]) << 24;
+}
+
 // The checksum of the decoded data (0 for fewer than 4 bytes).
 uint32_t BlockChecksum(std::span<const uint8_t> data);
 

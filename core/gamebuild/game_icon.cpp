@@ -3,36 +3,58 @@
 #include <cstring>
 #include <string_view>
 
+#include "platform/byte_io.h"
+
 namespace gamebuild {
 
 namespace {
 
-constexpr std::string_view kTrailerMagic = "TWKICON1";
+using platform::ByteView;
+
+// The header of an icon file and of a group record: reserved 0, type 1,
+// the count of images (u16 each).
 constexpr size_t kIconHeaderSize = 6;
+constexpr size_t kImageCountOffset = 4;
+
+// The 12 bytes that a directory entry and a group entry begin with.
+constexpr size_t kWidthOffset = 0;
+constexpr size_t kHeightOffset = 1;
+constexpr size_t kColourCountOffset = 2;
+constexpr size_t kReservedOffset = 3;
+constexpr size_t kPlanesOffset = 4;           // u16
+constexpr size_t kBitsPerPixelOffset = 6;     // u16
+constexpr size_t kBytesInResourceOffset = 8;  // u32
+// A directory entry of an icon file ends with the offset of the image data;
+// a group entry with the resource name of the image.
+constexpr size_t kImageOffsetOffset = 12;  // u32
 constexpr size_t kDirectoryEntrySize = 16;
 constexpr size_t kGroupEntrySize = 14;
 
-uint32_t Get(std::span<const uint8_t> bytes, size_t offset, int size) {
-  uint32_t value = 0;
-  for (int i = 0; i < size; ++i)
-    value |= static_cast<uint32_t>(bytes[offset + static_cast<size_t>(i)]) << (8 * i);
-  return value;
-}
-
-void Put(platform::Bytes& out, uint32_t value, int size) {
-  for (int i = 0; i < size; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
-}
+// The footer: the magic, then the size of the group record and of the payload.
+constexpr std::string_view kTrailerMagic = "TWKICON1";
+constexpr size_t kFooterGroupSizeOffset = 8;     // u32
+constexpr size_t kFooterPayloadSizeOffset = 12;  // u32
 
 // The 12 bytes that a directory entry and a group entry share.
-IconImage ImageHeader(std::span<const uint8_t> entry) {
+IconImage ImageHeader(ByteView entry) {
   IconImage image;
-  image.width = entry[0];
-  image.height = entry[1];
-  image.colour_count = entry[2];
-  image.reserved = entry[3];
-  image.planes = static_cast<uint16_t>(Get(entry, 4, 2));
-  image.bits_per_pixel = static_cast<uint16_t>(Get(entry, 6, 2));
+  image.width = entry.U8(kWidthOffset).value_or(0);
+  image.height = entry.U8(kHeightOffset).value_or(0);
+  image.colour_count = entry.U8(kColourCountOffset).value_or(0);
+  image.reserved = entry.U8(kReservedOffset).value_or(0);
+  image.planes = entry.U16Or0(kPlanesOffset);
+  image.bits_per_pixel = entry.U16Or0(kBitsPerPixelOffset);
   return image;
+}
+
+void PutImageHeader(platform::ByteWriter& out, const IconImage& image) {
+  out.U8(image.width);
+  out.U8(image.height);
+  out.U8(image.colour_count);
+  out.U8(image.reserved);
+  out.U16(image.planes);
+  out.U16(image.bits_per_pixel);
+  out.U32(static_cast<uint32_t>(image.data.size()));
 }
 
 // Where the trailer's payload (group record + images) lies, if the footer is there.
@@ -46,8 +68,9 @@ std::optional<TrailerBounds> FindTrailer(std::span<const uint8_t> exe) {
   if (exe.size() < kIconTrailerFooterSize) return std::nullopt;
   const size_t footer = exe.size() - kIconTrailerFooterSize;
   if (std::memcmp(exe.data() + footer, kTrailerMagic.data(), kTrailerMagic.size()) != 0) return std::nullopt;
-  const size_t group_size = Get(exe, footer + 8, 4);
-  const size_t payload_size = Get(exe, footer + 12, 4);
+  const ByteView footer_bytes(exe.subspan(footer));
+  const size_t group_size = footer_bytes.U32Or0(kFooterGroupSizeOffset);
+  const size_t payload_size = footer_bytes.U32Or0(kFooterPayloadSizeOffset);
   if (payload_size > footer || group_size > payload_size || group_size < kIconHeaderSize) return std::nullopt;
   return TrailerBounds{footer - payload_size, group_size, payload_size};
 }
@@ -57,17 +80,17 @@ std::optional<TrailerBounds> FindTrailer(std::span<const uint8_t> exe) {
 std::optional<std::vector<IconImage>> ParseIconFile(std::span<const uint8_t> file) {
   if (file.size() > static_cast<size_t>(kMaxIconFileSize) || file.size() < kIconHeaderSize)
     return std::nullopt;
-  const auto count = static_cast<int16_t>(Get(file, 4, 2));
+  const auto count = static_cast<int16_t>(ByteView(file).U16Or0(kImageCountOffset));
   if (count < 0 || count > kMaxIconImages) return std::nullopt;
   if (kIconHeaderSize + kDirectoryEntrySize * static_cast<size_t>(count) > file.size()) return std::nullopt;
 
   std::vector<IconImage> images;
   for (int i = 0; i < count; ++i) {
-    const size_t entry = kIconHeaderSize + kDirectoryEntrySize * static_cast<size_t>(i);
-    const uint32_t size = Get(file, entry + 8, 4);
-    const uint32_t offset = Get(file, entry + 12, 4);
+    const ByteView entry(file.subspan(kIconHeaderSize + kDirectoryEntrySize * static_cast<size_t>(i)));
+    const uint32_t size = entry.U32Or0(kBytesInResourceOffset);
+    const uint32_t offset = entry.U32Or0(kImageOffsetOffset);
     if (offset > file.size() || size > file.size() - offset) return std::nullopt;
-    IconImage image = ImageHeader(file.subspan(entry, 12));
+    IconImage image = ImageHeader(entry);
     image.data.assign(file.begin() + offset, file.begin() + offset + size);
     images.push_back(std::move(image));
   }
@@ -76,23 +99,20 @@ std::optional<std::vector<IconImage>> ParseIconFile(std::span<const uint8_t> fil
 
 platform::Bytes EncodeIconTrailer(const std::vector<IconImage>& images) {
   platform::Bytes out;
-  Put(out, 0, 2);
-  Put(out, 1, 2);
-  Put(out, static_cast<uint32_t>(images.size()), 2);
+  platform::ByteWriter w(out);
+  w.U16(0);
+  w.U16(1);
+  w.U16(static_cast<uint16_t>(images.size()));
   for (size_t i = 0; i < images.size(); ++i) {
-    const IconImage& image = images[i];
-    out.insert(out.end(), {image.width, image.height, image.colour_count, image.reserved});
-    Put(out, image.planes, 2);
-    Put(out, image.bits_per_pixel, 2);
-    Put(out, static_cast<uint32_t>(image.data.size()), 4);
-    Put(out, static_cast<uint32_t>(i + 1), 2);
+    PutImageHeader(w, images[i]);
+    w.U16(static_cast<uint16_t>(i + 1));
   }
   const auto group_size = static_cast<uint32_t>(out.size());
-  for (const IconImage& image : images) out.insert(out.end(), image.data.begin(), image.data.end());
+  for (const IconImage& image : images) w.Bytes(image.data);
   const auto payload_size = static_cast<uint32_t>(out.size());
-  out.insert(out.end(), kTrailerMagic.begin(), kTrailerMagic.end());
-  Put(out, group_size, 4);
-  Put(out, payload_size, 4);
+  w.Bytes(std::span(reinterpret_cast<const uint8_t*>(kTrailerMagic.data()), kTrailerMagic.size()));
+  w.U32(group_size);
+  w.U32(payload_size);
   return out;
 }
 
@@ -100,16 +120,16 @@ std::optional<std::vector<IconImage>> ReadIconTrailer(std::span<const uint8_t> e
   const auto bounds = FindTrailer(exe);
   if (!bounds) return std::nullopt;
   const auto payload = exe.subspan(bounds->start, bounds->payload_size);
-  const size_t count = Get(payload, 4, 2);
+  const size_t count = ByteView(payload).U16Or0(kImageCountOffset);
   if (kIconHeaderSize + kGroupEntrySize * count != bounds->group_size) return std::nullopt;
 
   std::vector<IconImage> images;
   size_t offset = bounds->group_size;
   for (size_t i = 0; i < count; ++i) {
-    const size_t entry = kIconHeaderSize + kGroupEntrySize * i;
-    const size_t size = Get(payload, entry + 8, 4);
+    const ByteView entry(payload.subspan(kIconHeaderSize + kGroupEntrySize * i, kGroupEntrySize));
+    const size_t size = entry.U32Or0(kBytesInResourceOffset);
     if (size > payload.size() - offset) return std::nullopt;
-    IconImage image = ImageHeader(payload.subspan(entry, 12));
+    IconImage image = ImageHeader(entry);
     image.data.assign(payload.begin() + offset, payload.begin() + offset + size);
     offset += size;
     images.push_back(std::move(image));

@@ -6,6 +6,7 @@
 #include "gamebuild/pack_file.h"
 #include "gamebuild/parallel_file_entries.h"
 #include "gamebuild/password_block.h"
+#include "platform/byte_io.h"
 
 namespace gamebuild {
 
@@ -31,8 +32,9 @@ void RemovePack(const std::filesystem::path& path) {
 
 std::vector<uint8_t> VersionRecord() {
   std::vector<uint8_t> bytes;
-  for (int copy = 0; copy < 2; ++copy)
-    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<uint8_t>(kPackVersion >> (8 * i)));
+  platform::ByteWriter out(bytes);
+  out.I32(kPackVersion);
+  out.I32(kPackVersion);
   return bytes;
 }
 

@@ -12,6 +12,7 @@
 #include "gamebuild/game_pak_layout.h"
 #include "gamebuild/pack_file.h"
 #include "gamebuild/password_block.h"
+#include "platform/byte_io.h"
 
 namespace gamebuild {
 
@@ -33,12 +34,6 @@ std::optional<Entries> Refuse(const ImportContext& context, const platform::Mess
   return std::nullopt;
 }
 
-int32_t FirstValue(const platform::Bytes& entry) {
-  if (entry.size() < 4) return 0;
-  return static_cast<int32_t>(entry[0] | entry[1] << 8 | entry[2] << 16 |
-                              static_cast<uint32_t>(entry[3]) << 24);
-}
-
 // Reads and checks the whole pack: the password, the version and all 380
 // entries. Shows the reason and gives nothing when the pack is refused.
 std::optional<Entries> ReadWholePack(const ImportContext& context, const fs::path& path,
@@ -57,7 +52,8 @@ std::optional<Entries> ReadWholePack(const ImportContext& context, const fs::pat
   if (!PasswordMatches(entries[0], password)) return Refuse(context, kWrongPassword);
   // A pack that ends after its password has no version to show.
   if (!next()) return Refuse(context, pack.Status() == PackStatus::kEnd ? kWrongVersion : kNotCompatible);
-  if (FirstValue(entries[1]) != kPackVersion) return Refuse(context, kWrongVersion);
+  if (platform::ByteView(entries[1]).I32(0).value_or(0) != kPackVersion)
+    return Refuse(context, kWrongVersion);
   while (entries.size() < static_cast<size_t>(kGamePakEntries))
     if (!next()) return Refuse(context, kNotCompatible);
   return entries;

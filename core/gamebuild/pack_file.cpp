@@ -1,23 +1,16 @@
 #include "gamebuild/pack_file.h"
 
+#include <array>
 #include <new>
 
 #include "gamebuild/block_decoder.h"
 #include "gamebuild/block_encoder.h"
 #include "gamebuild/block_format.h"
+#include "platform/byte_io.h"
 
 namespace gamebuild {
 
 namespace {
-
-void PutWord(uint8_t* at, uint32_t value) {
-  for (int i = 0; i < 4; ++i) at[i] = static_cast<uint8_t>(value >> (8 * i));
-}
-
-uint32_t GetWord(const uint8_t* at) {
-  return static_cast<uint32_t>(at[0]) | static_cast<uint32_t>(at[1]) << 8 |
-         static_cast<uint32_t>(at[2]) << 16 | static_cast<uint32_t>(at[3]) << 24;
-}
 
 // Reads a whole file; false when it is missing, unreadable or comes up short.
 bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes) {
@@ -79,10 +72,10 @@ int PackWriter::PackAddFile(const std::filesystem::path& path) {
 
 int PackWriter::PackAddStored(const StoredEntry& entry) {
   if (!IsOpen()) return 0;
-  uint8_t header[kEntryHeaderSize];
-  PutWord(header, entry.data_size);
-  PutWord(header + 4, static_cast<uint32_t>(entry.payload.size()));
-  file_.write(reinterpret_cast<const char*>(header), sizeof header);
+  std::array<uint8_t, kEntryHeaderSize> header{};
+  platform::PutLe<uint32_t>(header, kEntryDataSizeOffset, entry.data_size);
+  platform::PutLe<uint32_t>(header, kEntryStoredSizeOffset, static_cast<uint32_t>(entry.payload.size()));
+  file_.write(reinterpret_cast<const char*>(header.data()), header.size());
   file_.write(reinterpret_cast<const char*>(entry.payload.data()),
               static_cast<std::streamsize>(entry.payload.size()));
   if (!file_) write_failed_ = true;
@@ -150,11 +143,12 @@ std::span<const uint8_t> PackReader::PackNextEntry() {
   if (remaining_ == 0) return Fail(PackStatus::kEnd);
   if (remaining_ < kEntryHeaderSize) return Fail(PackStatus::kTruncated);
 
-  uint8_t header[kEntryHeaderSize];
-  if (!file_.read(reinterpret_cast<char*>(header), sizeof header)) return Fail(PackStatus::kTruncated);
+  std::array<uint8_t, kEntryHeaderSize> header{};
+  if (!file_.read(reinterpret_cast<char*>(header.data()), header.size())) return Fail(PackStatus::kTruncated);
   remaining_ -= kEntryHeaderSize;
-  const uint32_t data_size = GetWord(header);
-  const uint32_t stored_size = GetWord(header + 4);
+  const platform::ByteView fields(header);
+  const uint32_t data_size = fields.U32Or0(kEntryDataSizeOffset);
+  const uint32_t stored_size = fields.U32Or0(kEntryStoredSizeOffset);
   if (data_size == 0 || stored_size == 0 || stored_size > data_size) return Fail(PackStatus::kBadSizes);
   if (data_size > kMaxEntrySize) return Fail(PackStatus::kTooLarge);
   if (stored_size > remaining_) return Fail(PackStatus::kTruncated);

@@ -14,6 +14,8 @@
 namespace gamebuild {
 
 constexpr size_t kEntryHeaderSize = 8;
+constexpr size_t kEntryDataSizeOffset = 0;    // u32: bytes of the entry's data
+constexpr size_t kEntryStoredSizeOffset = 4;  // u32: bytes of the payload that follows
 constexpr int kMemoryEntryLevel = 9;
 constexpr int kFileEntryLevel = 4;
 // A reader refuses entries that claim more than this.

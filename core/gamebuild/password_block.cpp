@@ -1,5 +1,7 @@
 #include "gamebuild/password_block.h"
 
+#include "platform/byte_io.h"
+
 namespace gamebuild {
 
 namespace {
@@ -36,17 +38,15 @@ std::vector<int> DecodePasswordBlock(std::span<const int32_t> values) {
 
 std::vector<uint8_t> PasswordBlockBytes(std::span<const int32_t> values) {
   std::vector<uint8_t> bytes;
-  for (int32_t v : values)
-    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i)));
+  platform::ByteWriter out(bytes);
+  for (int32_t v : values) out.I32(v);
   return bytes;
 }
 
 std::vector<int32_t> PasswordBlockValues(std::span<const uint8_t> entry) {
   std::vector<int32_t> values;
-  for (size_t at = 0; at + 4 <= entry.size(); at += 4)
-    values.push_back(static_cast<int32_t>(
-        static_cast<uint32_t>(entry[at]) | static_cast<uint32_t>(entry[at + 1]) << 8 |
-        static_cast<uint32_t>(entry[at + 2]) << 16 | static_cast<uint32_t>(entry[at + 3]) << 24));
+  platform::ByteReader in(entry);
+  while (in.remaining() >= 4) values.push_back(in.I32());
   return values;
 }
 

@@ -1,8 +1,6 @@
 #include "world/level_validation.h"
 
-#include <algorithm>
-#include <cstring>
-
+#include "platform/byte_io.h"
 #include "world/cell_codes.h"
 #include "world/level.h"
 
@@ -36,11 +34,7 @@ bool HasPlayerStart(const LevelGrid& grid) {
 std::optional<int32_t> ReadLevelCount(const platform::Workspace& workspace) {
   const auto settings = workspace.Read("settings", 4);
   if (!settings) return std::nullopt;
-  uint8_t bytes[4] = {0, 0, 0, 0};
-  std::memcpy(bytes, settings->data(), std::min<size_t>(4, settings->size()));
-  const uint32_t value =
-      bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
-  return static_cast<int32_t>(value);
+  return platform::ByteView(*settings).I32Or0(0);
 }
 
 }  // namespace

@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "platform/byte_io.h"
 #include "tools/starter/content.h"
 
 namespace starter {
@@ -87,28 +90,24 @@ platform::Bytes WaveFile(const std::vector<double>& samples) {
   const uint32_t data_size = static_cast<uint32_t>(samples.size() * 2);
   platform::Bytes out;
   out.reserve(44 + data_size);
-  auto put = [&out](uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-  };
-  auto tag = [&out](const char* t) {
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(t[i]));
-  };
+  platform::ByteWriter w(out);
+  auto tag = [&w](std::string_view t) { w.Bytes(std::span(reinterpret_cast<const uint8_t*>(t.data()), 4)); };
   tag("RIFF");
-  put(36 + data_size, 4);
+  w.U32(36 + data_size);
   tag("WAVE");
   tag("fmt ");
-  put(16, 4);
-  put(1, 2);  // PCM
-  put(1, 2);  // mono
-  put(kRate, 4);
-  put(kRate * 2, 4);  // bytes per second
-  put(2, 2);          // block align
-  put(16, 2);         // bits per sample
+  w.U32(16);
+  w.U16(1);  // PCM
+  w.U16(1);  // mono
+  w.U32(kRate);
+  w.U32(kRate * 2);  // bytes per second
+  w.U16(2);          // block align
+  w.U16(16);         // bits per sample
   tag("data");
-  put(data_size, 4);
+  w.U32(data_size);
   for (double s : samples) {
     const auto v = static_cast<int16_t>(std::lround(std::clamp(s * gain, -1.0, 1.0) * 32767));
-    put(static_cast<uint16_t>(v), 2);
+    w.U16(static_cast<uint16_t>(v));
   }
   return out;
 }
