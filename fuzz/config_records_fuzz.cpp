@@ -1,5 +1,6 @@
 // Every settings record decoded from arbitrary bytes (a workspace file of any
-// length, e.g. out of an imported pack) and written back at its fixed size.
+// length, e.g. out of an imported pack), written back at its fixed size and
+// read again to the same values.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -13,6 +14,7 @@
 #include "config/sprite_settings.h"
 #include "config/text_record.h"
 #include "config/treasure_settings.h"
+#include "config/wall_anim_settings.h"
 #include "config/weapon_settings.h"
 
 namespace {
@@ -21,27 +23,28 @@ void Expect(bool condition) {
   if (!condition) std::abort();
 }
 
+// Written back at the record's size, and read again to the same values.
+template <typename Record>
+void RoundTrip(const config::RecordFormat<Record>& format, std::span<const uint8_t> bytes) {
+  const Record record = config::Decode(format, bytes);
+  const platform::Bytes again = config::Encode(format, record);
+  Expect(again.size() == config::RecordSize(format));
+  Expect(config::Decode(format, again) == record);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::span<const uint8_t> bytes(data, size);
-  Expect(config::EncodeGameSettings(config::DecodeGameSettings(bytes)).size() == config::kGameSettingsSize);
-  Expect(config::EncodeEnemySettings(config::DecodeEnemySettings(bytes)).size() ==
-         config::kEnemySettingsSize);
-  Expect(config::EncodeWeaponSettings(config::DecodeWeaponSettings(bytes)).size() ==
-         config::kWeaponSettingsSize);
-  Expect(config::EncodeSpriteSettings(config::DecodeSpriteSettings(bytes)).size() ==
-         config::kSpriteSettingsSize);
-  Expect(config::EncodeTreasureSettings(config::DecodeTreasureSettings(bytes)).size() ==
-         config::kTreasureSettingsSize);
-  Expect(config::EncodePackSettings(config::DecodePackSettings(bytes)).size() == config::kPackSettingsSize);
-  Expect(config::EncodeMidiSettings(config::DecodeMidiSettings(bytes)).size() == config::kMidiSettingsSize);
+  RoundTrip(config::kGameSettingsRecord, bytes);
+  RoundTrip(config::kEnemySettingsRecord, bytes);
+  RoundTrip(config::kWeaponSettingsRecord, bytes);
+  RoundTrip(config::kSpriteSettingsRecord, bytes);
+  RoundTrip(config::kTreasureSettingsRecord, bytes);
+  RoundTrip(config::kPackSettingsRecord, bytes);
+  RoundTrip(config::kWallAnimSettingsRecord, bytes);
+  RoundTrip(config::kMidiSettingsRecord, bytes);
   Expect(config::FirstLine(bytes).size() <= size);
   Expect(config::DecodeInfoText(bytes).size() <= size);
-  // Records that fit their size read back unchanged.
-  if (size == config::kSpriteSettingsSize) {
-    const auto again = config::EncodeSpriteSettings(config::DecodeSpriteSettings(bytes));
-    Expect(config::DecodeSpriteSettings(again) == config::DecodeSpriteSettings(bytes));
-  }
   return 0;
 }

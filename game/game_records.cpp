@@ -7,7 +7,6 @@
 #include "config/info_text.h"
 #include "config/midi_settings.h"
 #include "config/pack_settings.h"
-#include "config/record_bytes.h"
 #include "config/sprite_settings.h"
 #include "config/text_record.h"
 #include "config/treasure_settings.h"
@@ -41,7 +40,7 @@ std::string Trimmed(const std::string& text) {
 }  // namespace
 
 GameSettings DecodeSettings(std::span<const uint8_t> bytes) {
-  const config::GameSettings c = config::DecodeGameSettings(bytes);
+  const config::GameSettings c = config::Decode(config::kGameSettingsRecord, bytes);
   GameSettings s;
   s.level_count = static_cast<int>(c.max_levels);
   s.walk_forward_key = KeyOf(c.walk_forward_key);
@@ -75,7 +74,7 @@ GameSettings DecodeSettings(std::span<const uint8_t> bytes) {
 }
 
 std::array<EnemyKind, 5> DecodeEnemySettings(std::span<const uint8_t> bytes) {
-  const config::EnemySettings c = config::DecodeEnemySettings(bytes);
+  const config::EnemySettings c = config::Decode(config::kEnemySettingsRecord, bytes);
   std::array<EnemyKind, 5> kinds{};
   for (size_t k = 0; k < kinds.size(); ++k) {
     EnemyKind& e = kinds[k];
@@ -88,7 +87,7 @@ std::array<EnemyKind, 5> DecodeEnemySettings(std::span<const uint8_t> bytes) {
 }
 
 WeaponSettings DecodeWeaponSettings(std::span<const uint8_t> bytes) {
-  const config::WeaponSettings c = config::DecodeWeaponSettings(bytes);
+  const config::WeaponSettings c = config::Decode(config::kWeaponSettingsRecord, bytes);
   WeaponSettings s;
   for (size_t k = 0; k < s.weapons.size(); ++k) {
     WeaponKind& w = s.weapons[k];
@@ -106,8 +105,9 @@ WeaponSettings DecodeWeaponSettings(std::span<const uint8_t> bytes) {
 
 std::array<SpriteKind, 10> DecodeSpriteSettings(std::span<const uint8_t> bytes) {
   std::array<SpriteKind, 10> kinds{};
-  if (bytes.size() != config::kSpriteSettingsSize) return kinds;  // the editor's default record
-  const config::SpriteSettings c = config::DecodeSpriteSettings(bytes);
+  if (bytes.size() != config::RecordSize(config::kSpriteSettingsRecord))
+    return kinds;  // the editor's default record
+  const config::SpriteSettings c = config::Decode(config::kSpriteSettingsRecord, bytes);
   for (size_t k = 0; k < kinds.size(); ++k) {
     kinds[k].collision = c.collision[k];
     kinds[k].endurance = Clamped(c.endurance[k], 0, 10);
@@ -117,14 +117,14 @@ std::array<SpriteKind, 10> DecodeSpriteSettings(std::span<const uint8_t> bytes) 
 }
 
 std::array<int, 5> DecodeTreasurePoints(std::span<const uint8_t> bytes) {
-  const config::TreasureSettings c = config::DecodeTreasureSettings(bytes);
+  const config::TreasureSettings c = config::Decode(config::kTreasureSettingsRecord, bytes);
   std::array<int, 5> points{};
   for (size_t k = 0; k < points.size(); ++k) points[k] = Clamped(c.points[k], 0, 9000);
   return points;
 }
 
 WallAnimation DecodeWallAnimation(std::span<const uint8_t> bytes) {
-  const config::WallAnimSettings c = config::DecodeWallAnimSettings(bytes);
+  const config::WallAnimSettings c = config::Decode(config::kWallAnimSettingsRecord, bytes);
   WallAnimation a;
   a.rows = c.animate;
   a.speed = Clamped(c.speed, 1, 10);
@@ -132,12 +132,12 @@ WallAnimation DecodeWallAnimation(std::span<const uint8_t> bytes) {
 }
 
 PackSizes DecodePackSizes(std::span<const uint8_t> bytes) {
-  const config::PackSettings c = config::DecodePackSettings(bytes);
+  const config::PackSettings c = config::Decode(config::kPackSettingsRecord, bytes);
   return {Clamped(c.ammo, 1, 99), Clamped(c.health, 1, 100)};
 }
 
 bool DecodeMidiEnabled(std::span<const uint8_t> bytes) {
-  return config::DecodeMidiSettings(bytes);
+  return config::Decode(config::kMidiSettingsRecord, bytes).use_midi_music;
 }
 
 std::string DecodeCheatCode(std::span<const uint8_t> bytes) {

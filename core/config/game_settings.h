@@ -6,13 +6,10 @@
 #include <optional>
 #include <string>
 
-#include "platform/files.h"
-#include "platform/prompter.h"
-#include "platform/workspace.h"
+#include "config/record_files.h"
+#include "config/record_format.h"
 
 namespace config {
-
-inline constexpr size_t kGameSettingsSize = 104;
 
 // Values as typed (the writer keeps their low 32 bits); keys are key-list
 // indexes, check boxes 0 or 1.
@@ -46,26 +43,44 @@ struct GameSettings {
   bool operator==(const GameSettings&) const = default;
 };
 
-// The 26 fields in file order.
-inline constexpr int64_t GameSettings::*kGameSettingsFields[] = {
-    &GameSettings::max_levels,          &GameSettings::walk_forward_key,
-    &GameSettings::walk_forward_mouse,  &GameSettings::walk_forward_speed,
-    &GameSettings::walk_backward_key,   &GameSettings::walk_backward_mouse,
-    &GameSettings::walk_backward_speed, &GameSettings::move_left_key,
-    &GameSettings::move_right_key,      &GameSettings::sideways_speed,
-    &GameSettings::turn_left_key,       &GameSettings::turn_right_key,
-    &GameSettings::turn_mouse,          &GameSettings::turn_speed,
-    &GameSettings::look_up_key,         &GameSettings::look_down_key,
-    &GameSettings::look_mouse,          &GameSettings::look_speed,
-    &GameSettings::shoot_key,           &GameSettings::open_door_key,
-    &GameSettings::mouse_sensitivity,   &GameSettings::use_shader,
-    &GameSettings::show_map_key,        &GameSettings::screen_mode,
-    &GameSettings::red_screen_when_hit, &GameSettings::bright_screen_on_item,
+// The 26 fields in file order; "use" accepts 1 to 20 levels and any other
+// value.
+inline constexpr Field<GameSettings> kGameSettingsFields[] = {
+    Int32<&GameSettings::max_levels>(Between(1, 20)),
+    Int32<&GameSettings::walk_forward_key>(),
+    Int32<&GameSettings::walk_forward_mouse>(),
+    Int32<&GameSettings::walk_forward_speed>(),
+    Int32<&GameSettings::walk_backward_key>(),
+    Int32<&GameSettings::walk_backward_mouse>(),
+    Int32<&GameSettings::walk_backward_speed>(),
+    Int32<&GameSettings::move_left_key>(),
+    Int32<&GameSettings::move_right_key>(),
+    Int32<&GameSettings::sideways_speed>(),
+    Int32<&GameSettings::turn_left_key>(),
+    Int32<&GameSettings::turn_right_key>(),
+    Int32<&GameSettings::turn_mouse>(),
+    Int32<&GameSettings::turn_speed>(),
+    Int32<&GameSettings::look_up_key>(),
+    Int32<&GameSettings::look_down_key>(),
+    Int32<&GameSettings::look_mouse>(),
+    Int32<&GameSettings::look_speed>(),
+    Int32<&GameSettings::shoot_key>(),
+    Int32<&GameSettings::open_door_key>(),
+    Int32<&GameSettings::mouse_sensitivity>(),
+    Int32<&GameSettings::use_shader>(),
+    Int32<&GameSettings::show_map_key>(),
+    Int32<&GameSettings::screen_mode>(),
+    Int32<&GameSettings::red_screen_when_hit>(),
+    Int32<&GameSettings::bright_screen_on_item>(),
 };
 
-// A short file reads as 0 past its end; a longer one is read to the 26th integer.
-GameSettings DecodeGameSettings(std::span<const uint8_t> bytes);
-platform::Bytes EncodeGameSettings(const GameSettings& settings);
+inline constexpr RecordFormat<GameSettings> kGameSettingsRecord{
+    .file = files::kSettings,
+    .fields = kGameSettingsFields,
+    .cannot_load = "cannot load settings",
+    .out_of_range = "too many levels",
+    .cannot_save = "cannot save settings",
+};
 
 // The screen mode as the two boxes "Full Screen" and "Fullwindow". Values
 // other than 0, 1 and 2 give nothing: the boxes are left as they are.
@@ -84,12 +99,11 @@ struct GameSettingsForm {
   GameSettings settings;
 };
 
-std::optional<GameSettings> LoadGameSettings(const platform::Workspace& workspace);
-
 // "use": refuses a level count outside 1 to 20 ("too many levels") and then
-// returns false; otherwise writes the three files and returns true (a
-// `settings` that cannot be written is reported, the title files silently).
-bool UseGameSettings(const platform::Workspace& workspace, const GameSettingsForm& form,
-                     platform::Prompter& prompter);
+// returns false. Otherwise writes the title and the code (a failed write is
+// reported and gives false: the dialog stays open), then `settings` (a failed
+// write is reported as "cannot save settings") and returns true.
+[[nodiscard]] bool UseGameSettings(const platform::Workspace& workspace, const GameSettingsForm& form,
+                                   platform::Prompter& prompter);
 
 }  // namespace config

@@ -15,14 +15,4 @@ std::string DecodeInfoText(std::span<const uint8_t> bytes) {
   return text;
 }
 
-std::optional<std::string> LoadInfoText(const platform::Workspace& workspace) {
-  const auto bytes = workspace.Read("InfoText");
-  if (!bytes) return std::nullopt;
-  return DecodeInfoText(*bytes);
-}
-
-bool SaveInfoText(const platform::Workspace& workspace, const std::string& stored_text) {
-  return workspace.Write("InfoText", std::string_view(stored_text));
-}
-
 }  // namespace config

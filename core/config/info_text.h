@@ -1,11 +1,11 @@
 // The info text the game shows in its info menu: `InfoText`, read whole.
 #pragma once
 
-#include <optional>
+#include <span>
 #include <string>
 
-#include "platform/files.h"
-#include "platform/workspace.h"
+#include "config/record_files.h"
+#include "config/text_record.h"
 
 namespace config {
 
@@ -16,7 +16,6 @@ std::string InfoTextToStore(const std::string& text);
 // Every nonzero byte of the file, in order.
 std::string DecodeInfoText(std::span<const uint8_t> bytes);
 
-std::optional<std::string> LoadInfoText(const platform::Workspace& workspace);
-bool SaveInfoText(const platform::Workspace& workspace, const std::string& stored_text);
+inline constexpr TextRecord kInfoTextRecord{files::kInfoText, InfoTextToStore, DecodeInfoText};
 
 }  // namespace config

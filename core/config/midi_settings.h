@@ -1,20 +1,25 @@
-// Whether the levels play MIDI music: `MidiSettings`, ten equal bytes.
+// Whether the levels play MIDI music: `MidiSettings`, ten equal bytes of
+// which the first decides.
 #pragma once
 
-#include <optional>
-
-#include "platform/files.h"
-#include "platform/workspace.h"
+#include "config/record_files.h"
+#include "config/record_format.h"
 
 namespace config {
 
-inline constexpr size_t kMidiSettingsSize = 10;
+struct MidiSettings {
+  bool use_midi_music = false;
+  bool operator==(const MidiSettings&) const = default;
+};
 
-// The first byte decides; a nonzero byte means the music is on.
-bool DecodeMidiSettings(std::span<const uint8_t> bytes);
-platform::Bytes EncodeMidiSettings(bool use_midi_music);
+inline constexpr Field<MidiSettings> kMidiSettingsFields[] = {
+    Byte<&MidiSettings::use_midi_music>(),
+};
 
-std::optional<bool> LoadMidiSettings(const platform::Workspace& workspace);
-bool SaveMidiSettings(const platform::Workspace& workspace, bool use_midi_music);
+inline constexpr RecordFormat<MidiSettings> kMidiSettingsRecord{
+    .file = files::kMidiSettings,
+    .fields = kMidiSettingsFields,
+    .copies = 10,
+};
 
 }  // namespace config

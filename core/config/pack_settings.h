@@ -1,39 +1,33 @@
 // The sizes of the ammunition and health packs: `ammohealthsettings`, the
-// pair of bytes written three times.
+// pair of bytes written three times and read from the first pair.
 #pragma once
 
 #include <cstdint>
-#include <optional>
 
-#include "platform/files.h"
-#include "platform/prompter.h"
-#include "platform/workspace.h"
+#include "config/record_files.h"
+#include "config/record_format.h"
 
 namespace config {
 
-inline constexpr size_t kPackSettingsSize = 6;
-inline constexpr int64_t kDefaultPackSize = 15;
-
-// Sizes as typed (the writer keeps their low 8 bits).
+// Sizes as typed.
 struct PackSettings {
-  int64_t ammo = kDefaultPackSize;
-  int64_t health = kDefaultPackSize;
+  int64_t ammo = 0;
+  int64_t health = 0;
   bool operator==(const PackSettings&) const = default;
 };
 
-// Reads bytes 0 and 1 only.
-PackSettings DecodePackSettings(std::span<const uint8_t> bytes);
-platform::Bytes EncodePackSettings(const PackSettings& settings);
+// New: 15 each; "use" accepts ammunition 1 to 99 and health 1 to 100.
+inline constexpr Field<PackSettings> kPackSettingsFields[] = {
+    Byte<&PackSettings::ammo>(Between(1, 99), 15),
+    Byte<&PackSettings::health>(Between(1, 100), 15),
+};
 
-// Ammunition 1 to 99, health 1 to 100.
-bool PackSettingsInRange(const PackSettings& settings);
-
-std::optional<PackSettings> LoadPackSettings(const platform::Workspace& workspace);
-
-// "use": sizes out of range are reported ("Ammo or Health- Settings out of
-// range") and false returned; otherwise the file is written and true
-// returned, a failed write being reported.
-bool UsePackSettings(const platform::Workspace& workspace, const PackSettings& settings,
-                     platform::Prompter& prompter);
+inline constexpr RecordFormat<PackSettings> kPackSettingsRecord{
+    .file = files::kAmmoHealthSettings,
+    .fields = kPackSettingsFields,
+    .copies = 3,
+    .out_of_range = "Ammo or Health- Settings out of range",
+    .cannot_save = "Cannot save Healt and Ammo- Settings",
+};
 
 }  // namespace config

@@ -1,21 +1,18 @@
-// The ten sprites' rules: `spritesettings`, 30 bytes, replaced by the default
+// The ten sprites' rules: `spritesettings`, 30 bytes, renewed with the new
 // record whenever its size is not 30.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <optional>
 
-#include "platform/files.h"
-#include "platform/prompter.h"
-#include "platform/workspace.h"
+#include "config/record_files.h"
+#include "config/record_format.h"
 
 namespace config {
 
 inline constexpr int kSprites = 10;
-inline constexpr size_t kSpriteSettingsSize = 30;
 
-// Endurance as typed (the writer keeps its low 8 bits), index 0 for sprite 1.
+// Endurance as typed, index 0 for sprite 1.
 struct SpriteSettings {
   std::array<bool, kSprites> collision{};
   std::array<int64_t, kSprites> endurance{};
@@ -23,24 +20,20 @@ struct SpriteSettings {
   bool operator==(const SpriteSettings&) const = default;
 };
 
-// Collision on, endurance 0, shoot-through off for every sprite.
-SpriteSettings DefaultSpriteSettings();
+// New: collision on, endurance 0, shoot-through off for every sprite. The
+// endurance has no lower limit (a negative one is stored as its low 8 bits).
+inline constexpr Field<SpriteSettings> kSpriteSettingsFields[] = {
+    Byte<&SpriteSettings::collision>({}, 1),
+    Byte<&SpriteSettings::endurance>(AtMost(10)),
+    Byte<&SpriteSettings::shoot_through>(),
+};
 
-SpriteSettings DecodeSpriteSettings(std::span<const uint8_t> bytes);
-platform::Bytes EncodeSpriteSettings(const SpriteSettings& settings);
-
-// Endurance at most 10; there is no lower limit (a negative endurance is
-// stored as its low 8 bits).
-bool SpriteSettingsInRange(const SpriteSettings& settings);
-
-// Writes the default record over a missing or wrongly sized file, then reads
-// it; nothing when it still can't be read.
-std::optional<SpriteSettings> LoadSpriteSettings(const platform::Workspace& workspace);
-
-// "use": an endurance above 10 is reported ("Sprite- Settings out of range")
-// and false returned; otherwise the file is written and true returned, a
-// failed write being reported.
-bool UseSpriteSettings(const platform::Workspace& workspace, const SpriteSettings& settings,
-                       platform::Prompter& prompter);
+inline constexpr RecordFormat<SpriteSettings> kSpriteSettingsRecord{
+    .file = files::kSpriteSettings,
+    .fields = kSpriteSettingsFields,
+    .out_of_range = "Sprite- Settings out of range",
+    .cannot_save = "Cannot save Sprite Settings",
+    .renew_wrong_size = true,
+};
 
 }  // namespace config

@@ -17,10 +17,17 @@ std::string FirstLine(std::span<const uint8_t> bytes) {
   return line;
 }
 
-std::optional<std::string> LoadFirstLine(const platform::Workspace& workspace, const std::string& name) {
-  const auto bytes = workspace.Read(name);
+std::optional<std::string> LoadText(const TextRecord& record, const platform::Workspace& workspace) {
+  const auto bytes = workspace.Read(record.file);
   if (!bytes) return std::nullopt;
-  return FirstLine(*bytes);
+  return record.read(*bytes);
+}
+
+bool SaveText(const TextRecord& record, const platform::Workspace& workspace, const std::string& text,
+              platform::Prompter& prompter) {
+  if (workspace.Write(record.file, std::string_view(record.stored(text)))) return true;
+  prompter.Show(platform::CannotWriteMessage(workspace.PathOf(record.file)));
+  return false;
 }
 
 }  // namespace config

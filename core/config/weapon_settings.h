@@ -4,18 +4,15 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 
-#include "platform/files.h"
-#include "platform/prompter.h"
-#include "platform/workspace.h"
+#include "config/record_files.h"
+#include "config/record_format.h"
 
 namespace config {
 
 inline constexpr int kWeapons = 6;
-inline constexpr size_t kWeaponSettingsSize = 38;
 
-// Numbers as typed (the writer keeps their low 8 bits), index 0 for weapon 1.
+// Numbers as typed, index 0 for weapon 1.
 struct WeaponSettings {
   std::array<bool, kWeapons> can_shoot{};
   std::array<int64_t, kWeapons> repetition{};
@@ -28,28 +25,30 @@ struct WeaponSettings {
   bool operator==(const WeaponSettings&) const = default;
 };
 
-// What a new dialog shows: repetition 5, power 5, start ammunition 20,
-// maximum 99, every box clear, key "= empty".
-WeaponSettings DefaultWeaponSettings();
-
-WeaponSettings DecodeWeaponSettings(std::span<const uint8_t> bytes);
-platform::Bytes EncodeWeaponSettings(const WeaponSettings& settings);
-
 // A weapon that cannot shoot carries start ammunition 0 and maximum 1.
 inline constexpr int64_t kNoShootStartAmmo = 0;
 inline constexpr int64_t kNoShootMaxAmmo = 1;
 void ApplyCanShootRule(WeaponSettings& settings);
 
-// Repetition 1 to 5, power 1 to 10, start ammunition at most 99, maximum
-// ammunition 1 to 99.
-bool WeaponSettingsInRange(const WeaponSettings& settings);
+// A new dialog shows repetition 5, power 5, start ammunition 20, maximum 99,
+// every box clear and the key "= empty".
+inline constexpr Field<WeaponSettings> kWeaponSettingsFields[] = {
+    Byte<&WeaponSettings::can_shoot>(),
+    Byte<&WeaponSettings::repetition>(Between(1, 5), 5),
+    Byte<&WeaponSettings::power>(Between(1, 10), 5),
+    Byte<&WeaponSettings::start_ammo>(AtMost(99), 20),
+    Byte<&WeaponSettings::max_ammo>(Between(1, 99), 99),
+    Byte<&WeaponSettings::weapon_key>(),
+    Byte<&WeaponSettings::start_with_weapon1>(),
+    Byte<&WeaponSettings::show_bullet>(),
+};
 
-std::optional<WeaponSettings> LoadWeaponSettings(const platform::Workspace& workspace);
-
-// "use": out-of-range values are reported ("Weapon- Settings out of range")
-// and false returned; otherwise the file is written and true returned, a
-// failed write being reported.
-bool UseWeaponSettings(const platform::Workspace& workspace, WeaponSettings settings,
-                       platform::Prompter& prompter);
+inline constexpr RecordFormat<WeaponSettings> kWeaponSettingsRecord{
+    .file = files::kWeaponSettings,
+    .fields = kWeaponSettingsFields,
+    .out_of_range = "Weapon- Settings out of range",
+    .cannot_save = "Cannot save Weapon Settings",
+    .before_use = ApplyCanShootRule,
+};
 
 }  // namespace config

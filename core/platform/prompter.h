@@ -21,6 +21,11 @@ inline std::ostream& operator<<(std::ostream& out, const Message& message) {
   return out << message.title << ": " << message.text;
 }
 
+// What a write that failed tells the user.
+inline Message CannotWriteMessage(const std::filesystem::path& path) {
+  return {"cannot write to file " + path.string(), "Error"};
+}
+
 // A requester: its title, the default file name and the pattern list in the
 // form "Bitmap (*.bmp)|*.bmp|PNG (*.png)|*.png".
 struct FileRequest {

@@ -52,7 +52,8 @@ void WallTexturesDialog::Run(QWidget* main_window, config::DialogContext& contex
 void WallTexturesDialog::ControlsBuilt() {
   for (QCheckBox* box : animate_) box->setChecked(false);
   speed_->setText(QString::number(config::kDefaultAnimationSpeed));
-  const auto settings = config::LoadWallAnimSettings(Context().workspace, Context().prompter);
+  const auto settings =
+      config::Load(config::kWallAnimSettingsRecord, Context().workspace, Context().prompter);
   if (!settings) return;
   for (int r = 0; r < config::kAnimatedRows; ++r) animate_[r]->setChecked(settings->animate[r]);
   speed_->setText(QString::fromStdString(config::SpeedBoxText(settings->speed)));
@@ -66,7 +67,9 @@ config::WallAnimSettings WallTexturesDialog::Shown() const {
 }
 
 void WallTexturesDialog::Closing() {
-  config::SaveWallAnimSettings(Context().workspace, Shown(), Context().prompter);
+  // A failed write is reported; the dialog closes all the same.
+  static_cast<void>(
+      config::Save(config::kWallAnimSettingsRecord, Context().workspace, Shown(), Context().prompter));
 }
 
 }  // namespace assets

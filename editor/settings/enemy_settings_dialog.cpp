@@ -87,7 +87,7 @@ void EnemySettingsDialog::Run(QWidget* main_window, DialogContext& context) {
 }
 
 void EnemySettingsDialog::Load() {
-  const auto settings = LoadEnemySettings(context_.workspace);
+  const auto settings = config::Load(kEnemySettingsRecord, context_.workspace, context_.prompter);
   if (!settings) return;
   // The numbers first: a tick set before its power would be taken back.
   for (int k = 0; k < kEnemyKinds; ++k) {
@@ -112,7 +112,7 @@ void EnemySettingsDialog::Use() {
     settings.endurance[k] = kit::ParseBox(endurance_[k]);
     settings.power[k] = kit::ParseBox(power_[k]);
   }
-  if (UseEnemySettings(context_.workspace, settings, context_.prompter)) accept();
+  if (config::Use(kEnemySettingsRecord, context_.workspace, settings, context_.prompter)) accept();
 }
 
 }  // namespace config

@@ -182,15 +182,12 @@ QWidget* GameSettingsDialog::BuildControls() {
 }
 
 void GameSettingsDialog::Load() {
-  if (const auto title = LoadFirstLine(context_.workspace, "gametitle"))
+  if (const auto title = config::LoadText(kGameTitleRecord, context_.workspace))
     window_title_->setText(kit::FromLatin1(*title));
-  if (const auto code = LoadFirstLine(context_.workspace, "cheat"))
+  if (const auto code = config::LoadText(kCheatRecord, context_.workspace))
     god_mode_->setText(kit::FromLatin1(*code));
-  const auto settings = LoadGameSettings(context_.workspace);
-  if (!settings) {
-    context_.prompter.Show({"cannot load settings", "Error"});
-    return;
-  }
+  const auto settings = config::Load(kGameSettingsRecord, context_.workspace, context_.prompter);
+  if (!settings) return;
   for (const auto& [box, field] : numbers_) box->setText(QString::number((*settings).*field));
   for (const auto& [box, field] : checks_) box->setChecked((*settings).*field != 0);
   for (const auto& [list, field] : key_lists_) kit::SelectKey(list, (*settings).*field);

@@ -33,7 +33,8 @@ InfoTextDialog::InfoTextDialog(QWidget* main_window, DialogContext& context)
   layout->addLayout(buttons);
 
   FixClientSize();
-  if (const auto text = LoadInfoText(context_.workspace)) text_->setPlainText(kit::FromLatin1(*text));
+  if (const auto text = config::LoadText(kInfoTextRecord, context_.workspace))
+    text_->setPlainText(kit::FromLatin1(*text));
 }
 
 void InfoTextDialog::Run(QWidget* main_window, DialogContext& context) {
@@ -44,8 +45,7 @@ void InfoTextDialog::Run(QWidget* main_window, DialogContext& context) {
 void InfoTextDialog::Ok() {
   const std::string stored = InfoTextToStore(kit::ToLatin1(text_->toPlainText()));
   text_->setPlainText(kit::FromLatin1(stored));
-  SaveInfoText(context_.workspace, stored);
-  accept();
+  if (config::SaveText(kInfoTextRecord, context_.workspace, stored, context_.prompter)) accept();
 }
 
 }  // namespace config

@@ -48,7 +48,8 @@ void PacksDialog::Run(QWidget* main_window, DialogContext& context) {
 void PacksDialog::Rebuild() {
   kit::ShowThumbnail(ammo_picture_, context_.pictures, AmmoPackSlot());
   kit::ShowThumbnail(health_picture_, context_.pictures, HealthPackSlot());
-  const auto settings = LoadPackSettings(context_.workspace).value_or(PackSettings{});
+  const auto settings = config::Load(kPackSettingsRecord, context_.workspace, context_.prompter)
+                            .value_or(config::Defaults(kPackSettingsRecord));
   ammo_->setText(QString::number(settings.ammo));
   health_->setText(QString::number(settings.health));
 }
@@ -60,7 +61,7 @@ void PacksDialog::ImportPicture(const SlotRef& slot) {
 
 void PacksDialog::Use() {
   const PackSettings settings{kit::ParseBox(ammo_), kit::ParseBox(health_)};
-  if (UsePackSettings(context_.workspace, settings, context_.prompter)) accept();
+  if (config::Use(kPackSettingsRecord, context_.workspace, settings, context_.prompter)) accept();
 }
 
 }  // namespace config

@@ -55,7 +55,8 @@ SoundsDialog::SoundsDialog(QWidget* main_window, DialogContext& context)
   connect(close, &QPushButton::clicked, this, [this] { CloseAndSave(); });
 
   FixClientSize();
-  if (const auto use_midi = LoadMidiSettings(context_.workspace)) use_midi_->setChecked(*use_midi);
+  if (const auto midi = config::Load(kMidiSettingsRecord, context_.workspace, context_.prompter))
+    use_midi_->setChecked(midi->use_midi_music);
 }
 
 void SoundsDialog::Run(QWidget* main_window, DialogContext& context) {
@@ -76,8 +77,9 @@ void SoundsDialog::LoadSound() {
 }
 
 void SoundsDialog::CloseAndSave() {
-  SaveMidiSettings(context_.workspace, use_midi_->isChecked());
-  accept();
+  if (config::Save(kMidiSettingsRecord, context_.workspace, MidiSettings{use_midi_->isChecked()},
+                   context_.prompter))
+    accept();
 }
 
 }  // namespace config

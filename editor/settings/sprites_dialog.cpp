@@ -105,7 +105,7 @@ void SpritesDialog::Rebuild() {
 }
 
 void SpritesDialog::Load() {
-  const auto settings = LoadSpriteSettings(context_.workspace);
+  const auto settings = config::Load(kSpriteSettingsRecord, context_.workspace, context_.prompter);
   for (int s = 0; s < kSprites; ++s) {
     if (settings) {
       collision_[s]->setChecked(settings->collision[s]);
@@ -142,7 +142,7 @@ void SpritesDialog::Use() {
     settings.endurance[s] = kit::ParseBox(endurance_[s]);
     settings.shoot_through[s] = shoot_through_[s]->isChecked();
   }
-  if (UseSpriteSettings(context_.workspace, settings, context_.prompter)) accept();
+  if (config::Use(kSpriteSettingsRecord, context_.workspace, settings, context_.prompter)) accept();
 }
 
 }  // namespace config

@@ -43,7 +43,8 @@ void TreasuresDialog::Run(QWidget* main_window, DialogContext& context) {
 }
 
 void TreasuresDialog::Rebuild() {
-  const auto settings = LoadTreasureSettings(context_.workspace).value_or(DefaultTreasureSettings());
+  const auto settings = config::Load(kTreasureSettingsRecord, context_.workspace, context_.prompter)
+                            .value_or(config::Defaults(kTreasureSettingsRecord));
   for (int t = 0; t < kTreasures; ++t) {
     kit::ShowThumbnail(pictures_[t], context_.pictures, TreasureSlot(t + 1));
     points_[t]->setText(QString::number(settings.points[t]));
@@ -59,7 +60,7 @@ void TreasuresDialog::ImportPicture(int t) {
 void TreasuresDialog::Use() {
   TreasureSettings settings;
   for (int t = 0; t < kTreasures; ++t) settings.points[t] = kit::ParseBox(points_[t]);
-  if (UseTreasureSettings(context_.workspace, settings, context_.prompter)) accept();
+  if (config::Use(kTreasureSettingsRecord, context_.workspace, settings, context_.prompter)) accept();
 }
 
 }  // namespace config

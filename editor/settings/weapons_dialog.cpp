@@ -95,9 +95,8 @@ QWidget* WeaponsDialog::BuildRow(int w) {
 }
 
 void WeaponsDialog::Rebuild() {
-  for (int w = 0; w < kWeapons; ++w)
-    kit::ShowThumbnail(rows_[w].picture, context_.pictures, WeaponSlot(w + 1));
-  Show(DefaultWeaponSettings());
+  for (int w = 0; w < kWeapons; ++w) kit::ShowThumbnail(rows_[w].picture, context_.pictures, WeaponSlot(w + 1));
+  Show(config::Defaults(kWeaponSettingsRecord));
   Load();
   ApplyCanShootRule();
 }
@@ -118,7 +117,8 @@ void WeaponsDialog::Show(const WeaponSettings& s) {
 }
 
 void WeaponsDialog::Load() {
-  if (const auto settings = LoadWeaponSettings(context_.workspace)) Show(*settings);
+  if (const auto settings = config::Load(kWeaponSettingsRecord, context_.workspace, context_.prompter))
+    Show(*settings);
 }
 
 void WeaponsDialog::ApplyCanShootRule() {
@@ -153,7 +153,7 @@ void WeaponsDialog::Use() {
   }
   s.weapon_key = weapon_key_->currentIndex();
   s.start_with_weapon1 = start_with_weapon1_->isChecked();
-  if (UseWeaponSettings(context_.workspace, s, context_.prompter)) accept();
+  if (config::Use(kWeaponSettingsRecord, context_.workspace, s, context_.prompter)) accept();
 }
 
 }  // namespace config

@@ -24,21 +24,21 @@ EnemySettings Valid() {
 
 TEST(EnemySettingsRecord, GroupsEachValueByEnemyKind) {
   const platform::Bytes expected = {1, 0, 1, 0, 1, 0, 3, 6, 9, 12, 1, 10, 20, 30, 40, 1, 2, 3, 4, 40};
-  EXPECT_EQ(config::EncodeEnemySettings(Valid()), expected);
-  EXPECT_EQ(config::DecodeEnemySettings(expected), Valid());
+  EXPECT_EQ(config::Encode(config::kEnemySettingsRecord, Valid()), expected);
+  EXPECT_EQ(config::Decode(config::kEnemySettingsRecord, expected), Valid());
 }
 
 TEST(EnemySettingsRecord, BytesAreLow8BitsReadBackSigned) {
   EnemySettings s = Valid();
   s.power[2] = 300;  // 300 = 0x12C
   s.speed[0] = -2;
-  const auto bytes = config::EncodeEnemySettings(s);
+  const auto bytes = config::Encode(config::kEnemySettingsRecord, s);
   EXPECT_EQ(bytes[17], 0x2C);
   EXPECT_EQ(bytes[5], 0xFE);
-  EXPECT_EQ(config::DecodeEnemySettings(bytes).speed[0], -2);
+  EXPECT_EQ(config::Decode(config::kEnemySettingsRecord, bytes).speed[0], -2);
   EnemySettings shorter;
   shorter.can_shoot = {true, true, true, false, false};
-  EXPECT_EQ(config::DecodeEnemySettings(platform::Bytes{1, 1, 1}), shorter);
+  EXPECT_EQ(config::Decode(config::kEnemySettingsRecord, platform::Bytes{1, 1, 1}), shorter);
 }
 
 TEST(EnemySettingsRecord, UseChecksTheRangeEdges) {
@@ -68,7 +68,7 @@ TEST(EnemySettingsRecord, UseChecksTheRangeEdges) {
     platform::ScriptedPrompter prompter;
     EnemySettings s = Valid();
     c.change(s);
-    EXPECT_EQ(config::UseEnemySettings(workspace, s, prompter), c.accepted);
+    EXPECT_EQ(config::Use(config::kEnemySettingsRecord, workspace, s, prompter), c.accepted);
     if (c.accepted) {
       EXPECT_TRUE(prompter.shown.empty());
       EXPECT_EQ(workspace.FileSize("enemysettings"), 20);
@@ -85,7 +85,7 @@ TEST(EnemySettingsRecord, PowerZeroIsStoredWithoutCanShoot) {
   platform::ScriptedPrompter prompter;
   EnemySettings s = Valid();
   s.power[0] = 0;
-  ASSERT_TRUE(config::UseEnemySettings(workspace, s, prompter));
+  ASSERT_TRUE(config::Use(config::kEnemySettingsRecord, workspace, s, prompter));
   const auto bytes = *workspace.Read("enemysettings");
   EXPECT_EQ(bytes[0], 0);
   EXPECT_EQ(bytes[2], 1);
@@ -96,7 +96,7 @@ TEST(EnemySettingsRecord, AFileThatCannotBeWrittenIsReportedAfterAcceptance) {
   const platform::Workspace workspace(home.path());
   std::filesystem::create_directory(workspace.Folder() / "enemysettings");
   platform::ScriptedPrompter prompter;
-  EXPECT_TRUE(config::UseEnemySettings(workspace, Valid(), prompter));
+  EXPECT_TRUE(config::Use(config::kEnemySettingsRecord, workspace, Valid(), prompter));
   EXPECT_EQ(prompter.shown, (std::vector<platform::Message>{{"Cannot save Enemy Settings", "Error"}}));
 }
 

@@ -60,8 +60,8 @@ TEST(GameSettingsRecord, EveryFieldIsOneLittleEndianIntegerAtItsOffset) {
     expected[c.offset + 1] = 0x0C;
     expected[c.offset + 2] = 0x0B;
     expected[c.offset + 3] = 0x0A;
-    EXPECT_EQ(config::EncodeGameSettings(settings), expected);
-    EXPECT_EQ(config::DecodeGameSettings(expected), settings);
+    EXPECT_EQ(config::Encode(config::kGameSettingsRecord, settings), expected);
+    EXPECT_EQ(config::Decode(config::kGameSettingsRecord, expected), settings);
   }
 }
 
@@ -69,27 +69,27 @@ TEST(GameSettingsRecord, KeepsTheLow32BitsAndReadsThemBackSigned) {
   GameSettings settings;
   settings.walk_forward_speed = 0x100000005;  // typed beyond 32 bits
   settings.turn_speed = -1;
-  const auto bytes = config::EncodeGameSettings(settings);
+  const auto bytes = config::Encode(config::kGameSettingsRecord, settings);
   EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 12, bytes.begin() + 16), (std::vector<uint8_t>{5, 0, 0, 0}));
   EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 52, bytes.begin() + 56),
             (std::vector<uint8_t>{0xFF, 0xFF, 0xFF, 0xFF}));
-  const auto back = config::DecodeGameSettings(bytes);
+  const auto back = config::Decode(config::kGameSettingsRecord, bytes);
   EXPECT_EQ(back.walk_forward_speed, 5);
   EXPECT_EQ(back.turn_speed, -1);
 }
 
 TEST(GameSettingsRecord, ShortFilesReadZeroPastTheEndAndLongOnesStopAt26) {
   const platform::Bytes shorter = {7, 0, 0, 0, 3};  // levels 7, then a part of the walk key
-  auto settings = config::DecodeGameSettings(shorter);
+  auto settings = config::Decode(config::kGameSettingsRecord, shorter);
   EXPECT_EQ(settings.max_levels, 7);
   EXPECT_EQ(settings.walk_forward_key, 3);
   EXPECT_EQ(settings.bright_screen_on_item, 0);
-  EXPECT_EQ(config::DecodeGameSettings({}), GameSettings{});
+  EXPECT_EQ(config::Decode(config::kGameSettingsRecord, {}), GameSettings{});
 
   platform::Bytes longer(120, 0xFF);
-  settings = config::DecodeGameSettings(longer);
+  settings = config::Decode(config::kGameSettingsRecord, longer);
   EXPECT_EQ(settings.bright_screen_on_item, -1);
-  EXPECT_EQ(config::EncodeGameSettings(settings).size(), 104u);
+  EXPECT_EQ(config::Encode(config::kGameSettingsRecord, settings).size(), 104u);
 }
 
 TEST(GameSettingsRecord, ScreenModeBoxes) {
@@ -158,7 +158,7 @@ TEST_F(UseGameSettings, AcceptsOneToTwentyLevels) {
     EXPECT_EQ(workspace.Exists("settings"), accepted);
     if (accepted) {
       EXPECT_TRUE(prompter.shown.empty());
-      EXPECT_EQ(config::LoadGameSettings(workspace)->max_levels, levels);
+      EXPECT_EQ(config::Load(config::kGameSettingsRecord, workspace, prompter)->max_levels, levels);
     } else {
       EXPECT_EQ(prompter.shown, (std::vector<platform::Message>{{"too many levels", "Error"}}));
     }
@@ -168,13 +168,13 @@ TEST_F(UseGameSettings, AcceptsOneToTwentyLevels) {
 TEST_F(UseGameSettings, WritesThePaddedTitleAndCodeAnd104Bytes) {
   ASSERT_TRUE(config::UseGameSettings(workspace, Form(3), prompter));
   EXPECT_EQ(*workspace.Read("gametitle"), platform::Bytes({' ', ' ', ' ', 'a', 'b'}));
-  EXPECT_EQ(config::LoadFirstLine(workspace, "cheat"), "godmode");
+  EXPECT_EQ(config::LoadText(config::kCheatRecord, workspace), "godmode");
   EXPECT_EQ(workspace.FileSize("settings"), 104);
   // Read back and saved again, a padded title stays as it is.
   auto again = Form(3);
-  again.window_title = *config::LoadFirstLine(workspace, "gametitle");
+  again.window_title = *config::LoadText(config::kGameTitleRecord, workspace);
   ASSERT_TRUE(config::UseGameSettings(workspace, again, prompter));
-  EXPECT_EQ(config::LoadFirstLine(workspace, "gametitle"), "   ab");
+  EXPECT_EQ(config::LoadText(config::kGameTitleRecord, workspace), "   ab");
 }
 
 TEST_F(UseGameSettings, ASettingsFileThatCannotBeWrittenIsReportedAndTheDialogStillCloses) {
@@ -184,8 +184,8 @@ TEST_F(UseGameSettings, ASettingsFileThatCannotBeWrittenIsReportedAndTheDialogSt
 }
 
 TEST_F(UseGameSettings, MissingFilesLoadAsNothing) {
-  EXPECT_EQ(config::LoadGameSettings(workspace), std::nullopt);
-  EXPECT_EQ(config::LoadFirstLine(workspace, "gametitle"), std::nullopt);
+  EXPECT_EQ(config::Load(config::kGameSettingsRecord, workspace, prompter), std::nullopt);
+  EXPECT_EQ(config::LoadText(config::kGameTitleRecord, workspace), std::nullopt);
 }
 
 }  // namespace

@@ -16,9 +16,9 @@ TEST(TreasureSettingsRecord, FiveLittleEndianIntegers) {
   s.points = {1, 9000, 256, 1000, -1};
   const platform::Bytes expected = {1, 0, 0,    0, 0x28, 0x23, 0,    0,    0,    1,
                                     0, 0, 0xE8, 3, 0,    0,    0xFF, 0xFF, 0xFF, 0xFF};
-  EXPECT_EQ(config::EncodeTreasureSettings(s), expected);
-  EXPECT_EQ(config::DecodeTreasureSettings(expected), s);
-  EXPECT_EQ(config::DecodeTreasureSettings(platform::Bytes{5, 0, 0, 0}).points,
+  EXPECT_EQ(config::Encode(config::kTreasureSettingsRecord, s), expected);
+  EXPECT_EQ(config::Decode(config::kTreasureSettingsRecord, expected), s);
+  EXPECT_EQ(config::Decode(config::kTreasureSettingsRecord, platform::Bytes{5, 0, 0, 0}).points,
             (std::array<int64_t, 5>{5, 0, 0, 0, 0}));
 }
 
@@ -29,11 +29,11 @@ TEST(TreasureSettingsRecord, UseAcceptsOneTo9000AndReportsTheRest) {
     TempFolder home;
     const platform::Workspace workspace(home.path());
     platform::ScriptedPrompter prompter;
-    auto s = config::DefaultTreasureSettings();
+    auto s = config::Defaults(config::kTreasureSettingsRecord);
     s.points[3] = points;
-    EXPECT_EQ(config::UseTreasureSettings(workspace, s, prompter), accepted);
+    EXPECT_EQ(config::Use(config::kTreasureSettingsRecord, workspace, s, prompter), accepted);
     if (accepted) {
-      EXPECT_EQ(config::LoadTreasureSettings(workspace), s);
+      EXPECT_EQ(config::Load(config::kTreasureSettingsRecord, workspace, prompter), s);
       EXPECT_EQ(workspace.FileSize("Treasuresettings"), 20);
     } else {
       EXPECT_EQ(prompter.shown, (Messages{{"Treasure- Settings out of range", "Error"}}));
@@ -47,15 +47,19 @@ TEST(TreasureSettingsRecord, ReplacesTheFileWhateverTheCaseOfItsName) {
   const platform::Workspace workspace(home.path());
   home.Write("twksys/treasuresettings", platform::Bytes(20, 0));
   platform::ScriptedPrompter prompter;
-  ASSERT_TRUE(config::UseTreasureSettings(workspace, config::DefaultTreasureSettings(), prompter));
-  EXPECT_EQ(config::DecodeTreasureSettings(*platform::ReadFileBytes(home / "twksys/treasuresettings")),
-            config::DefaultTreasureSettings());
+  ASSERT_TRUE(config::Use(config::kTreasureSettingsRecord, workspace,
+                          config::Defaults(config::kTreasureSettingsRecord), prompter));
+  EXPECT_EQ(config::Decode(config::kTreasureSettingsRecord,
+                           *platform::ReadFileBytes(home / "twksys/treasuresettings")),
+            config::Defaults(config::kTreasureSettingsRecord));
 }
 
 TEST(PackSettingsRecord, ThePairWrittenThreeTimesAndReadFromTheFirstTwoBytes) {
-  EXPECT_EQ(config::EncodePackSettings({20, 50}), (platform::Bytes{20, 50, 20, 50, 20, 50}));
-  EXPECT_EQ(config::DecodePackSettings(platform::Bytes{20, 50, 1, 2, 3, 4}), (config::PackSettings{20, 50}));
-  EXPECT_EQ(config::DecodePackSettings(platform::Bytes{0xFF}), (config::PackSettings{-1, 0}));
+  EXPECT_EQ(config::Encode(config::kPackSettingsRecord, {20, 50}), (platform::Bytes{20, 50, 20, 50, 20, 50}));
+  EXPECT_EQ(config::Decode(config::kPackSettingsRecord, platform::Bytes{20, 50, 1, 2, 3, 4}),
+            (config::PackSettings{20, 50}));
+  EXPECT_EQ(config::Decode(config::kPackSettingsRecord, platform::Bytes{0xFF}),
+            (config::PackSettings{-1, 0}));
 }
 
 TEST(PackSettingsRecord, UseChecksAmmoOneTo99AndHealthOneTo100) {
@@ -70,7 +74,7 @@ TEST(PackSettingsRecord, UseChecksAmmoOneTo99AndHealthOneTo100) {
     TempFolder home;
     const platform::Workspace workspace(home.path());
     platform::ScriptedPrompter prompter;
-    EXPECT_EQ(config::UsePackSettings(workspace, {c.ammo, c.health}, prompter), c.accepted);
+    EXPECT_EQ(config::Use(config::kPackSettingsRecord, workspace, {c.ammo, c.health}, prompter), c.accepted);
     if (c.accepted) {
       EXPECT_EQ(workspace.FileSize("ammohealthsettings"), 6);
     } else {
@@ -86,8 +90,9 @@ TEST(ItemSettingsRecords, FilesThatCannotBeWrittenAreReportedAfterAcceptance) {
   std::filesystem::create_directory(workspace.Folder() / "Treasuresettings");
   std::filesystem::create_directory(workspace.Folder() / "ammohealthsettings");
   platform::ScriptedPrompter prompter;
-  EXPECT_TRUE(config::UseTreasureSettings(workspace, config::DefaultTreasureSettings(), prompter));
-  EXPECT_TRUE(config::UsePackSettings(workspace, {15, 15}, prompter));
+  EXPECT_TRUE(config::Use(config::kTreasureSettingsRecord, workspace,
+                          config::Defaults(config::kTreasureSettingsRecord), prompter));
+  EXPECT_TRUE(config::Use(config::kPackSettingsRecord, workspace, {15, 15}, prompter));
   EXPECT_EQ(prompter.shown, (Messages{{"Cannot save Treasure Settings", "Error"},
                                       {"Cannot save Healt and Ammo- Settings", "Error"}}));
 }

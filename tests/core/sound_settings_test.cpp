@@ -101,17 +101,23 @@ TEST_F(ImportSound, AFailedCopyIsReportedNamingTheFile) {
 }
 
 TEST(MidiSettingsRecord, TenEqualBytesReadFromTheFirst) {
-  EXPECT_EQ(config::EncodeMidiSettings(true), platform::Bytes(10, 1));
-  EXPECT_EQ(config::EncodeMidiSettings(false), platform::Bytes(10, 0));
-  EXPECT_TRUE(config::DecodeMidiSettings(platform::Bytes{1, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-  EXPECT_FALSE(config::DecodeMidiSettings(platform::Bytes{0, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
-  EXPECT_FALSE(config::DecodeMidiSettings({}));
+  using config::kMidiSettingsRecord;
+  using config::MidiSettings;
+  EXPECT_EQ(config::Encode(kMidiSettingsRecord, MidiSettings{true}), platform::Bytes(10, 1));
+  EXPECT_EQ(config::Encode(kMidiSettingsRecord, MidiSettings{false}), platform::Bytes(10, 0));
+  EXPECT_TRUE(
+      config::Decode(kMidiSettingsRecord, platform::Bytes{1, 0, 0, 0, 0, 0, 0, 0, 0, 0}).use_midi_music);
+  EXPECT_FALSE(
+      config::Decode(kMidiSettingsRecord, platform::Bytes{0, 1, 1, 1, 1, 1, 1, 1, 1, 1}).use_midi_music);
+  EXPECT_FALSE(config::Decode(kMidiSettingsRecord, platform::Bytes{}).use_midi_music);
 
   TempFolder home;
   const platform::Workspace workspace(home.path());
-  EXPECT_EQ(config::LoadMidiSettings(workspace), std::nullopt);
-  ASSERT_TRUE(config::SaveMidiSettings(workspace, true));
-  EXPECT_EQ(config::LoadMidiSettings(workspace), true);
+  platform::ScriptedPrompter prompter;
+  EXPECT_EQ(config::Load(kMidiSettingsRecord, workspace, prompter), std::nullopt);
+  ASSERT_TRUE(config::Save(kMidiSettingsRecord, workspace, MidiSettings{true}, prompter));
+  EXPECT_EQ(config::Load(kMidiSettingsRecord, workspace, prompter), MidiSettings{true});
+  EXPECT_TRUE(prompter.shown.empty());
 }
 
 }  // namespace

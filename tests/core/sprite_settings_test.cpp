@@ -29,24 +29,39 @@ const platform::Bytes kDefaultBytes = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0,
                                        0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
 TEST(SpriteSettingsRecord, TenCollisionsTenEndurancesTenShootThroughs) {
-  EXPECT_EQ(config::EncodeSpriteSettings(Sample()), kSampleBytes);
-  EXPECT_EQ(config::DecodeSpriteSettings(kSampleBytes), Sample());
-  EXPECT_EQ(config::EncodeSpriteSettings(config::DefaultSpriteSettings()), kDefaultBytes);
+  EXPECT_EQ(config::Encode(config::kSpriteSettingsRecord, Sample()), kSampleBytes);
+  EXPECT_EQ(config::Decode(config::kSpriteSettingsRecord, kSampleBytes), Sample());
+  EXPECT_EQ(config::Encode(config::kSpriteSettingsRecord, config::Defaults(config::kSpriteSettingsRecord)),
+            kDefaultBytes);
 }
 
 TEST(SpriteSettingsRecord, AFileNotOf30BytesIsReplacedByTheDefault) {
+  platform::ScriptedPrompter prompter;
   for (const size_t size : {0, 29, 31}) {
     SCOPED_TRACE(size);
     TempFolder home;
     const platform::Workspace workspace(home.path());
     if (size > 0) home.Write("twksys/spritesettings", platform::Bytes(size, 7));
-    EXPECT_EQ(config::LoadSpriteSettings(workspace), config::DefaultSpriteSettings());
+    EXPECT_EQ(config::Load(config::kSpriteSettingsRecord, workspace, prompter),
+              config::Defaults(config::kSpriteSettingsRecord));
     EXPECT_EQ(*workspace.Read("spritesettings"), kDefaultBytes);
   }
   TempFolder home;
   const platform::Workspace workspace(home.path());
   home.Write("twksys/spritesettings", kSampleBytes);
-  EXPECT_EQ(config::LoadSpriteSettings(workspace), Sample());
+  EXPECT_EQ(config::Load(config::kSpriteSettingsRecord, workspace, prompter), Sample());
+  EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST(SpriteSettingsRecord, ARenewalThatCannotBeWrittenIsReported) {
+  TempFolder home;
+  const platform::Workspace workspace(home.path());
+  std::filesystem::create_directory(workspace.Folder() / "spritesettings");
+  platform::ScriptedPrompter prompter;
+  EXPECT_EQ(config::Load(config::kSpriteSettingsRecord, workspace, prompter), std::nullopt);
+  EXPECT_EQ(prompter.shown,
+            (std::vector<platform::Message>{
+                {"cannot write to file " + workspace.PathOf("spritesettings").string(), "Error"}}));
 }
 
 TEST(SpriteSettingsRecord, UseAcceptsEnduranceUpToTenWithNoLowerLimit) {
@@ -58,9 +73,9 @@ TEST(SpriteSettingsRecord, UseAcceptsEnduranceUpToTenWithNoLowerLimit) {
     platform::ScriptedPrompter prompter;
     SpriteSettings s = Sample();
     s.endurance[4] = endurance;
-    EXPECT_EQ(config::UseSpriteSettings(workspace, s, prompter), accepted);
+    EXPECT_EQ(config::Use(config::kSpriteSettingsRecord, workspace, s, prompter), accepted);
     if (accepted) {
-      EXPECT_EQ(config::LoadSpriteSettings(workspace)->endurance[4], endurance);
+      EXPECT_EQ(config::Load(config::kSpriteSettingsRecord, workspace, prompter)->endurance[4], endurance);
     } else {
       EXPECT_EQ(prompter.shown, (std::vector<platform::Message>{{"Sprite- Settings out of range", "Error"}}));
       EXPECT_FALSE(workspace.Exists("spritesettings"));
@@ -73,9 +88,9 @@ TEST(SpriteSettingsRecord, AFileThatCannotBeWrittenIsReportedAfterAcceptance) {
   const platform::Workspace workspace(home.path());
   std::filesystem::create_directory(workspace.Folder() / "spritesettings");
   platform::ScriptedPrompter prompter;
-  EXPECT_TRUE(config::UseSpriteSettings(workspace, Sample(), prompter));
+  EXPECT_TRUE(config::Use(config::kSpriteSettingsRecord, workspace, Sample(), prompter));
   EXPECT_EQ(prompter.shown, (std::vector<platform::Message>{{"Cannot save Sprite Settings", "Error"}}));
-  EXPECT_EQ(config::LoadSpriteSettings(workspace), std::nullopt);
+  EXPECT_EQ(config::Load(config::kSpriteSettingsRecord, workspace, prompter), std::nullopt);
 }
 
 }  // namespace

@@ -20,9 +20,40 @@ TEST(InfoTextRecord, TextsUnderFiveCharactersAreStoredAsEmpty) {
 TEST(InfoTextRecord, IsReadWholeWithoutZeroBytes) {
   TempFolder home;
   const platform::Workspace workspace(home.path());
-  EXPECT_EQ(config::LoadInfoText(workspace), std::nullopt);
+  EXPECT_EQ(config::LoadText(config::kInfoTextRecord, workspace), std::nullopt);
   home.Write("twksys/InfoText", std::string("line one\r\nline\0two", 18));
-  EXPECT_EQ(config::LoadInfoText(workspace), "line one\r\nlinetwo");
+  EXPECT_EQ(config::LoadText(config::kInfoTextRecord, workspace), "line one\r\nlinetwo");
+}
+
+TEST(TextRecords, AreStoredByTheirRuleAndAFailedWriteIsReported) {
+  struct Case {
+    const config::TextRecord& record;
+    std::string typed;
+    std::string stored;
+  };
+  const Case cases[] = {
+      {config::kGameTitleRecord, "ab", "   ab"},
+      {config::kCheatRecord, "godmode", "godmode"},
+      {config::kInfoTextRecord, "abc", "empty"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.record.file);
+    TempFolder home;
+    const platform::Workspace workspace(home.path());
+    platform::ScriptedPrompter prompter;
+    ASSERT_TRUE(config::SaveText(c.record, workspace, c.typed, prompter));
+    const auto bytes = *workspace.Read(c.record.file);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), c.stored);
+
+    EXPECT_TRUE(prompter.shown.empty());
+
+    TempFolder blocked;  // a folder in the place of the file cannot be replaced, even by root
+    blocked.Write(std::string("twksys/") + c.record.file + "/inside", platform::Bytes{});
+    const platform::Workspace there(blocked.path());
+    EXPECT_FALSE(config::SaveText(c.record, there, c.typed, prompter));
+    EXPECT_EQ(prompter.shown,
+              (Messages{{"cannot write to file " + there.PathOf(c.record.file).string(), "Error"}}));
+  }
 }
 
 TEST(PackPassword, TrimmedAndBetweenFourAnd21Characters) {

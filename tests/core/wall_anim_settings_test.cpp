@@ -29,14 +29,17 @@ TEST(WallAnimSettingsRecord, TenRowStatesThenTheSpeedAsLittleEndianIntegers) {
   s.animate[0] = true;
   s.animate[9] = true;
   s.speed = 7;
-  const auto bytes = config::EncodeWallAnimSettings(s);
+  const auto bytes = config::Encode(config::kWallAnimSettingsRecord, s);
   EXPECT_EQ(bytes, Int32s({1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 7}));
-  EXPECT_EQ(config::DecodeWallAnimSettings(bytes), s);
+  EXPECT_EQ(config::Decode(config::kWallAnimSettingsRecord, bytes), s);
 
   s.speed = -2;  // kept as typed; the writer keeps the low 32 bits
-  EXPECT_EQ(config::EncodeWallAnimSettings(s), Int32s({1, 0, 0, 0, 0, 0, 0, 0, 0, 1, -2}));
+  EXPECT_EQ(config::Encode(config::kWallAnimSettingsRecord, s), Int32s({1, 0, 0, 0, 0, 0, 0, 0, 0, 1, -2}));
   s.speed = 0x1'0000'0003;
-  EXPECT_EQ(config::DecodeWallAnimSettings(config::EncodeWallAnimSettings(s)).speed, 3);
+  EXPECT_EQ(
+      config::Decode(config::kWallAnimSettingsRecord, config::Encode(config::kWallAnimSettingsRecord, s))
+          .speed,
+      3);
 }
 
 TEST(WallAnimSettingsRecord, MissingIntegersOfAShortFileReadAsZero) {
@@ -55,7 +58,7 @@ TEST(WallAnimSettingsRecord, MissingIntegersOfAShortFileReadAsZero) {
   };
   for (const auto& [bytes, expected] : cases) {
     SCOPED_TRACE(bytes.size());
-    EXPECT_EQ(config::DecodeWallAnimSettings(bytes), expected);
+    EXPECT_EQ(config::Decode(config::kWallAnimSettingsRecord, bytes), expected);
   }
 }
 
@@ -75,13 +78,13 @@ TEST(WallAnimSettingsFile, LoadsWhatWasSavedAndReadsNoMoreThanTheRecord) {
   WallAnimSettings s;
   s.animate[3] = true;
   s.speed = 9;
-  ASSERT_TRUE(config::SaveWallAnimSettings(workspace, s, prompter));
+  ASSERT_TRUE(config::Save(config::kWallAnimSettingsRecord, workspace, s, prompter));
   EXPECT_EQ(workspace.FileSize("wasettings"), 44);
-  EXPECT_EQ(config::LoadWallAnimSettings(workspace, prompter), s);
+  EXPECT_EQ(config::Load(config::kWallAnimSettingsRecord, workspace, prompter), s);
 
   auto longer = Int32s({0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 3, 99, 99});
   home.Write("twksys/wasettings", longer);
-  EXPECT_EQ(config::LoadWallAnimSettings(workspace, prompter)->speed, 3);
+  EXPECT_EQ(config::Load(config::kWallAnimSettingsRecord, workspace, prompter)->speed, 3);
   EXPECT_TRUE(prompter.shown.empty());
 }
 
@@ -89,10 +92,11 @@ TEST(WallAnimSettingsFile, AMissingFileIsReportedAndSavingCreatesIt) {
   TempFolder home;
   const platform::Workspace workspace(home.path());
   platform::ScriptedPrompter prompter;
-  EXPECT_EQ(config::LoadWallAnimSettings(workspace, prompter), std::nullopt);
+  EXPECT_EQ(config::Load(config::kWallAnimSettingsRecord, workspace, prompter), std::nullopt);
   EXPECT_EQ(prompter.shown, (Messages{{"cannot load Wall Anim Settings", "Error"}}));
 
-  EXPECT_TRUE(config::SaveWallAnimSettings(workspace, WallAnimSettings{}, prompter));
+  EXPECT_TRUE(config::Save(config::kWallAnimSettingsRecord, workspace,
+                           config::Defaults(config::kWallAnimSettingsRecord), prompter));
   EXPECT_EQ(*workspace.Read("wasettings"), Int32s({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 5}));
   EXPECT_EQ(prompter.shown.size(), 1u);
 }
@@ -103,9 +107,10 @@ TEST(WallAnimSettingsFile, AFailedSaveIsReportedAndTheOldFileStays) {
   platform::ScriptedPrompter prompter;
   // A folder in the place of the file: it cannot be read as a record nor replaced.
   std::filesystem::create_directories(home / "twksys/wasettings/inside");
-  EXPECT_FALSE(config::SaveWallAnimSettings(workspace, WallAnimSettings{}, prompter));
+  EXPECT_FALSE(config::Save(config::kWallAnimSettingsRecord, workspace,
+                            config::Defaults(config::kWallAnimSettingsRecord), prompter));
   EXPECT_TRUE(std::filesystem::is_directory(home / "twksys/wasettings/inside"));
-  EXPECT_EQ(config::LoadWallAnimSettings(workspace, prompter), std::nullopt);
+  EXPECT_EQ(config::Load(config::kWallAnimSettingsRecord, workspace, prompter), std::nullopt);
   EXPECT_EQ(prompter.shown, (Messages{{"cannot save Wall Anim Settings", "Error"},
                                       {"cannot load Wall Anim Settings", "Error"}}));
 }

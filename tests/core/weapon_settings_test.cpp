@@ -37,19 +37,19 @@ TEST(WeaponSettingsRecord, GroupsOfSixThenKeyStartWeaponAndBullets) {
       1,                      // start with weapon 1
       0,  1,  1,  0,  0,  1,  // show bullet
   };
-  EXPECT_EQ(config::EncodeWeaponSettings(Valid()), expected);
-  EXPECT_EQ(config::DecodeWeaponSettings(expected), Valid());
+  EXPECT_EQ(config::Encode(config::kWeaponSettingsRecord, Valid()), expected);
+  EXPECT_EQ(config::Decode(config::kWeaponSettingsRecord, expected), Valid());
 }
 
 TEST(WeaponSettingsRecord, ShortFileReadsZeroPastItsEnd) {
-  const auto s = config::DecodeWeaponSettings(platform::Bytes(31, 1));
+  const auto s = config::Decode(config::kWeaponSettingsRecord, platform::Bytes(31, 1));
   EXPECT_EQ(s.weapon_key, 1);
   EXPECT_FALSE(s.start_with_weapon1);  // offset 31, past the end
   EXPECT_EQ(s.show_bullet, (std::array<bool, 6>{}));
 }
 
 TEST(WeaponSettingsRecord, CanShootRuleSetsStartZeroAndMaxOneButKeepsShowBullet) {
-  WeaponSettings s = config::DefaultWeaponSettings();
+  WeaponSettings s = config::Defaults(config::kWeaponSettingsRecord);
   s.can_shoot[1] = true;
   s.show_bullet[0] = true;
   config::ApplyCanShootRule(s);
@@ -89,7 +89,7 @@ TEST(WeaponSettingsRecord, UseChecksTheRangeEdges) {
     platform::ScriptedPrompter prompter;
     WeaponSettings s = Valid();
     c.change(s);
-    EXPECT_EQ(config::UseWeaponSettings(workspace, s, prompter), c.accepted);
+    EXPECT_EQ(config::Use(config::kWeaponSettingsRecord, workspace, s, prompter), c.accepted);
     if (c.accepted) {
       EXPECT_TRUE(prompter.shown.empty());
       EXPECT_EQ(workspace.FileSize("weaponsettings"), 38);
@@ -107,8 +107,8 @@ TEST(WeaponSettingsRecord, AWeaponThatCannotShootIsStoredWithStartZeroAndMaxOne)
   WeaponSettings s = Valid();
   s.start_ammo[2] = 42;
   s.max_ammo[2] = 42;
-  ASSERT_TRUE(config::UseWeaponSettings(workspace, s, prompter));
-  const auto stored = *config::LoadWeaponSettings(workspace);
+  ASSERT_TRUE(config::Use(config::kWeaponSettingsRecord, workspace, s, prompter));
+  const auto stored = *config::Load(config::kWeaponSettingsRecord, workspace, prompter);
   EXPECT_EQ(stored.start_ammo[2], 0);
   EXPECT_EQ(stored.max_ammo[2], 1);
   EXPECT_EQ((*workspace.Read("weaponsettings"))[30], 59);
@@ -119,7 +119,7 @@ TEST(WeaponSettingsRecord, AFileThatCannotBeWrittenIsReportedAfterAcceptance) {
   const platform::Workspace workspace(home.path());
   std::filesystem::create_directory(workspace.Folder() / "weaponsettings");
   platform::ScriptedPrompter prompter;
-  EXPECT_TRUE(config::UseWeaponSettings(workspace, Valid(), prompter));
+  EXPECT_TRUE(config::Use(config::kWeaponSettingsRecord, workspace, Valid(), prompter));
   EXPECT_EQ(prompter.shown, (std::vector<platform::Message>{{"Cannot save Weapon Settings", "Error"}}));
 }
 

@@ -21,7 +21,7 @@ class EnemySettingsDialogTest : public testing_support::ConfigDialogTest {
     s.speed = {1, 2, 3, 4, 5};
     s.endurance = {10, 10, 10, 10, 10};
     s.power = {5, 5, 5, 5, 5};
-    home.Write("twksys/enemysettings", config::EncodeEnemySettings(s));
+    home.Write("twksys/enemysettings", config::Encode(config::kEnemySettingsRecord, s));
   }
 };
 
@@ -77,7 +77,7 @@ TEST_F(EnemySettingsDialogTest, OutOfRangeKeepsTheDialogOpen) {
   Child<QPushButton>(&dialog, "use")->click();
   EXPECT_EQ(Shown(), (Messages{{"Speed- Settings out of range", "Error"}}));
   EXPECT_TRUE(dialog.isVisible());
-  EXPECT_EQ(config::LoadEnemySettings(workspace)->speed[4], 5);
+  EXPECT_EQ(config::Load(config::kEnemySettingsRecord, workspace, prompter)->speed[4], 5);
 }
 
 TEST_F(EnemySettingsDialogTest, AMissingFileOpensEmptyAndUseFails) {

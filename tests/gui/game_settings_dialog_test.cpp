@@ -59,7 +59,7 @@ TEST_F(GameSettingsDialogTest, LoadsAndSavesEveryControl) {
   stored.mouse_sensitivity = 8;
   stored.screen_mode = 2;
   stored.bright_screen_on_item = 1;
-  home.Write("twksys/settings", config::EncodeGameSettings(stored));
+  home.Write("twksys/settings", config::Encode(config::kGameSettingsRecord, stored));
   home.Write("twksys/gametitle", std::string("   ab"));
   home.Write("twksys/cheat", std::string("iddqd\r\n"));
 
@@ -83,8 +83,8 @@ TEST_F(GameSettingsDialogTest, LoadsAndSavesEveryControl) {
   expected.sideways_speed = 12;
   expected.look_speed = 0;
   expected.shoot_key = 1;
-  EXPECT_EQ(config::LoadGameSettings(workspace), expected);
-  EXPECT_EQ(config::LoadFirstLine(workspace, "gametitle"), "   ab");
+  EXPECT_EQ(config::Load(config::kGameSettingsRecord, workspace, prompter), expected);
+  EXPECT_EQ(config::LoadText(config::kGameTitleRecord, workspace), "   ab");
   EXPECT_EQ(workspace.FileSize("settings"), 104);
 }
 
@@ -92,13 +92,32 @@ TEST_F(GameSettingsDialogTest, ScreenMode7LoadsBothClearAndSavesZero) {
   config::GameSettings stored;
   stored.max_levels = 1;
   stored.screen_mode = 7;
-  home.Write("twksys/settings", config::EncodeGameSettings(stored));
+  home.Write("twksys/settings", config::Encode(config::kGameSettingsRecord, stored));
   config::GameSettingsDialog dialog(nullptr, context);
   EXPECT_FALSE(Child<QCheckBox>(&dialog, "fullScreen")->isChecked());
   EXPECT_FALSE(Child<QCheckBox>(&dialog, "fullWindow")->isChecked());
   dialog.show();
   Child<QPushButton>(&dialog, "use")->click();
-  EXPECT_EQ(config::LoadGameSettings(workspace)->screen_mode, 0);
+  EXPECT_EQ(config::Load(config::kGameSettingsRecord, workspace, prompter)->screen_mode, 0);
+}
+
+TEST_F(GameSettingsDialogTest, AFailedWriteOfTheTitleOrCodeIsReportedAndTheDialogStaysOpen) {
+  for (const char* name : {"gametitle", "cheat"}) {
+    SCOPED_TRACE(name);
+    testing_support::TempFolder other;
+    const platform::Workspace there(other.path());
+    platform::ScriptedPrompter answers;
+    config::DialogContext elsewhere{there, answers, pictures};
+    other.Write(std::string("twksys/") + name + "/inside", platform::Bytes{});  // cannot be replaced
+    config::GameSettingsDialog dialog(nullptr, elsewhere);
+    answers.shown.clear();
+    dialog.show();
+    Child<QLineEdit>(&dialog, "maxLevels")->setText("5");
+    Child<QPushButton>(&dialog, "use")->click();
+    EXPECT_EQ(answers.shown, (Messages{{"cannot write to file " + there.PathOf(name).string(), "Error"}}));
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(there.Exists("settings"));
+  }
 }
 
 TEST_F(GameSettingsDialogTest, CancelAndCloseRequestSaveNothing) {

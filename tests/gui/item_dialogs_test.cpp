@@ -24,7 +24,7 @@ TEST_F(TreasuresDialogTest, ShowsDefaultsAndSavesFiveIntegers) {
   Child<QLineEdit>(&dialog, "points5")->setText("1");
   Child<QPushButton>(&dialog, "use")->click();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  EXPECT_EQ(config::LoadTreasureSettings(workspace)->points,
+  EXPECT_EQ(config::Load(config::kTreasureSettingsRecord, workspace, prompter)->points,
             (std::array<int64_t, 5>{1000, 9000, 1000, 1000, 1}));
 }
 
@@ -45,7 +45,7 @@ TEST_F(TreasuresDialogTest, AValueOutOfRangeIsReportedAndTheDialogStaysOpen) {
 TEST_F(TreasuresDialogTest, APictureButtonReloadsTheLastSavedPoints) {
   config::TreasureSettings stored;
   stored.points = {10, 20, 30, 40, 50};
-  home.Write("twksys/Treasuresettings", config::EncodeTreasureSettings(stored));
+  home.Write("twksys/Treasuresettings", config::Encode(config::kTreasureSettingsRecord, stored));
   config::TreasuresDialog dialog(nullptr, context);
   dialog.show();
   Child<QLineEdit>(&dialog, "points4")->setText("77");

@@ -91,4 +91,14 @@ TEST_F(SoundsDialogTest, CloseSavesTheMidiOptionButACloseRequestDoesNot) {
   EXPECT_TRUE(Child<QCheckBox>(&dialog, "useMidi")->isChecked());
 }
 
+TEST_F(SoundsDialogTest, AFailedWriteOfTheMidiOptionIsReportedAndTheDialogStaysOpen) {
+  home.Write("twksys/MidiSettings/inside", platform::Bytes{});  // a folder cannot be replaced
+  config::SoundsDialog dialog(nullptr, context);
+  dialog.show();
+  Child<QPushButton>(&dialog, "close")->click();
+  EXPECT_EQ(Shown(),
+            (Messages{{"cannot write to file " + workspace.PathOf("MidiSettings").string(), "Error"}}));
+  EXPECT_TRUE(dialog.isVisible());
+}
+
 }  // namespace

@@ -65,6 +65,17 @@ TEST_F(InfoTextDialogTest, CancelAndTheCloseBoxSaveNothing) {
   }
 }
 
+// A folder in the place of the file cannot be replaced, even by root.
+TEST_F(InfoTextDialogTest, AFailedWriteIsReportedAndTheDialogStaysOpen) {
+  home.Write("twksys/InfoText/inside", platform::Bytes{});
+  config::InfoTextDialog dialog(nullptr, context);
+  dialog.show();
+  Child<QPlainTextEdit>(&dialog, "infoText")->setPlainText("Made by me");
+  Child<QPushButton>(&dialog, "ok")->click();
+  EXPECT_EQ(Shown(), (Messages{{"cannot write to file " + workspace.PathOf("InfoText").string(), "Error"}}));
+  EXPECT_TRUE(dialog.isVisible());
+}
+
 TEST_F(PasswordDialogTest, ShowsTheFirstLineAndStoresTheTrimmedPassword) {
   home.Write("pakpassword.txt", "OLDWORD\r\n");
   config::PasswordDialog dialog(nullptr, context);

@@ -17,14 +17,16 @@ using Messages = std::vector<platform::Message>;
 class WeaponsDialogTest : public testing_support::ConfigDialogTest {
  protected:
   config::WeaponSettings Stored() {
-    config::WeaponSettings s = config::DefaultWeaponSettings();
+    config::WeaponSettings s = config::Defaults(config::kWeaponSettingsRecord);
     s.can_shoot = {true, false, true, true, true, true};
     s.start_ammo = {10, 0, 30, 40, 50, 60};
     s.show_bullet = {false, true, false, false, false, false};
     s.weapon_key = 59;
     return s;
   }
-  void Store() { home.Write("twksys/weaponsettings", config::EncodeWeaponSettings(Stored())); }
+  void Store() {
+    home.Write("twksys/weaponsettings", config::Encode(config::kWeaponSettingsRecord, Stored()));
+  }
 };
 
 TEST_F(WeaponsDialogTest, AMissingFileShowsTheDefaultsUnderTheCanShootRule) {
@@ -106,7 +108,7 @@ TEST_F(WeaponsDialogTest, OutOfRangeIsReportedAndTheDialogStaysOpen) {
   Child<QPushButton>(&dialog, "use")->click();
   EXPECT_EQ(Shown(), (Messages{{"Weapon- Settings out of range", "Error"}}));
   EXPECT_TRUE(dialog.isVisible());
-  EXPECT_EQ(config::LoadWeaponSettings(workspace), Stored());
+  EXPECT_EQ(config::Load(config::kWeaponSettingsRecord, workspace, prompter), Stored());
 }
 
 TEST_F(WeaponsDialogTest, APictureButtonImportsAndReloadsTheLastSavedValues) {

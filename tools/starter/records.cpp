@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <initializer_list>
 #include <string>
 
 #include "config/enemy_settings.h"
@@ -12,9 +11,11 @@
 #include "config/key_list.h"
 #include "config/midi_settings.h"
 #include "config/pack_settings.h"
+#include "config/record_files.h"
 #include "config/sprite_settings.h"
 #include "config/text_record.h"
 #include "config/treasure_settings.h"
+#include "config/wall_anim_settings.h"
 #include "config/weapon_settings.h"
 #include "gamebuild/game_pak.h"
 #include "tools/starter/content.h"
@@ -23,15 +24,9 @@ namespace starter {
 
 namespace {
 
-platform::Bytes Int32s(std::initializer_list<int32_t> values) {
-  platform::Bytes out;
-  for (int32_t v : values)
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i)));
-  return out;
-}
-
-platform::Bytes Text(const std::string& text) {
-  return platform::Bytes(text.begin(), text.end());
+platform::Bytes Text(const config::TextRecord& record, const std::string& text) {
+  const std::string stored = record.stored(text);
+  return platform::Bytes(stored.begin(), stored.end());
 }
 
 // The index of a key name of the settings dialogs' key list ("= W").
@@ -78,58 +73,68 @@ void AddRecords(Content& content) {
   auto add = [&content](const std::string& name, platform::Bytes bytes) {
     content.files.push_back({name, std::move(bytes)});
   };
+  auto record = [&add](const auto& format, const auto& value) {
+    add(format.file, config::Encode(format, value));
+  };
+  auto text = [&add](const config::TextRecord& format, const std::string& value) {
+    add(format.file, Text(format, value));
+  };
 
-  add("settings", config::EncodeGameSettings(SampleGameSettings()));
+  record(config::kGameSettingsRecord, SampleGameSettings());
 
   // Guard, brute, robot, cultist, warlord.
-  add("enemysettings", config::EncodeEnemySettings({.can_shoot = {true, true, true, true, true},
-                                                    .speed = {4, 6, 3, 5, 2},
-                                                    .endurance = {3, 6, 10, 4, 24},
-                                                    .power = {2, 3, 5, 4, 9}}));
+  record(config::kEnemySettingsRecord, config::EnemySettings{.can_shoot = {true, true, true, true, true},
+                                                             .speed = {4, 6, 3, 5, 2},
+                                                             .endurance = {3, 6, 10, 4, 24},
+                                                             .power = {2, 3, 5, 4, 9}});
 
   // Pistol, shotgun, chain gun, plasma rifle, rocket launcher, ember staff.
-  add("weaponsettings",
-      config::EncodeWeaponSettings({.can_shoot = {true, true, true, true, true, true},
-                                    .repetition = {3, 2, 5, 4, 1, 3},
-                                    .power = {2, 6, 2, 4, 10, 5},
-                                    .start_ammo = {20, 8, 40, 20, 3, 15},
-                                    .max_ammo = {99, 40, 99, 80, 20, 60},
-                                    .weapon_key = Key("= Q"),
-                                    .start_with_weapon1 = true,
-                                    .show_bullet = {false, false, false, true, true, true}}));
+  record(config::kWeaponSettingsRecord,
+         config::WeaponSettings{.can_shoot = {true, true, true, true, true, true},
+                                .repetition = {3, 2, 5, 4, 1, 3},
+                                .power = {2, 6, 2, 4, 10, 5},
+                                .start_ammo = {20, 8, 40, 20, 3, 15},
+                                .max_ammo = {99, 40, 99, 80, 20, 60},
+                                .weapon_key = Key("= Q"),
+                                .start_with_weapon1 = true,
+                                .show_bullet = {false, false, false, true, true, true}});
 
   // Barrel, lamp, pillar, plant, table, crate, armour, chandelier, brazier, banner.
-  add("spritesettings",
-      config::EncodeSpriteSettings(
-          {.collision = {true, true, true, true, true, true, true, false, true, false},
-           .endurance = {2, 1, 0, 1, 3, 3, 0, 0, 0, 1},
-           .shoot_through = {false, false, false, true, true, false, false, true, false, true}}));
+  record(config::kSpriteSettingsRecord,
+         config::SpriteSettings{
+             .collision = {true, true, true, true, true, true, true, false, true, false},
+             .endurance = {2, 1, 0, 1, 3, 3, 0, 0, 0, 1},
+             .shoot_through = {false, false, false, true, true, false, false, true, false, true}});
 
   // Coins, chalice, gem, crown, chest.
-  add("Treasuresettings", config::EncodeTreasureSettings({.points = {100, 250, 500, 1000, 2500}}));
+  record(config::kTreasureSettingsRecord, config::TreasureSettings{.points = {100, 250, 500, 1000, 2500}});
 
-  add("ammohealthsettings", config::EncodePackSettings({.ammo = 15, .health = 25}));
+  record(config::kPackSettingsRecord, config::PackSettings{.ammo = 15, .health = 25});
 
-  // wasettings: row 10 of the wall grid (tex10, tex20, tex30, tex40) is
-  // animated, at speed 5.
-  add("wasettings", Int32s({0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 5}));
+  // Row 10 of the wall grid (tex10, tex20, tex30, tex40) is animated, at
+  // speed 5.
+  config::WallAnimSettings walls{.speed = 5};
+  walls.animate[9] = true;
+  record(config::kWallAnimSettingsRecord, walls);
 
-  add("MidiSettings", config::EncodeMidiSettings(true));  // the levels play their own tunes
+  // The levels play their own tunes.
+  record(config::kMidiSettingsRecord, config::MidiSettings{.use_midi_music = true});
 
-  add("gametitle", Text(config::PadToFive("Ember Keep")));
-  add("cheat", Text(config::PadToFive("ashwalker")));
+  text(config::kGameTitleRecord, "Ember Keep");
+  text(config::kCheatRecord, "ashwalker");
 
-  add("InfoText", Text(config::InfoTextToStore("Ember Keep - a sample game made with Tarnwick.\r\n"
-                                               "\r\n"
-                                               "Find the gold key, fight your way past the keep's guards\r\n"
-                                               "and reach the green exit door of each level.\r\n"
-                                               "\r\n"
-                                               "W/S walk, A/D step sideways, mouse or arrow keys turn,\r\n"
-                                               "left mouse button shoots, Space opens doors,\r\n"
-                                               "Q changes the weapon, M shows the map.")));
+  text(config::kInfoTextRecord,
+       "Ember Keep - a sample game made with Tarnwick.\r\n"
+       "\r\n"
+       "Find the gold key, fight your way past the keep's guards\r\n"
+       "and reach the green exit door of each level.\r\n"
+       "\r\n"
+       "W/S walk, A/D step sideways, mouse or arrow keys turn,\r\n"
+       "left mouse button shoots, Space opens doors,\r\n"
+       "Q changes the weapon, M shows the map.");
 
-  // Version: the format version of the pack, written again by Create Game.
-  add("Version", gamebuild::VersionRecord());
+  // The format version of the pack, written again by Create Game.
+  add(config::files::kVersion, gamebuild::VersionRecord());
 }
 
 }  // namespace starter
