@@ -6,9 +6,9 @@
 #include <memory>
 #include <random>
 
+#include "config/pack_password.h"
 #include "kit/qt_prompter.h"
 #include "platform/console_prompter.h"
-#include "platform/default_password.h"
 #include "platform/instance_lock.h"
 #include "shell/main_window.h"
 
@@ -56,7 +56,8 @@ int RunEditor(int argc, char** argv) {
     return 1;
   }
   std::mt19937 random(std::random_device{}());
-  platform::EnsurePackPassword(workspace, *prompter, random);
+  // A password that cannot be written is reported; the editor starts all the same.
+  static_cast<void>(config::EnsurePackPassword(workspace, *prompter, random));
   window->Start();
   application.exec();
   return 0;

@@ -3,7 +3,7 @@
 
 #include <regex>
 
-#include "platform/default_password.h"
+#include "config/pack_password.h"
 #include "platform/file_patterns.h"
 #include "platform/instance_lock.h"
 #include "platform/scripted_prompter.h"
@@ -29,7 +29,7 @@ TEST(DefaultPassword, SixteenCapitalsWithZTwiceAsLikely) {
   std::mt19937 random(1234);
   std::array<int, 26> counts{};
   for (int i = 0; i < 4000; ++i) {
-    const std::string password = platform::MakeDefaultPassword(random);
+    const std::string password = config::MakeDefaultPassword(random);
     ASSERT_TRUE(std::regex_match(password, std::regex("[A-Z]{16}"))) << password;
     for (char c : password) ++counts[static_cast<size_t>(c - 'A')];
   }
@@ -50,7 +50,7 @@ TEST(DefaultPassword, ShortOrMissingFilesAreReplacedLongerOnesKept) {
     if (c.content) folder.Write("pakpassword.txt", *c.content);
     platform::ScriptedPrompter prompter;
     std::mt19937 random(7);
-    platform::EnsurePackPassword(platform::Workspace(folder.path()), prompter, random);
+    EXPECT_TRUE(config::EnsurePackPassword(platform::Workspace(folder.path()), prompter, random));
     const auto bytes = platform::ReadFileBytes(folder / "pakpassword.txt");
     ASSERT_TRUE(bytes);
     const std::string now(bytes->begin(), bytes->end());
@@ -66,6 +66,17 @@ TEST(DefaultPassword, ShortOrMissingFilesAreReplacedLongerOnesKept) {
       EXPECT_TRUE(prompter.shown.empty());
     }
   }
+}
+
+TEST(DefaultPassword, AFailedWriteIsReportedInsteadOfAnnounced) {
+  TempFolder folder;
+  const platform::Workspace missing(folder / "missing");  // no program folder to write into
+  platform::ScriptedPrompter prompter;
+  std::mt19937 random(7);
+  EXPECT_FALSE(config::EnsurePackPassword(missing, prompter, random));
+  EXPECT_EQ(
+      prompter.shown,
+      (std::vector<platform::Message>{{"cannot write to file " + missing.PasswordFile().string(), "Error"}}));
 }
 
 TEST(FilePatterns, ListsSplitIntoNamesAndPatterns) {

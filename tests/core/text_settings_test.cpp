@@ -89,6 +89,14 @@ TEST(PackPassword, TrimmedAndBetweenFourAnd21Characters) {
   }
 }
 
+TEST(PackPassword, AFailedWriteIsReportedAndRefused) {
+  TempFolder home;
+  const platform::Workspace missing(home / "missing");  // no program folder to write into
+  platform::ScriptedPrompter prompter;
+  EXPECT_FALSE(config::UsePackPassword(missing, "AbCd", prompter));
+  EXPECT_EQ(prompter.shown, (Messages{{"cannot write to file " + missing.PasswordFile().string(), "Error"}}));
+}
+
 TEST(PackPassword, ReadsTheFirstLine) {
   TempFolder home;
   const platform::Workspace workspace(home.path());

@@ -114,3 +114,14 @@ TEST_F(StartupTest, ShortPasswordFileIsReplacedAndASecondCopyEndsAtOnce) {
   EXPECT_EQ(first->state(), QProcess::Running);
   EXPECT_EQ(platform::ReadFileBytes(folder / "pakpassword.txt"), password);
 }
+
+TEST_F(StartupTest, ADefaultPasswordThatCannotBeWrittenIsReportedNotAnnounced) {
+  WriteIconSheet();
+  folder.Write("pakpassword.txt/inside", std::string("x"));  // a folder cannot be replaced, even by root
+  QProcess* editor = Start();
+  const std::string expected = "Error: cannot write to file " + (folder / "pakpassword.txt").string();
+  QString seen;
+  ASSERT_TRUE(WaitForError(editor, QString::fromStdString(expected), seen)) << seen.toStdString();
+  EXPECT_FALSE(seen.contains("has been set"));
+  EXPECT_EQ(editor->state(), QProcess::Running);
+}

@@ -108,4 +108,14 @@ TEST_F(PasswordDialogTest, RefusesPasswordsUnderFourAndOver21Characters) {
   }
 }
 
+TEST_F(PasswordDialogTest, AFailedWriteIsReportedAndTheDialogStaysOpen) {
+  home.Write("pakpassword.txt/inside", platform::Bytes{});
+  config::PasswordDialog dialog(nullptr, context);
+  dialog.show();
+  Child<QLineEdit>(&dialog, "password")->setText("AbCd");
+  Child<QPushButton>(&dialog, "OK")->click();
+  EXPECT_EQ(Shown(), (Messages{{"cannot write to file " + workspace.PasswordFile().string(), "Error"}}));
+  EXPECT_TRUE(dialog.isVisible());
+}
+
 }  // namespace
