@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "config/record_files.h"
 #include "gamebuild/game_pak_layout.h"
 #include "gamebuild/pack_file.h"
 #include "gamebuild/parallel_file_entries.h"
@@ -39,7 +40,7 @@ std::vector<uint8_t> VersionRecord() {
 }
 
 bool WriteVersionFile(const platform::Workspace& workspace) {
-  return workspace.Write("Version", VersionRecord());
+  return workspace.Write(config::files::kVersion, VersionRecord());
 }
 
 bool BuildGamePak(const platform::Workspace& workspace, platform::Prompter& prompter,

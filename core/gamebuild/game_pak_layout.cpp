@@ -1,5 +1,7 @@
 #include "gamebuild/game_pak_layout.h"
 
+#include "config/record_files.h"
+
 namespace gamebuild {
 
 namespace {
@@ -21,12 +23,13 @@ Group Join(std::initializer_list<Group> parts) {
 
 std::vector<Group> MakeGroups() {
   std::vector<Group> groups;
-  groups.push_back({"", "Version"});  // 1-2
+  using namespace config::files;
+  groups.push_back({"", kVersion});  // 1-2
   groups.push_back(
-      Join({{"Treasuresettings", "wasettings", "MidiSettings"}, Numbered("midilvl", 1, 10)}));  // 3-15
-  groups.push_back(Numbered("midilvl", 11, 20));                                                // 16-25
-  groups.push_back(Join({{"spritesettings", "ammohealthsettings", "weaponsettings", "enemysettings",
-                          "settings", "InfoText", "gametitle", "cheat", "menumusic"},
+      Join({{kTreasureSettings, kWallAnimSettings, kMidiSettings}, Numbered("midilvl", 1, 10)}));  // 3-15
+  groups.push_back(Numbered("midilvl", 11, 20));                                                   // 16-25
+  groups.push_back(Join({{kSpriteSettings, kAmmoHealthSettings, kWeaponSettings, kEnemySettings, kSettings,
+                          kInfoText, kGameTitle, kCheat, "menumusic"},
                          Numbered("impact", 1, 6, "sound"),
                          Numbered("weapon", 1, 6, "sound"),
                          {"keyfoundsound", "sirenesound", "nextlevelsound", "gamefinishedsound",

@@ -1,6 +1,6 @@
 #include "world/level_validation.h"
 
-#include "platform/byte_io.h"
+#include "config/game_settings.h"
 #include "world/cell_codes.h"
 #include "world/level.h"
 
@@ -29,12 +29,12 @@ bool HasPlayerStart(const LevelGrid& grid) {
   return false;
 }
 
-// The level count: the first 32-bit little-endian integer of the settings;
-// missing bytes of a short file read as 0.
+// The level count, the first field of the settings: only its 4 bytes are
+// read, missing ones read as 0.
 std::optional<int32_t> ReadLevelCount(const platform::Workspace& workspace) {
-  const auto settings = workspace.Read("settings", 4);
+  const auto settings = workspace.Read(config::kGameSettingsRecord.file, 4);
   if (!settings) return std::nullopt;
-  return platform::ByteView(*settings).I32Or0(0);
+  return static_cast<int32_t>(config::Decode(config::kGameSettingsRecord, *settings).max_levels);
 }
 
 }  // namespace
