@@ -1,51 +1,58 @@
 #include "config/picture_slots.h"
 
+#include "assets/slot_table.h"
+
 namespace config {
 
+namespace {
+
+using enum assets::SlotKind;
+
+SlotRef RefTo(assets::SlotKind kind, int number, int part = 0) {
+  const assets::Slot* slot = assets::FindSlotOf(kind, number, part);
+  return slot ? SlotRef{slot->name, slot->picture} : SlotRef{};
+}
+
+}  // namespace
+
 SlotRef WeaponSlot(int weapon) {
-  return {"weapon" + std::to_string(weapon) + "sprite", 199 + weapon};
+  return RefTo(kWeapon, weapon);
 }
 
 SlotRef SpriteSlot(int sprite, int view) {
-  const std::string base = "sprite" + std::to_string(sprite);
-  if (view == 0) return {base, 44 + sprite};
-  return {base + static_cast<char>('a' + view), 4000 + 4 * (sprite - 1) + (view - 1)};
+  return view == 0 ? RefTo(kSprite, sprite) : RefTo(kSpriteView, sprite, view - 1);
 }
 
 SlotRef TreasureSlot(int treasure) {
-  return {"Treasure" + std::to_string(treasure) + "sprite", 299 + treasure};
+  return RefTo(kTreasure, treasure);
 }
 
 SlotRef AmmoPackSlot() {
-  return {"ammo", 29};
+  return RefTo(kAmmoPack, 1);
 }
 
 SlotRef HealthPackSlot() {
-  return {"food", 28};
+  return RefTo(kHealthPack, 1);
 }
 
 SlotRef WallTextureSlot(int wall) {
-  return {"tex" + std::to_string(wall), 999 + wall};
+  return RefTo(kWallTexture, wall);
 }
 
 SlotRef DoorTextureSlot(int level) {
-  return {"doortex" + std::to_string(level), 2999 + level};
+  return RefTo(kDoorTexture, level);
 }
 
 SlotRef FloorTextureSlot(int level) {
-  return {"floortex" + std::to_string(level), 1999 + level};
+  return RefTo(kFloorTexture, level);
 }
 
 SlotRef CeilingTextureSlot(int level) {
-  return {"ceiltex" + std::to_string(level), 2019 + level};
+  return RefTo(kCeilingTexture, level);
 }
 
 SlotRef EnemyFrameSlot(int enemy, int frame) {
-  const auto [kind, first] = frame < 4   ? std::pair{"walk", 0}
-                             : frame < 6 ? std::pair{"shoot", 4}
-                                         : std::pair{"die", 6};
-  return {std::string(kind) + "_ene" + std::to_string(enemy) + "_" + std::to_string(frame - first + 1),
-          67 + 22 * (enemy - 1) + frame};
+  return RefTo(kEnemyFrame, enemy, frame);
 }
 
 }  // namespace config

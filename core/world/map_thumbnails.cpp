@@ -4,35 +4,43 @@
 
 namespace world {
 
-std::optional<TileOrigin> SheetTileOfCode(int code, int door_level) {
-  constexpr int s = kThumbnailSize;
-  if (code >= kFirstWallCode && code <= kLastWallCode) {
-    const int n = code - 1;
-    return n <= 20 ? TileOrigin{0, (n - 1) * s} : TileOrigin{s, (n - 21) * s};
-  }
+const assets::Slot* SlotOfCode(int code, int door_level) {
+  using enum assets::SlotKind;
+  if (code >= kFirstWallCode && code <= kLastWallCode) return assets::FindSlotOf(kWallTexture, code - 1);
   if (code >= kFirstSpriteCode && code <= kLastSpriteCode)
-    return TileOrigin{125, (code - kFirstSpriteCode) * s};
+    return assets::FindSlotOf(kSprite, code - kFirstSpriteCode + 1);
   if (code >= kFirstWeaponCode && code <= kLastWeaponCode)
-    return TileOrigin{375, (code - kFirstWeaponCode) * s};
+    return assets::FindSlotOf(kWeapon, code - kFirstWeaponCode + 1);
   if (code >= kFirstEnemyCode && code <= kLastEnemyCode)
-    return TileOrigin{150 + (code - kFirstEnemyCode) * s, 0};
+    return assets::FindSlotOf(kEnemyFrame, code - kFirstEnemyCode + 1, 0);
   if (code >= kFirstTreasureCode && code <= kLastTreasureCode)
-    return TileOrigin{500, (code - kFirstTreasureCode) * s};
+    return assets::FindSlotOf(kTreasure, code - kFirstTreasureCode + 1);
   switch (code) {
     case kHealthPackCode:
-      return TileOrigin{50, 25};
+      return assets::FindSlotOf(kHealthPack);
     case kAmmunitionPackCode:
-      return TileOrigin{50, 50};
+      return assets::FindSlotOf(kAmmoPack);
     case kKeyCode:
-      return TileOrigin{50, 75};
+      return assets::FindSlotOf(kKey);
     case kNextLevelDoorCode:
-      return TileOrigin{75, 0};
+      return assets::FindSlotOf(kSpecialDoor);
     case kDoorCode:
-      if (door_level < 1 || door_level > kIconSheetSize / s) return std::nullopt;
-      return TileOrigin{350, (door_level - 1) * s};
+      return assets::FindSlotOf(kDoorTexture, door_level);
     default:
-      return std::nullopt;
+      return nullptr;
   }
+}
+
+std::optional<TileOrigin> SheetTileOfCode(int code, int door_level) {
+  if (code == kDoorCode) {
+    // The column of the door textures, down to the foot of the sheet.
+    if (door_level < 1 || door_level > kIconSheetSize / kThumbnailSize) return std::nullopt;
+    const assets::TilePosition first = assets::FindSlotOf(assets::SlotKind::kDoorTexture, 1)->tile;
+    return TileOrigin{first.x, first.y + (door_level - 1) * kThumbnailSize};
+  }
+  const assets::Slot* slot = SlotOfCode(code, door_level);
+  if (!slot) return std::nullopt;
+  return TileOrigin{slot->tile.x, slot->tile.y};
 }
 
 assets::Picture CutTile(const assets::Picture& sheet, TileOrigin origin) {

@@ -6,11 +6,12 @@
 #include <optional>
 
 #include "assets/picture.h"
+#include "assets/slot_table.h"
 
 namespace world {
 
-constexpr int kThumbnailSize = 25;
-constexpr int kIconSheetSize = 550;
+constexpr int kThumbnailSize = assets::kTileSize;
+constexpr int kIconSheetSize = assets::kSheetSize;
 constexpr assets::Rgb kBackgroundColour{128, 128, 192};
 constexpr assets::Rgb kEdgeColour{255, 0, 0};
 
@@ -19,6 +20,11 @@ struct TileOrigin {
   int y = 0;
   bool operator==(const TileOrigin&) const = default;
 };
+
+// The slot whose thumbnail stands for cell code `code`; the door shows the
+// door texture of level `door_level`. Null for the player start and the
+// empty cell (they are not in the sheet) and for unknown codes.
+const assets::Slot* SlotOfCode(int code, int door_level);
 
 // The tile of cell code `code` in the icon sheet; the door takes the tile of
 // level `door_level`. Nothing for the player start and the empty cell (they

@@ -8,6 +8,7 @@
 
 #include "assets/screen_bitmaps.h"
 #include "assets/slot_import.h"
+#include "assets/slot_table.h"
 #include "config/workspace_picture_slots.h"
 #include "gamebuild/create_game.h"
 #include "gamebuild/embedded/runtime_block.h"
@@ -53,8 +54,9 @@ void RunDialog(MainWindow& window) {
   Dialog::Run(&window, context);
 }
 
-void ImportOnePicture(MainWindow& window, const std::string& slot, int picture) {
-  assets::ImportSlotPicture(window.Workspace(), window.Prompter(), slot, picture, PictureStored(window),
+void ImportOnePicture(MainWindow& window, assets::SlotKind kind) {
+  const assets::Slot& slot = *assets::FindSlotOf(kind);
+  assets::ImportSlotPicture(window.Workspace(), window.Prompter(), slot.name, slot.picture, PictureStored(window),
                             [](int) { kit::RepaintPending(); });
 }
 
@@ -155,14 +157,14 @@ const CommandRow kCommands[] = {
     {kImportWallTextures, "Walls", "Import Wall Textures", RunDialog<assets::WallTexturesDialog>},
     {kImportDoorTextures, "Doors", "Import Door Textures", RunDialog<assets::DoorTexturesDialog>},
     {kImportNextLevelDoor, "Doors", "Import NextLevel Door Texture",
-     [](MainWindow& w) { ImportOnePicture(w, "specialdoor", 24); }},
+     [](MainWindow& w) { ImportOnePicture(w, assets::SlotKind::kSpecialDoor); }},
     {kImportFloorCeiling, "Floor+Ceiling", "Import Floor and Ceiling Textures",
      RunDialog<assets::FloorCeilingDialog>},
     {kEnemyAnimations, "Enemies", "Enemy Animations", RunDialog<assets::EnemyAnimationsDialog>},
     {kEnemySetup, "Enemies", "Enemy Setup", RunDialog<config::EnemySettingsDialog>},
     {kImportWeapons, "InGameItems", "Import Weapons", RunDialog<config::WeaponsDialog>},
     {kImportAmmoHealth, "InGameItems", "Import Ammo and Health", RunDialog<config::PacksDialog>},
-    {kImportKey, "InGameItems", "Import Key", [](MainWindow& w) { ImportOnePicture(w, "key", 30); }},
+    {kImportKey, "InGameItems", "Import Key", [](MainWindow& w) { ImportOnePicture(w, assets::SlotKind::kKey); }},
     {kImportTreasures, "InGameItems", "Import Treasures", RunDialog<config::TreasuresDialog>},
     {kImportSprites, "Sprites", "Import Sprites", RunDialog<config::SpritesDialog>},
     {kOpenGameBitmapsFolder, "GameBitmaps", "Open GameBitmaps Folder", OpenGameBitmapsFolder},

@@ -3,11 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-#include <vector>
-
-#include "assets/slot_table.h"
-
 namespace {
 
 using config::SlotRef;
@@ -36,29 +31,6 @@ TEST(ConfigPictureSlots, TexturesAndEnemyFrames) {
   EXPECT_EQ(config::EnemyFrameSlot(3, 5), (SlotRef{"shoot_ene3_2", 116}));
   EXPECT_EQ(config::EnemyFrameSlot(4, 8), (SlotRef{"die_ene4_3", 141}));
   EXPECT_EQ(config::EnemyFrameSlot(5, 10), (SlotRef{"die_ene5_5", 165}));
-}
-
-// Every texture and enemy frame names a slot of the slot table with the
-// table's picture number, and no slot is named twice.
-TEST(ConfigPictureSlots, TexturesAndEnemyFramesAreSlotsOfTheTable) {
-  std::vector<SlotRef> refs;
-  for (int n = 1; n <= 40; ++n) refs.push_back(config::WallTextureSlot(n));
-  for (int n = 1; n <= 20; ++n) {
-    refs.push_back(config::DoorTextureSlot(n));
-    refs.push_back(config::FloorTextureSlot(n));
-    refs.push_back(config::CeilingTextureSlot(n));
-  }
-  for (int e = 1; e <= 5; ++e)
-    for (int f = 0; f <= 10; ++f) refs.push_back(config::EnemyFrameSlot(e, f));
-  std::set<std::string> names;
-  for (const SlotRef& ref : refs) {
-    const assets::Slot* slot = assets::FindSlot(ref.name);
-    ASSERT_NE(slot, nullptr) << ref.name;
-    EXPECT_EQ(slot->name, ref.name);
-    EXPECT_EQ(slot->picture, ref.picture_number) << ref.name;
-    names.insert(ref.name);
-  }
-  EXPECT_EQ(names.size(), 155u);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "tools/starter/content.h"
 
+#include <cstdlib>
+
 #include "assets/icon_sheet.h"
 #include "assets/slot_table.h"
 
@@ -17,6 +19,12 @@ Content BuildContent() {
   AddLevels(content);
   AddRecords(content);
   return content;
+}
+
+void AddSlotPicture(Content& content, assets::SlotKind kind, int number, int part, Picture picture) {
+  const assets::Slot* slot = assets::FindSlotOf(kind, number, part);
+  if (!slot) std::abort();  // a generator asked for a slot that does not exist
+  content.slots.push_back({slot->name, slot->picture, std::move(picture)});
 }
 
 platform::Bytes StoredSlotPicture(const Picture& picture) {

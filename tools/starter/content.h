@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "assets/slot_table.h"
 #include "platform/files.h"
 #include "tools/starter/draw.h"
 
@@ -38,6 +39,10 @@ struct Content {
   std::vector<ScreenBitmap> screens;
   std::vector<WorkspaceFile> files;
 };
+
+// Adds the picture of the slot of `kind`, `number` and `part` (the slot table
+// gives its name and picture number).
+void AddSlotPicture(Content& content, assets::SlotKind kind, int number, int part, Picture picture);
 
 // The generators, one per kind of content.
 void AddTextures(Content& content);  // walls, floors, ceilings, doors, next-level door

@@ -325,18 +325,14 @@ Look LookOf(int enemy) {
 void AddEnemies(Content& content) {
   for (int e = 1; e <= 5; ++e) {
     const Look look = LookOf(e);
-    const int first = 67 + 22 * (e - 1);
-    const std::string id = std::to_string(e);
-    auto add = [&](const std::string& name, int f, Picture p) {
+    // Frames 0 to 10: walk 1 to 4, shoot 1 and 2, die 1 to 5.
+    auto add = [&](int frame, Picture p) {
       Outline(p, kWhite, kOutline);
-      content.slots.push_back({name, first + f, std::move(p)});
+      AddSlotPicture(content, assets::SlotKind::kEnemyFrame, e, frame, std::move(p));
     };
-    for (int f = 0; f < 4; ++f)
-      add("walk_ene" + id + "_" + std::to_string(f + 1), f, DrawFigure(look, Walking(f)));
-    for (int f = 0; f < 2; ++f)
-      add("shoot_ene" + id + "_" + std::to_string(f + 1), 4 + f, DrawFigure(look, Aiming(f == 1)));
-    for (int f = 0; f < 5; ++f)
-      add("die_ene" + id + "_" + std::to_string(f + 1), 6 + f, Dying(look, f, 800 + e * 10 + f));
+    for (int f = 0; f < 4; ++f) add(f, DrawFigure(look, Walking(f)));
+    for (int f = 0; f < 2; ++f) add(4 + f, DrawFigure(look, Aiming(f == 1)));
+    for (int f = 0; f < 5; ++f) add(6 + f, Dying(look, f, 800 + e * 10 + f));
   }
 }
 

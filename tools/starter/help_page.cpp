@@ -8,9 +8,11 @@
 #include <string>
 
 #include "assets/picture_scale.h"
+#include "assets/slot_table.h"
 #include "tools/starter/help_text.h"
 #include "world/cell_codes.h"
 #include "world/level_grid.h"
+#include "world/map_thumbnails.h"
 
 namespace starter {
 
@@ -37,31 +39,23 @@ Picture Grid(const Content& content, const std::vector<std::vector<std::string>>
   return sheet;
 }
 
-std::vector<std::string> Names(const std::string& prefix, int first, int last,
-                               const std::string& suffix = "") {
+// The names of the slots of `kind` numbered `first` to `last`.
+std::vector<std::string> Names(assets::SlotKind kind, int first, int last) {
   std::vector<std::string> names;
-  for (int n = first; n <= last; ++n) names.push_back(prefix + std::to_string(n) + suffix);
+  for (int n = first; n <= last; ++n) names.push_back(assets::FindSlotOf(kind, n)->name);
+  return names;
+}
+// The names of the parts `first` to `last` of slot `number` of `kind`.
+std::vector<std::string> Parts(assets::SlotKind kind, int number, int first, int last) {
+  std::vector<std::string> names;
+  for (int part = first; part <= last; ++part) names.push_back(assets::FindSlotOf(kind, number, part)->name);
   return names;
 }
 
-// The slot whose thumbnail the map shows for a cell code.
+// The slot whose thumbnail the map shows for a cell code (the door of level 1).
 std::string SlotOfCode(int code) {
-  using namespace world;
-  if (code >= kFirstWallCode && code <= kLastWallCode) return "tex" + std::to_string(code - 1);
-  if (code == kDoorCode) return "doortex1";
-  if (code == kNextLevelDoorCode) return "specialdoor";
-  if (code >= kFirstSpriteCode && code <= kLastSpriteCode)
-    return "sprite" + std::to_string(code - kFirstSpriteCode + 1);
-  if (code >= kFirstWeaponCode && code <= kLastWeaponCode)
-    return "weapon" + std::to_string(code - kFirstWeaponCode + 1) + "sprite";
-  if (code == kHealthPackCode) return "food";
-  if (code == kAmmunitionPackCode) return "ammo";
-  if (code == kKeyCode) return "key";
-  if (code >= kFirstEnemyCode && code <= kLastEnemyCode)
-    return "walk_ene" + std::to_string(code - kFirstEnemyCode + 1) + "_1";
-  if (code >= kFirstTreasureCode && code <= kLastTreasureCode)
-    return "Treasure" + std::to_string(code - kFirstTreasureCode + 1) + "sprite";
-  return "";
+  const assets::Slot* slot = world::SlotOfCode(code, 1);
+  return slot ? slot->name : "";
 }
 
 // A level drawn cell by cell with the thumbnails, as on the map view.
@@ -104,33 +98,28 @@ std::vector<HelpFile> HelpFiles(const Content& content) {
   std::vector<HelpFile> files;
   const std::string page = HelpPageText();
   files.push_back({"index.htm", platform::Bytes(page.begin(), page.end())});
+  using enum assets::SlotKind;
   files.push_back({"walls.png", EncodePng(Grid(content,
-                                               {Names("tex", 1, 10), Names("tex", 11, 20),
-                                                Names("tex", 21, 30), Names("tex", 31, 40)},
+                                               {Names(kWallTexture, 1, 10), Names(kWallTexture, 11, 20),
+                                                Names(kWallTexture, 21, 30), Names(kWallTexture, 31, 40)},
                                                48))});
   files.push_back({"floors.png", EncodePng(Grid(content,
-                                                {Names("floortex", 1, 10), Names("floortex", 11, 20),
-                                                 Names("ceiltex", 1, 10), Names("doortex", 1, 10)},
+                                                {Names(kFloorTexture, 1, 10), Names(kFloorTexture, 11, 20),
+                                                 Names(kCeilingTexture, 1, 10), Names(kDoorTexture, 1, 10)},
                                                 48))});
   std::vector<std::vector<std::string>> enemies;
-  for (int e = 1; e <= 5; ++e) {
-    const std::string id = std::to_string(e);
-    std::vector<std::string> row = Names("walk_ene" + id + "_", 1, 4);
-    for (const auto& n : Names("shoot_ene" + id + "_", 1, 2)) row.push_back(n);
-    for (const auto& n : Names("die_ene" + id + "_", 1, 5)) row.push_back(n);
-    enemies.push_back(row);
-  }
+  for (int e = 1; e <= 5; ++e) enemies.push_back(Parts(kEnemyFrame, e, 0, 10));
   files.push_back({"enemies.png", EncodePng(Grid(content, enemies, 64))});
-  std::vector<std::vector<std::string>> sprites(5);
-  for (int s = 1; s <= 10; ++s) {
-    sprites[0].push_back("sprite" + std::to_string(s));
-    for (int j = 0; j < 4; ++j)
-      sprites[1 + j].push_back("sprite" + std::to_string(s) + static_cast<char>('b' + j));
+  std::vector<std::vector<std::string>> sprites = {Names(kSprite, 1, 10)};
+  for (int j = 0; j < 4; ++j) {
+    sprites.emplace_back();
+    for (int s = 1; s <= 10; ++s) sprites.back().push_back(assets::FindSlotOf(kSpriteView, s, j)->name);
   }
   files.push_back({"sprites.png", EncodePng(Grid(content, sprites, 48))});
-  std::vector<std::string> items = {"food", "ammo", "key"};
-  for (const auto& n : Names("Treasure", 1, 5, "sprite")) items.push_back(n);
-  files.push_back({"items.png", EncodePng(Grid(content, {items, Names("weapon", 1, 6, "sprite")}, 48))});
+  std::vector<std::string> items = {assets::FindSlotOf(kHealthPack)->name, assets::FindSlotOf(kAmmoPack)->name,
+                                    assets::FindSlotOf(kKey)->name};
+  for (const auto& n : Names(kTreasure, 1, 5)) items.push_back(n);
+  files.push_back({"items.png", EncodePng(Grid(content, {items, Names(kWeapon, 1, 6)}, 48))});
   for (const char* level : {"game1", "game2", "game3"})
     files.push_back({std::string("level") + (level + 4) + ".png", EncodePng(LevelMap(content, level))});
   for (const auto& screen : content.screens)

@@ -202,20 +202,21 @@ void DrawWeaponSide(Picture& p, int weapon, double cx, double cy, double scale) 
 }
 
 void AddItems(Content& content) {
-  auto add = [&content](const std::string& name, int number, Picture p) {
+  using enum assets::SlotKind;
+  auto add = [&content](assets::SlotKind kind, int number, Picture p) {
     Outline(p, kWhite, kOutline);
-    content.slots.push_back({name, number, std::move(p)});
+    AddSlotPicture(content, kind, number, 0, std::move(p));
   };
-  add("food", 28, HealthPack());
-  add("ammo", 29, AmmoBox());
-  add("key", 30, Key());
+  add(kHealthPack, 1, HealthPack());
+  add(kAmmoPack, 1, AmmoBox());
+  add(kKey, 1, Key());
   const Picture treasures[] = {Coins(), Chalice(), Gem(), Crown(), Chest()};
-  for (int t = 1; t <= 5; ++t) add("Treasure" + std::to_string(t) + "sprite", 299 + t, treasures[t - 1]);
+  for (int t = 1; t <= 5; ++t) add(kTreasure, t, treasures[t - 1]);
   for (int w = 1; w <= 6; ++w) {
     Picture p = Blank();
     Shadow(p, 22);
     DrawWeaponSide(p, w, 32, 50, 1.1);
-    add("weapon" + std::to_string(w) + "sprite", 199 + w, std::move(p));
+    add(kWeapon, w, std::move(p));
   }
 }
 

@@ -350,13 +350,11 @@ Picture Damaged(const Picture& whole, int stage, uint32_t seed) {
 }  // namespace
 
 void AddSprites(Content& content) {
-  for (int s = 1; s <= 10; ++s) content.slots.push_back({"sprite" + std::to_string(s), 44 + s, Intact(s)});
+  using enum assets::SlotKind;
+  for (int s = 1; s <= 10; ++s) AddSlotPicture(content, kSprite, s, 0, Intact(s));
   for (int s = 1; s <= 10; ++s) {
     const Picture whole = Intact(s);
-    for (int j = 0; j < 4; ++j) {
-      const std::string name = "sprite" + std::to_string(s) + static_cast<char>('b' + j);
-      content.slots.push_back({name, 4000 + 4 * (s - 1) + j, Damaged(whole, j, 900 + s)});
-    }
+    for (int j = 0; j < 4; ++j) AddSlotPicture(content, kSpriteView, s, j, Damaged(whole, j, 900 + s));
   }
 }
 

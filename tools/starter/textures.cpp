@@ -822,12 +822,12 @@ Picture NextLevelDoor() {
 }  // namespace
 
 void AddTextures(Content& content) {
-  for (int n = 1; n <= 40; ++n) content.slots.push_back({"tex" + std::to_string(n), 999 + n, WallTexture(n)});
-  for (int n = 1; n <= 20; ++n) content.slots.push_back({"floortex" + std::to_string(n), 1999 + n, Floor(n)});
-  for (int n = 1; n <= 20; ++n)
-    content.slots.push_back({"ceiltex" + std::to_string(n), 2019 + n, Ceiling(n)});
-  for (int n = 1; n <= 20; ++n) content.slots.push_back({"doortex" + std::to_string(n), 2999 + n, Door(n)});
-  content.slots.push_back({"specialdoor", 24, NextLevelDoor()});
+  using enum assets::SlotKind;
+  for (int n = 1; n <= 40; ++n) AddSlotPicture(content, kWallTexture, n, 0, WallTexture(n));
+  for (int n = 1; n <= 20; ++n) AddSlotPicture(content, kFloorTexture, n, 0, Floor(n));
+  for (int n = 1; n <= 20; ++n) AddSlotPicture(content, kCeilingTexture, n, 0, Ceiling(n));
+  for (int n = 1; n <= 20; ++n) AddSlotPicture(content, kDoorTexture, n, 0, Door(n));
+  AddSlotPicture(content, kSpecialDoor, 1, 0, NextLevelDoor());
 }
 
 }  // namespace starter
