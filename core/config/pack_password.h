@@ -20,7 +20,7 @@ inline constexpr size_t kMaxPasswordLength = 21;
 std::string TrimSpaces(const std::string& text);
 
 // The first line of `pakpassword.txt`; nothing when it can't be read.
-std::optional<std::string> LoadPackPassword(const platform::Workspace& workspace);
+[[nodiscard]] std::optional<std::string> LoadPackPassword(const platform::Workspace& workspace);
 
 // "OK": the trimmed text is refused when shorter than 4 characters
 // ("invalid Password") or longer than 21; otherwise it is written and true

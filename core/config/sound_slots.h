@@ -30,6 +30,6 @@ const SoundSlot* FindSoundSlot(const std::string& shown);
 // Asks for a file and copies it into the slot's workspace file. A MIDI file
 // above 120,000 bytes is refused ("Filesize must be < 120kB"); a copy that
 // fails is reported naming the chosen file. Returns true when a file was copied.
-bool ImportSound(const platform::Workspace& workspace, const SoundSlot& slot, platform::Prompter& prompter);
+[[nodiscard]] bool ImportSound(const platform::Workspace& workspace, const SoundSlot& slot, platform::Prompter& prompter);
 
 }  // namespace config

@@ -31,7 +31,7 @@ inline constexpr TextRecord kGameTitleRecord{files::kGameTitle, PadToFive, First
 inline constexpr TextRecord kCheatRecord{files::kCheat, PadToFive, FirstLine};
 
 // The text of the record's file; nothing when it can't be read.
-std::optional<std::string> LoadText(const TextRecord& record, const platform::Workspace& workspace);
+[[nodiscard]] std::optional<std::string> LoadText(const TextRecord& record, const platform::Workspace& workspace);
 
 // Stores the text by the record's rule; a failed write shows "cannot write
 // to file <path>" and gives false.

@@ -71,9 +71,9 @@ void SoundsDialog::SelectionChanged() {
 }
 
 void SoundsDialog::LoadSound() {
-  if (const SoundSlot* slot = FindSoundSlot(kit::ToLatin1(slots_->currentText()))) {
-    ImportSound(context_.workspace, *slot, context_.prompter);
-  }
+  // A failed copy is reported by the import; the dialog stays as it is either way.
+  if (const SoundSlot* slot = FindSoundSlot(kit::ToLatin1(slots_->currentText())))
+    static_cast<void>(ImportSound(context_.workspace, *slot, context_.prompter));
 }
 
 void SoundsDialog::CloseAndSave() {
