@@ -1,4 +1,5 @@
-// Rendering speed of the game's 3-D view, next to a plain fill of the same frame buffer.
+// Rendering speed of the game's 3-D view, next to a plain fill of the same frame
+// buffer; the speed of the simulation and of loading a game.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -8,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 #include <numeric>
+#include <sstream>
 #include <string>
 
 #include "game_data.h"
@@ -189,6 +191,48 @@ void StarterOpen(benchmark::State& state) {
   RenderStarterView(state, Starter().ok() ? StarterViews().second : FoundView{});
 }
 
+// The input of one tic of a scripted walk: forward all the time, turning now
+// and then, opening doors and shooting in bursts, so that enemies wake, chase
+// and shoot back.
+game::TicInput ScriptedInput(int tic) {
+  game::TicInput input;
+  input.held.set(sample::kUp);
+  if ((tic / 40) % 3 == 1) input.held.set(sample::kRight);
+  if ((tic / 40) % 5 == 3) input.held.set(sample::kLeft);
+  if (tic % 20 < 6) input.held.set(sample::kCtrl);
+  if (tic % 30 == 0) input.held.set(sample::kSpace), input.pressed.set(sample::kSpace);
+  return input;
+}
+
+// Twenty seconds of play on level 1; the label carries the final state digest,
+// which must not change when the code is only rearranged.
+void SimulateLevel(benchmark::State& state, const game::GameData& data) {
+  uint64_t digest = 0;
+  int tics_played = 0;
+  for (auto _ : state) {
+    game::Play play(data, 1, game::NewGameCarry(data.weapons), 1);
+    for (int tic = 0; tic < 20 * game::kTicRate && play.outcome() == game::Outcome::kPlaying; ++tic)
+      play.Tick(ScriptedInput(tic));
+    digest = play.Digest();
+    tics_played = play.tic();
+    benchmark::DoNotOptimize(digest);
+  }
+  std::ostringstream label;
+  label << tics_played << " tics, digest " << std::hex << digest;
+  state.SetLabel(label.str());
+}
+
+void Simulate(benchmark::State& state) {
+  SimulateLevel(state, Data());
+}
+void SimulateStarter(benchmark::State& state) {
+  if (!Starter().ok()) {
+    state.SkipWithError("the starter game could not be made");
+    return;
+  }
+  SimulateLevel(state, Starter().data());
+}
+
 // Reading and decoding the starter game's pack, MIDI entries included.
 void LoadStarterPack(benchmark::State& state) {
   if (!Starter().ok()) {
@@ -220,3 +264,5 @@ BENCHMARK(LoadGame)->Unit(benchmark::kMillisecond);
 BENCHMARK(StarterDense)->Args({640, 400})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
 BENCHMARK(StarterOpen)->Args({640, 400})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
 BENCHMARK(LoadStarterPack)->Unit(benchmark::kMillisecond);
+BENCHMARK(Simulate)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SimulateStarter)->Unit(benchmark::kMicrosecond);
