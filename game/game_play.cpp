@@ -5,7 +5,6 @@
 #include <deque>
 
 #include "game_entry_positions.h"
-#include "game_render.h"
 
 namespace game {
 namespace {
@@ -379,10 +378,7 @@ void Play::FireHitscan(const WeaponKind& weapon, bool melee) {
   const double px = ToDouble(player_.x), py = ToDouble(player_.y);
   const double angle = AngleToRadians(player_.angle);
   const double dx = std::cos(angle), dy = std::sin(angle);
-  Scene scene;
-  scene.map = &map_;
-  scene.door_open = &door_open_;
-  const WallHit wall = CastRay(scene, px, py, dx, dy, kSightCells * 2.0);
+  const WallHit wall = CastRay(map_, &door_open_, px, py, dx, dy, kSightCells * 2.0);
   double nearest = std::min(wall.hit ? wall.distance : 1e9, melee ? kMeleeRange : 1e9);
   int enemy_hit = -1;
   Prop* prop_hit = nullptr;
@@ -502,10 +498,7 @@ bool Play::LineOfSight(Fixed x, Fixed y, Fixed tx, Fixed ty) const {
   const double length = std::hypot(bx - ax, by - ay);
   if (length < 1e-6) return true;
   if (length > kSightCells) return false;
-  Scene scene;
-  scene.map = &map_;
-  scene.door_open = &sight_open_;  // doors block the view until open halfway
-  const WallHit hit = CastRay(scene, ax, ay, (bx - ax) / length, (by - ay) / length, length);
+  const WallHit hit = CastRay(map_, &sight_open_, ax, ay, (bx - ax) / length, (by - ay) / length, length);
   return !hit.hit || hit.distance >= length;
 }
 

@@ -9,6 +9,7 @@
 
 #include "game_data.h"
 #include "game_fixed.h"
+#include "game_ray_cast.h"
 
 namespace game {
 
@@ -116,7 +117,7 @@ class Play {
   const std::vector<Enemy>& enemies() const { return enemies_; }
   std::vector<Enemy>& enemies() { return enemies_; }
   const std::vector<Bullet>& bullets() const { return bullets_; }
-  const std::array<float, kMapSize * kMapSize>& door_open() const { return door_open_; }
+  const DoorOpenness& door_open() const { return door_open_; }
   Outcome outcome() const { return outcome_; }
   int tic() const { return tic_; }
   bool show_map() const { return show_map_; }
@@ -166,8 +167,8 @@ class Play {
   std::vector<Prop> props_;
   std::vector<Enemy> enemies_;
   std::vector<Bullet> bullets_;
-  std::array<float, kMapSize * kMapSize> door_open_{};
-  std::array<float, kMapSize * kMapSize> sight_open_{};
+  DoorOpenness door_open_{};
+  DoorOpenness sight_open_{};  // doors block the view until open halfway
   std::vector<int> sounds_;
   std::string typed_;
   Random random_;

@@ -6,6 +6,7 @@
 
 #include "game_image.h"
 #include "game_level.h"
+#include "game_ray_cast.h"
 
 namespace game {
 
@@ -32,29 +33,13 @@ struct Scene {
   const Texture* exit_door = nullptr;
   const Texture* floor = nullptr;
   const Texture* ceiling = nullptr;
-  // Openness of the door in each cell, 0 closed to 1 open (cells without doors ignored).
-  const std::array<float, kMapSize* kMapSize>* door_open = nullptr;
+  const DoorOpenness* door_open = nullptr;  // all doors closed without it
   std::vector<RenderSprite> sprites;
   bool shade = false;
 };
 
 // Horizontal field of view: tan of half the angle.
 constexpr double kHalfFovTan = 0.66;
-
-// True when the door of cell (x, y) spans the cell from west to east (walls on
-// both of those sides), so rays cross it moving north or south.
-bool DoorSpansWestEast(const LevelMap& map, int x, int y);
-
-struct WallHit {
-  double distance = 0;  // perpendicular to the camera plane
-  int cell_x = 0, cell_y = 0;
-  CellKind kind = CellKind::kWall;
-  double u = 0;  // texture coordinate 0..1 across the face, left to right as seen
-  bool hit = false;
-};
-
-// Casts one ray from (x, y) along (dx, dy); the distance is in units of the ray's length.
-WallHit CastRay(const Scene& scene, double x, double y, double dx, double dy, double max_distance = 128);
 
 class Renderer {
  public:
