@@ -26,6 +26,11 @@ constexpr Fixed CellCentre(int cell) {
   return cell * kFixedOne + kFixedOne / 2;
 }
 
+constexpr int64_t DistanceSquared(Fixed ax, Fixed ay, Fixed bx, Fixed by) {
+  const int64_t dx = ax - bx, dy = ay - by;
+  return dx * dx + dy * dy;
+}
+
 // Angles in 1/16384 of a turn; 0 looks east, a quarter turn south.
 constexpr int kAngleSteps = 16384;
 constexpr int NormalAngle(int a) {

@@ -1,4 +1,5 @@
 // The simulation of one level at a fixed tic rate: player, doors, items, props, enemies and shots.
+// One class; its subsystems live in game_play_*.cpp.
 #pragma once
 
 #include <array>
@@ -15,12 +16,17 @@ namespace game {
 
 constexpr int kTicRate = 35;  // tics per second
 constexpr int kMaxHealth = 100;
+constexpr int kFlashTics = 8;    // how long the screen flashes red when hit, bright on a pickup
+constexpr int kSightCells = 24;  // how far enemies see; shots that hit at once reach twice as far
 
 // The input of one tic, in key-list indexes.
 struct TicInput {
   std::bitset<kKeyCount> held;     // keys and mouse buttons down during the tic
   std::bitset<kKeyCount> pressed;  // went down since the last tic
   int mouse_dx = 0, mouse_dy = 0;  // pixels moved since the last tic
+
+  bool Held(int key) const { return key != kNoKey && held.test(static_cast<size_t>(key)); }
+  bool Pressed(int key) const { return key != kNoKey && pressed.test(static_cast<size_t>(key)); }
 };
 
 // What the player takes from one level to the next.
@@ -34,6 +40,8 @@ struct PlayerCarry {
 };
 
 PlayerCarry NewGameCarry(const WeaponSettings& weapons);
+
+constexpr Fixed kPlayerRadius = kFixedOne / 4;
 
 struct Player {
   Fixed x = 0, y = 0;
@@ -71,6 +79,8 @@ struct Prop {
   int hits = 0;
   bool destroyed = false;
 };
+
+constexpr Fixed kEnemyRadius = kFixedOne * 3 / 10;
 
 enum class EnemyState : uint8_t { kIdle, kAlert, kChase, kShoot, kDying, kDead };
 
@@ -134,16 +144,23 @@ class Play {
   uint64_t Digest() const;
 
  private:
+  // Collision and movement (game_play_movement.cpp).
   bool Blocked(int cx, int cy, bool for_enemy) const;
   bool Collides(Fixed x, Fixed y, Fixed radius, bool for_enemy, int ignore_enemy = -1) const;
-  void MovePlayer(const TicInput& input);
   void TryMove(Fixed& x, Fixed& y, Fixed dx, Fixed dy, Fixed radius, bool for_enemy, int self);
+  void MovePlayer(const TicInput& input);
+  // Doors (game_play_doors.cpp).
   void UseDoor();
   void UpdateDoors();
+  void RefreshDoorOpen();
+  // Pickups (game_play_pickups.cpp).
   void PickUpItems();
+  // Weapons (game_play_weapons.cpp).
   void HandleWeapon(const TicInput& input);
   void FireHitscan(const WeaponKind& weapon, bool melee);
   void UpdateBullets();
+  void DamageProp(Prop& prop, int damage);
+  // Enemies (game_play_enemies.cpp).
   void UpdateEnemies();
   void UpdateEnemy(int index);
   void StepEnemyToward(Enemy& enemy, int index, bool sees_player);
@@ -151,11 +168,10 @@ class Play {
   bool FindPath(const Enemy& enemy, int& next_x, int& next_y) const;
   void DamageEnemy(int index, int damage);
   void Alert(int index);
-  void DamageProp(Prop& prop, int damage);
   void DamagePlayer(int damage);
+  // The cheat code (game_play.cpp).
   void CheckCheat(const TicInput& input);
   void Sound(int entry_position) { sounds_.push_back(entry_position); }
-  void RefreshDoorOpen();
 
   const GameData* data_;
   int level_;

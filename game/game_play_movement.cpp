@@ -1,0 +1,101 @@
+// The Play subsystem of collision and movement: what blocks a body, and the player walking, turning and
+// looking.
+#include <algorithm>
+
+#include "game_entry_positions.h"
+#include "game_play.h"
+
+namespace game {
+namespace {
+
+constexpr int kMaxPitch = 60;
+
+// Cells walked per tic for a speed setting, angle steps turned per tic, and so on.
+Fixed WalkPerTic(int speed) {
+  return speed * kFixedOne * 6 / (10 * kTicRate);
+}
+int TurnPerTic(int speed) {
+  return speed * 24 * kAngleSteps / (360 * kTicRate);
+}
+
+}  // namespace
+
+bool Play::Blocked(int cx, int cy, bool for_enemy) const {
+  switch (map_.KindAt(cx, cy)) {
+    case CellKind::kWall:
+    case CellKind::kExitDoor:
+      return true;
+    case CellKind::kDoor:
+      return doors_[static_cast<size_t>(DoorAt(cx, cy))].open < kFixedOne;
+    default:
+      break;
+  }
+  for (const Prop& p : props_)
+    if (p.x == cx && p.y == cy && !p.destroyed && data_->sprites[static_cast<size_t>(p.kind)].collision)
+      return true;
+  (void)for_enemy;
+  return false;
+}
+
+bool Play::Collides(Fixed x, Fixed y, Fixed radius, bool for_enemy, int ignore_enemy) const {
+  for (int cy = CellOf(y - radius); cy <= CellOf(y + radius); ++cy)
+    for (int cx = CellOf(x - radius); cx <= CellOf(x + radius); ++cx)
+      if (Blocked(cx, cy, for_enemy)) return true;
+  if (for_enemy) {
+    const int64_t reach = static_cast<int64_t>(radius + kPlayerRadius);
+    if (DistanceSquared(x, y, player_.x, player_.y) < reach * reach) return true;
+  }
+  for (size_t i = 0; i < enemies_.size(); ++i) {
+    const Enemy& e = enemies_[i];
+    if (static_cast<int>(i) == ignore_enemy || e.state == EnemyState::kDying || e.state == EnemyState::kDead)
+      continue;
+    const int64_t reach = static_cast<int64_t>(radius + kEnemyRadius);
+    if (DistanceSquared(x, y, e.x, e.y) < reach * reach) return true;
+  }
+  return false;
+}
+
+void Play::TryMove(Fixed& x, Fixed& y, Fixed dx, Fixed dy, Fixed radius, bool for_enemy, int self) {
+  if (dx != 0 && !Collides(x + dx, y, radius, for_enemy, self)) x += dx;
+  if (dy != 0 && !Collides(x, y + dy, radius, for_enemy, self)) y += dy;
+}
+
+void Play::MovePlayer(const TicInput& input) {
+  const GameSettings& s = data_->settings;
+  Player& p = player_;
+  int turn = 0;
+  if (input.Held(s.turn_left_key)) turn -= TurnPerTic(s.turn_speed);
+  if (input.Held(s.turn_right_key)) turn += TurnPerTic(s.turn_speed);
+  if (s.turn_mouse) turn += input.mouse_dx * s.mouse_sensitivity * 2;
+  p.angle = NormalAngle(p.angle + turn);
+
+  int look = 0;
+  if (input.Held(s.look_up_key)) look += s.look_speed;
+  if (input.Held(s.look_down_key)) look -= s.look_speed;
+  const bool mouse_walks = s.walk_forward_mouse || s.walk_backward_mouse;
+  if (s.look_mouse && !mouse_walks) look -= input.mouse_dy * s.mouse_sensitivity / 4;
+  p.pitch = std::clamp(p.pitch + look, -kMaxPitch, kMaxPitch);
+
+  Fixed forward = 0, sideways = 0;
+  if (input.Held(s.walk_forward_key)) forward += WalkPerTic(s.walk_forward_speed);
+  if (input.Held(s.walk_backward_key)) forward -= WalkPerTic(s.walk_backward_speed);
+  if (s.walk_forward_mouse && input.mouse_dy < 0)
+    forward += std::min(-input.mouse_dy * s.mouse_sensitivity * kFixedOne / 2000,
+                        4 * WalkPerTic(s.walk_forward_speed));
+  if (s.walk_backward_mouse && input.mouse_dy > 0)
+    forward -= std::min(input.mouse_dy * s.mouse_sensitivity * kFixedOne / 2000,
+                        4 * WalkPerTic(s.walk_backward_speed));
+  if (input.Held(s.step_left_key)) sideways -= WalkPerTic(s.step_speed);
+  if (input.Held(s.step_right_key)) sideways += WalkPerTic(s.step_speed);
+  if (forward == 0 && sideways == 0) {
+    p.step_counter = 0;
+    return;
+  }
+  const Fixed c = FixedCos(p.angle), sn = FixedSin(p.angle);
+  const Fixed dx = FixedMul(forward, c) - FixedMul(sideways, sn);
+  const Fixed dy = FixedMul(forward, sn) + FixedMul(sideways, c);
+  TryMove(p.x, p.y, dx, dy, kPlayerRadius, false, -1);
+  if (p.step_counter++ % 14 == 0) Sound(entry::kFootstepSound);
+}
+
+}  // namespace game
