@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "game_draw.h"
-#include "game_entry_positions.h"
+#include "game_entry_index.h"
 #include "game_play_view.h"
 
 namespace game {
@@ -184,7 +184,7 @@ void App::TickPlaying(const TicInput& input) {
     sounds_.insert(sounds_.end(), more.begin(), more.end());
     if (done >= data_.LevelCount()) {
       Log("game finished");
-      sounds_.push_back(entry::kGameFinishedSound);
+      sounds_.push_back(EntryIndex("gamefinishedsound"));
       play_.reset();
       Enter(AppScreen::kFinished);
     } else {

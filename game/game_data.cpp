@@ -1,7 +1,10 @@
 #include "game_data.h"
 
+#include <string>
+#include <utility>
+
 #include "config/text_record.h"
-#include "game_entry_positions.h"
+#include "game_entry_index.h"
 #include "game_pictures.h"
 #include "gamebuild/game_pak.h"
 #include "gamebuild/game_pak_layout.h"
@@ -9,15 +12,22 @@
 namespace game {
 namespace {
 
+constexpr const char* kSpriteViews[] = {"b", "c", "d", "e"};
+
+// The enemy frames in the order of GameData::enemy_frames: kind_ene<e>_<j>.
+constexpr std::pair<const char*, int> kEnemyFrameKinds[] = {
+    {"walk_ene", 4}, {"shoot_ene", 2}, {"die_ene", 5}};
+
 class Loader {
  public:
   Loader(const std::vector<Entry>& entries, GameData& out) : entries_(entries), out_(out) {}
 
   LoadResult Run() {
-    if (entries_.size() < 2 || !IsPlayableVersion(At(entry::kVersion)))
+    if (entries_.size() <= static_cast<size_t>(EntryIndex("Version")) || !IsPlayableVersion(At("Version")))
       return {LoadStatus::kWrongVersion, "wrong game.pak"};
-    if (entries_.size() < static_cast<size_t>(entry::kCount))
-      return Damaged("it holds " + std::to_string(entries_.size()) + " of 380 entries");
+    if (entries_.size() < static_cast<size_t>(gamebuild::kGamePakEntries))
+      return Damaged("it holds " + std::to_string(entries_.size()) + " of " +
+                     std::to_string(gamebuild::kGamePakEntries) + " entries");
     ReadRecords();
     if (!ReadLevels() || !ReadTextures() || !ReadScreens()) return Damaged(problem_);
     ReadSounds();
@@ -30,23 +40,24 @@ class Loader {
   }
 
   const Entry& At(int position) const { return entries_[static_cast<size_t>(position)]; }
+  const Entry& At(std::string_view name) const { return At(EntryIndex(name)); }
 
   std::string NameOf(int position) const {
     return gamebuild::GamePakEntryNames()[static_cast<size_t>(position)];
   }
 
   void ReadRecords() {
-    out_.settings = DecodeSettings(At(entry::kSettings));
-    out_.enemies = DecodeEnemySettings(At(entry::kEnemySettings));
-    out_.weapons = DecodeWeaponSettings(At(entry::kWeaponSettings));
-    out_.sprites = DecodeSpriteSettings(At(entry::kSpriteSettings));
-    out_.treasure_points = DecodeTreasurePoints(At(entry::kTreasureSettings));
-    out_.packs = DecodePackSizes(At(entry::kAmmoHealthSettings));
-    out_.wall_animation = DecodeWallAnimation(At(entry::kWallAnimSettings));
-    out_.level_midi = DecodeMidiEnabled(At(entry::kMidiSettings));
-    out_.title = config::FirstLine(At(entry::kGameTitle));
-    out_.cheat_code = DecodeCheatCode(At(entry::kCheat));
-    out_.info_text = DecodeInfoText(At(entry::kInfoText));
+    out_.settings = DecodeSettings(At("settings"));
+    out_.enemies = DecodeEnemySettings(At("enemysettings"));
+    out_.weapons = DecodeWeaponSettings(At("weaponsettings"));
+    out_.sprites = DecodeSpriteSettings(At("spritesettings"));
+    out_.treasure_points = DecodeTreasurePoints(At("Treasuresettings"));
+    out_.packs = DecodePackSizes(At("ammohealthsettings"));
+    out_.wall_animation = DecodeWallAnimation(At("wasettings"));
+    out_.level_midi = DecodeMidiEnabled(At("MidiSettings"));
+    out_.title = config::FirstLine(At("gametitle"));
+    out_.cheat_code = DecodeCheatCode(At("cheat"));
+    out_.info_text = DecodeInfoText(At("InfoText"));
   }
 
   bool ReadLevels() {
@@ -57,7 +68,7 @@ class Loader {
     }
     out_.levels.assign(static_cast<size_t>(count), LevelMap{});
     for (int level = 1; level <= count; ++level) {
-      const Entry& bytes = At(entry::kLevel + level - 1);
+      const Entry& bytes = At(EntryIndex("game", level));
       std::string error;
       if (bytes.empty()) {
         problem_ = "level " + std::to_string(level) + " is missing";
@@ -67,7 +78,7 @@ class Loader {
         problem_ = "level " + std::to_string(level) + ": " + error;
         return false;
       }
-      out_.level_midi_files.push_back(At(entry::kLevelMidi + level - 1));
+      out_.level_midi_files.push_back(At(EntryIndex("midilvl", level)));
     }
     return true;
   }
@@ -86,55 +97,65 @@ class Loader {
 
   bool ReadTextures() {
     bool ok = true;
-    for (int k = 0; k < 40; ++k) ok = ok && Texture(entry::kWallTexture + k, false, out_.wall_textures[k]);
-    for (int k = 0; k < 20 && k < out_.LevelCount(); ++k) {
-      ok = ok && Texture(entry::kFloorTexture + k, false, out_.floor_textures[k]);
-      ok = ok && Texture(entry::kCeilingTexture + k, false, out_.ceiling_textures[k]);
-      ok = ok && Texture(entry::kDoorTexture + k, false, out_.door_textures[k]);
+    for (int k = 1; k <= 40; ++k) ok = ok && Texture(EntryIndex("tex", k), false, out_.wall_textures[k - 1]);
+    for (int k = 1; k <= 20 && k <= out_.LevelCount(); ++k) {
+      ok = ok && Texture(EntryIndex("floortex", k), false, out_.floor_textures[k - 1]);
+      ok = ok && Texture(EntryIndex("ceiltex", k), false, out_.ceiling_textures[k - 1]);
+      ok = ok && Texture(EntryIndex("doortex", k), false, out_.door_textures[k - 1]);
     }
-    ok = ok && Texture(entry::kSpecialDoor, false, out_.exit_door_texture);
-    for (int s = 0; s < 10; ++s) {
-      ok = ok && Texture(entry::kSprite + s, true, out_.sprite_textures[s][0]);
-      for (int j = 0; j < 4; ++j)
-        ok = ok && Texture(entry::kSpriteStages + 4 * s + j, true, out_.sprite_textures[s][j + 1]);
+    ok = ok && Texture(EntryIndex("specialdoor"), false, out_.exit_door_texture);
+    for (int s = 1; s <= 10; ++s) {
+      std::array<game::Texture, 5>& views = out_.sprite_textures[s - 1];
+      ok = ok && Texture(EntryIndex("sprite", s), true, views[0]);
+      for (int j = 1; j <= 4; ++j)
+        ok = ok && Texture(EntryIndex("sprite", s, kSpriteViews[j - 1]), true, views[j]);
     }
-    for (int w = 0; w < 6; ++w) {
-      ok = ok && Texture(entry::kWeaponSprite + w, true, out_.weapon_item_textures[w]);
-      ok = ok && Texture(entry::kBullet + 2 * w, true, out_.bullet_textures[w]);
-      ok = ok && Texture(entry::kBullet + 2 * w + 1, true, out_.explosion_textures[w]);
+    for (int w = 1; w <= 6; ++w) {
+      ok = ok && Texture(EntryIndex("weapon", w, "sprite"), true, out_.weapon_item_textures[w - 1]);
+      ok = ok && Texture(EntryIndex("bullet", w), true, out_.bullet_textures[w - 1]);
+      ok = ok && Texture(EntryIndex("bulletexplode", w), true, out_.explosion_textures[w - 1]);
     }
-    for (int t = 0; t < 5; ++t)
-      ok = ok && Texture(entry::kTreasureSprite + t, true, out_.treasure_textures[t]);
-    ok = ok && Texture(entry::kFood, true, out_.health_texture) &&
-         Texture(entry::kAmmo, true, out_.ammo_texture) && Texture(entry::kKey, true, out_.key_texture);
-    for (int e = 0; e < 5; ++e)
-      for (int f = 0; f < 11; ++f)
-        ok = ok && Texture(entry::kEnemyFrames + 11 * e + f, true, out_.enemy_frames[e][f]);
+    for (int t = 1; t <= 5; ++t)
+      ok = ok && Texture(EntryIndex("treasure", t, "sprite"), true, out_.treasure_textures[t - 1]);
+    ok = ok && Texture(EntryIndex("food"), true, out_.health_texture) &&
+         Texture(EntryIndex("ammo"), true, out_.ammo_texture) &&
+         Texture(EntryIndex("key"), true, out_.key_texture);
+    for (int e = 1; e <= 5; ++e) {
+      int frame = 0;
+      for (const auto& [kind, count] : kEnemyFrameKinds)
+        for (int j = 1; j <= count; ++j)
+          ok = ok && Texture(EntryIndex(kind + std::to_string(e) + "_", j), true,
+                             out_.enemy_frames[e - 1][frame++]);
+    }
     return ok;
   }
 
   bool ReadScreens() {
-    bool ok = Screen(entry::kIntroScreen, false, out_.intro) &&
-              Screen(entry::kHelpScreen, false, out_.help) &&
-              Screen(entry::kEnteringNextLevel, false, out_.entering_next_level) &&
-              Screen(entry::kFinished, false, out_.finished);
-    for (int m = 0; m < 4; ++m) ok = ok && Screen(entry::kMenu1 + m, false, out_.menus[m]);
-    ok = ok && Screen(entry::kVolumeButton, true, out_.volume_button) &&
-         Screen(entry::kMenuButton, true, out_.menu_button) && Screen(entry::kNumbers, false, out_.numbers) &&
-         Screen(entry::kScoreNumbers, false, out_.score_numbers) &&
-         Screen(entry::kKeyPicture, false, out_.key_picture) && Screen(entry::kMask, false, out_.mask) &&
-         Screen(entry::kGunCenter, true, out_.gun_center);
-    for (int w = 0; w < 6; ++w)
-      for (int p = 0; p < 5; ++p)
-        ok = ok && Screen(entry::kWeaponBitmap + 5 * w + p, true, out_.weapon_in_hand[w][p]);
+    bool ok = Screen(EntryIndex("introscreen"), false, out_.intro) &&
+              Screen(EntryIndex("helpscreen"), false, out_.help) &&
+              Screen(EntryIndex("entering_next_level"), false, out_.entering_next_level) &&
+              Screen(EntryIndex("finished"), false, out_.finished);
+    for (int m = 1; m <= 4; ++m) ok = ok && Screen(EntryIndex("menu", m), false, out_.menus[m - 1]);
+    ok = ok && Screen(EntryIndex("volumebutton"), true, out_.volume_button) &&
+         Screen(EntryIndex("menubutton"), true, out_.menu_button) &&
+         Screen(EntryIndex("numbers"), false, out_.numbers) &&
+         Screen(EntryIndex("scorenums"), false, out_.score_numbers) &&
+         Screen(EntryIndex("keypicture"), false, out_.key_picture) &&
+         Screen(EntryIndex("mask"), false, out_.mask) &&
+         Screen(EntryIndex("guncenter"), true, out_.gun_center);
+    for (int w = 1; w <= 6; ++w)
+      for (int p = 1; p <= 5; ++p)
+        ok = ok && Screen(EntryIndex("weapon" + std::to_string(w) + "bitmap", p), true,
+                          out_.weapon_in_hand[w - 1][p - 1]);
     return ok;
   }
 
+  // The sounds lie together from the impact sounds to the treasure sound.
   void ReadSounds() {
-    out_.sounds.assign(static_cast<size_t>(entry::kCount), Entry{});
-    for (int position = entry::kImpactSound; position <= entry::kTreasureFoundSound; ++position)
-      out_.sounds[static_cast<size_t>(position)] = At(position);
-    out_.menu_music = At(entry::kMenuMusic);
+    out_.sounds.assign(static_cast<size_t>(gamebuild::kGamePakEntries), Entry{});
+    for (int index = EntryIndex("impact1sound"); index <= EntryIndex("treasurefoundsound"); ++index)
+      out_.sounds[static_cast<size_t>(index)] = At(index);
+    out_.menu_music = At("menumusic");
   }
 
   const std::vector<Entry>& entries_;

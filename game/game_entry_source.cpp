@@ -1,6 +1,6 @@
 #include "game_entry_source.h"
 
-#include "game_entry_positions.h"
+#include "game_entry_index.h"
 #include "gamebuild/game_pak_layout.h"
 #include "gamebuild/password_block.h"
 #include "platform/files.h"
@@ -19,7 +19,7 @@ bool ReadWorkspaceEntries(const std::filesystem::path& program_folder, std::vect
   const std::vector<std::string>& names = gamebuild::GamePakEntryNames();
   entries.assign(names.size(), Entry{});
   const Entry password = platform::ReadFileBytes(workspace.PasswordFile()).value_or(Entry{});
-  entries[entry::kPassword] = gamebuild::PasswordBlockBytes(gamebuild::EncodePasswordBlock(password));
+  entries[kPasswordEntry] = gamebuild::PasswordBlockBytes(gamebuild::EncodePasswordBlock(password));
   for (size_t i = 1; i < names.size(); ++i) entries[i] = workspace.Read(names[i]).value_or(Entry{});
   return true;
 }

@@ -1,7 +1,7 @@
 // The Play subsystem of doors: opening them, their timing, and the next-level door.
 #include <algorithm>
 
-#include "game_entry_positions.h"
+#include "game_entry_index.h"
 #include "game_play.h"
 
 namespace game {
@@ -26,9 +26,9 @@ void Play::UseDoor() {
     const CellKind kind = map_.KindAt(cx, cy);
     if (kind == CellKind::kExitDoor) {
       if (level_has_key_ && !player_.has_key) {
-        Sound(entry::kSireneSound);
+        Sound(EntryIndex("sirenesound"));
       } else {
-        Sound(entry::kNextLevelSound);
+        Sound(EntryIndex("nextlevelsound"));
         outcome_ = Outcome::kLevelDone;
       }
       return;
@@ -37,7 +37,7 @@ void Play::UseDoor() {
       Door& d = doors_[static_cast<size_t>(DoorAt(cx, cy))];
       if (d.state == DoorState::kClosed || d.state == DoorState::kClosing) {
         d.state = DoorState::kOpening;
-        Sound(entry::kDoorOpenSound);
+        Sound(EntryIndex("dooropensound"));
       }
       return;
     }
@@ -63,7 +63,7 @@ void Play::UpdateDoors() {
           d.timer = kTicRate;
         } else {
           d.state = DoorState::kClosing;
-          Sound(entry::kDoorCloseSound);
+          Sound(EntryIndex("doorclosesound"));
         }
         break;
       }

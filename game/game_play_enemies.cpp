@@ -4,7 +4,7 @@
 #include <cmath>
 #include <deque>
 
-#include "game_entry_positions.h"
+#include "game_entry_index.h"
 #include "game_play.h"
 
 namespace game {
@@ -24,7 +24,7 @@ void Play::DamageEnemy(int index, int damage) {
   if (e.health <= 0) {
     e.state = EnemyState::kDying;
     e.timer = 0;
-    Sound(entry::kEnemyDieSound + e.kind);
+    Sound(EntryIndex("enemy", e.kind + 1, "diesound"));
   } else if (e.state == EnemyState::kIdle) {
     Alert(index);
   }
@@ -35,7 +35,7 @@ void Play::Alert(int index) {
   Enemy& caller = enemies_[static_cast<size_t>(index)];
   caller.state = EnemyState::kAlert;
   caller.timer = kAlertTics;
-  Sound(entry::kEnemyHeySound + caller.kind);
+  Sound(EntryIndex("enemy", caller.kind + 1, "heysound"));
   constexpr int64_t kCallReach = 6LL * kFixedOne;
   for (Enemy& other : enemies_) {
     if (other.state != EnemyState::kIdle ||
@@ -84,7 +84,7 @@ void Play::UpdateEnemy(int index) {
       return;
     case EnemyState::kShoot:
       if (--e.timer == kEnemyShootTics / 2) {
-        Sound(entry::kEnemyShootSound + e.kind);
+        Sound(EntryIndex("enemy", e.kind + 1, "shootsound"));
         const double distance =
             std::sqrt(static_cast<double>(DistanceSquared(e.x, e.y, player_.x, player_.y))) / kFixedOne;
         const int chance = static_cast<int>(std::clamp(1.0 - distance / 16.0, 0.2, 0.9) * 256);
@@ -139,7 +139,7 @@ void Play::SetPathTarget(Enemy& e) {
   const int door = DoorAt(nx, ny);
   if (door >= 0 && doors_[static_cast<size_t>(door)].state == DoorState::kClosed) {
     doors_[static_cast<size_t>(door)].state = DoorState::kOpening;
-    Sound(entry::kDoorOpenSound);
+    Sound(EntryIndex("dooropensound"));
   }
 }
 

@@ -2,7 +2,7 @@
 // looking.
 #include <algorithm>
 
-#include "game_entry_positions.h"
+#include "game_entry_index.h"
 #include "game_play.h"
 
 namespace game {
@@ -95,7 +95,7 @@ void Play::MovePlayer(const TicInput& input) {
   const Fixed dx = FixedMul(forward, c) - FixedMul(sideways, sn);
   const Fixed dy = FixedMul(forward, sn) + FixedMul(sideways, c);
   TryMove(p.x, p.y, dx, dy, kPlayerRadius, false, -1);
-  if (p.step_counter++ % 14 == 0) Sound(entry::kFootstepSound);
+  if (p.step_counter++ % 14 == 0) Sound(EntryIndex("footstepsound"));
 }
 
 }  // namespace game

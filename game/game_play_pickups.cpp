@@ -1,7 +1,7 @@
 // The Play subsystem of pickups: health, ammunition, weapons, the key and treasures.
 #include <algorithm>
 
-#include "game_entry_positions.h"
+#include "game_entry_index.h"
 #include "game_play.h"
 
 namespace game {
@@ -24,7 +24,7 @@ void Play::PickUpItems() {
       case ThingKind::kHealth:
         if (c.health >= kMaxHealth) continue;
         c.health = std::min(kMaxHealth, c.health + data_->packs.health);
-        sound = entry::kHealthFoundSound;
+        sound = EntryIndex("healthfoundsound");
         break;
       case ThingKind::kAmmo: {
         bool used = false;
@@ -35,7 +35,7 @@ void Play::PickUpItems() {
           used = true;
         }
         if (!used) continue;
-        sound = entry::kAmmoFoundSound;
+        sound = EntryIndex("ammofoundsound");
         break;
       }
       case ThingKind::kWeapon: {
@@ -45,16 +45,16 @@ void Play::PickUpItems() {
         c.ammo[w] = c.owned[w] ? std::min(k.max_ammo, c.ammo[w] + k.start_ammo) : k.start_ammo;
         if (!c.owned[w]) c.weapon = static_cast<int>(w);
         c.owned[w] = true;
-        sound = entry::kWeaponFoundSound;
+        sound = EntryIndex("weaponfoundsound");
         break;
       }
       case ThingKind::kKey:
         player_.has_key = true;
-        sound = entry::kKeyFoundSound;
+        sound = EntryIndex("keyfoundsound");
         break;
       case ThingKind::kTreasure:
         c.score += data_->treasure_points[static_cast<size_t>(item.number - 1)];
-        sound = entry::kTreasureFoundSound;
+        sound = EntryIndex("treasurefoundsound");
         break;
       default:
         continue;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "game_entry_positions.h"
+#include "game_entry_index.h"
 #include "game_play.h"
 
 namespace game {
@@ -29,7 +29,7 @@ void Play::HandleWeapon(const TicInput& input) {
     for (int step = 1; step <= 6; ++step) {
       const int w = (c.weapon + step + 6) % 6;
       if (c.owned[static_cast<size_t>(w)]) {
-        if (w != c.weapon) Sound(entry::kReloadSound);
+        if (w != c.weapon) Sound(EntryIndex("reloadsound"));
         c.weapon = w;
         break;
       }
@@ -44,7 +44,7 @@ void Play::HandleWeapon(const TicInput& input) {
   }
   player_.cooldown = WeaponCooldown(kind.repetition);
   player_.fire_tics = 0;
-  Sound(entry::kWeaponSound + c.weapon);
+  Sound(EntryIndex("weapon", c.weapon + 1, "sound"));
   if (kind.show_bullet) {
     Bullet b;
     b.weapon = c.weapon;
@@ -88,7 +88,8 @@ void Play::FireHitscan(const WeaponKind& weapon, bool melee) {
     DamageProp(*prop_hit, weapon.power);
   }
   const bool wall_in_reach = wall.hit && (!melee || wall.distance <= kMeleeRange);
-  if (enemy_hit >= 0 || prop_hit || wall_in_reach) Sound(entry::kImpactSound + player_.carry.weapon);
+  if (enemy_hit >= 0 || prop_hit || wall_in_reach)
+    Sound(EntryIndex("impact", player_.carry.weapon + 1, "sound"));
 }
 
 void Play::UpdateBullets() {
@@ -125,7 +126,7 @@ void Play::UpdateBullets() {
         b.x -= b.dx;
         b.y -= b.dy;
         b.explode_tics = kExplosionTics;
-        Sound(entry::kImpactSound + b.weapon);
+        Sound(EntryIndex("impact", b.weapon + 1, "sound"));
       }
     }
   }
@@ -138,7 +139,7 @@ void Play::DamageProp(Prop& prop, int damage) {
   prop.hits += damage;
   if (prop.hits >= endurance) {
     prop.destroyed = true;
-    Sound(entry::kSpriteDestroySound + prop.kind);
+    Sound(EntryIndex("spr", prop.kind + 1, "destroysound"));
   }
 }
 

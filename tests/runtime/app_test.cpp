@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "game_app.h"
-#include "game_entry_positions.h"
+#include "game_entry_index.h"
 #include "tests/runtime/play_fixture.h"
 
 namespace {
@@ -30,14 +30,14 @@ TEST(App, LevelsFollowInOrderAndThePlayerKeepsWhatHeCarries) {
   app.play()->player().carry.score = 1234;
   FinishLevel(app);
   EXPECT_EQ(app.screen(), AppScreen::kNextLevel);
-  EXPECT_TRUE(Contains(app.TakeSounds(), entry::kNextLevelSound));
+  EXPECT_TRUE(Contains(app.TakeSounds(), EntryIndex("nextlevelsound")));
   for (int i = 0; i < 2 * kTicRate && app.screen() == AppScreen::kNextLevel; ++i) app.Tick({});
   ASSERT_EQ(app.screen(), AppScreen::kPlaying);
   EXPECT_EQ(app.play()->level(), 2);
   EXPECT_EQ(app.play()->player().carry.score, 1234);
   FinishLevel(app);
   EXPECT_EQ(app.screen(), AppScreen::kFinished) << "the finished screen follows the last level";
-  EXPECT_TRUE(Contains(app.TakeSounds(), entry::kGameFinishedSound));
+  EXPECT_TRUE(Contains(app.TakeSounds(), EntryIndex("gamefinishedsound")));
   const auto log = app.TakeLog();
   EXPECT_EQ(log, (std::vector<std::string>{"level 1 loaded", "level 2 loaded", "game finished"}));
 }

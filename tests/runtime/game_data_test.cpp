@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 
-#include "game_entry_positions.h"
+#include "game_entry_index.h"
 #include "gamebuild/game_pak_layout.h"
 #include "tests/runtime/sample_game.h"
 
@@ -32,15 +33,15 @@ TEST(GameData, SampleGameLoadsEveryPart) {
   EXPECT_EQ(data.levels[0].start_x, 1);
   EXPECT_EQ(data.levels[0].KindAt(23, 9), CellKind::kExitDoor);
   EXPECT_TRUE(data.wall_textures[39].present);
-  EXPECT_TRUE(data.sounds[entry::kTreasureFoundSound].size() > 0);
+  EXPECT_TRUE(data.sounds[EntryIndex("treasurefoundsound")].size() > 0);
 }
 
 TEST(GameData, SlotPicturesComeBackAsDrawnWithWhiteTransparentWhenKeyed) {
   assets::Picture drawn(64, 64, {255, 255, 255});
   drawn.set(10, 3, {200, 0, 0});  // column 10, row 3 as the author sees it
   std::vector<Entry> entries = sample::Entries();
-  entries[entry::kWallTexture] = sample::StoredSlot(drawn);
-  entries[entry::kSprite] = sample::StoredSlot(drawn);
+  entries[EntryIndex("tex1")] = sample::StoredSlot(drawn);
+  entries[EntryIndex("sprite1")] = sample::StoredSlot(drawn);
   GameData data;
   ASSERT_EQ(LoadGameData(entries, data).status, LoadStatus::kOk);
   EXPECT_EQ(data.wall_textures[0].at(10, 3), Rgb(200, 0, 0));
@@ -58,12 +59,12 @@ struct BrokenPack {
 
 TEST(GameData, BrokenPacksAreRefusedWithAMessageNamingTheFault) {
   auto set_levels = [](int n) {
-    return [n](std::vector<Entry>& e) { e[entry::kSettings] = sample::Settings(n); };
+    return [n](std::vector<Entry>& e) { e[EntryIndex("settings")] = sample::Settings(n); };
   };
   const BrokenPack cases[] = {
-      {"version 404", [](auto& e) { e[entry::kVersion][0] = 148; }, LoadStatus::kWrongVersion,
+      {"version 404", [](auto& e) { e[EntryIndex("Version")][0] = 148; }, LoadStatus::kWrongVersion,
        "wrong game.pak"},
-      {"empty version", [](auto& e) { e[entry::kVersion].clear(); }, LoadStatus::kWrongVersion,
+      {"empty version", [](auto& e) { e[EntryIndex("Version")].clear(); }, LoadStatus::kWrongVersion,
        "wrong game.pak"},
       {"one entry", [](auto& e) { e.resize(1); }, LoadStatus::kWrongVersion, "wrong game.pak"},
       {"too few entries", [](auto& e) { e.pop_back(); }, LoadStatus::kDamaged,
@@ -72,18 +73,18 @@ TEST(GameData, BrokenPacksAreRefusedWithAMessageNamingTheFault) {
        "game.pak is damaged: the level count 0 is outside 1 to 20"},
       {"21 levels", set_levels(21), LoadStatus::kDamaged,
        "game.pak is damaged: the level count 21 is outside 1 to 20"},
-      {"level missing", [](auto& e) { e[entry::kLevel + 1].clear(); }, LoadStatus::kDamaged,
+      {"level missing", [](auto& e) { e[EntryIndex("game2")].clear(); }, LoadStatus::kDamaged,
        "game.pak is damaged: level 2 is missing"},
       {"no player start",
        [](auto& e) {
-         e[entry::kLevel] = sample::Level({"####", "#..#", "####"});
+         e[EntryIndex("game1")] = sample::Level({"####", "#..#", "####"});
        },
        LoadStatus::kDamaged, "game.pak is damaged: level 1: the player start is missing"},
-      {"corrupt texture", [](auto& e) { e[entry::kWallTexture + 4].assign(100, 7); }, LoadStatus::kDamaged,
+      {"corrupt texture", [](auto& e) { e[EntryIndex("tex5")].assign(100, 7); }, LoadStatus::kDamaged,
        "game.pak is damaged: the picture tex5 cannot be read"},
-      {"truncated screen", [](auto& e) { e[entry::kMenu1].resize(60); }, LoadStatus::kDamaged,
+      {"truncated screen", [](auto& e) { e[EntryIndex("menu1")].resize(60); }, LoadStatus::kDamaged,
        "game.pak is damaged: the picture menu1 cannot be read"},
-      {"missing enemy frame", [](auto& e) { e[entry::kEnemyFrames + 16].clear(); }, LoadStatus::kDamaged,
+      {"missing enemy frame", [](auto& e) { e[EntryIndex("shoot_ene2_2")].clear(); }, LoadStatus::kDamaged,
        "game.pak is damaged: the picture shoot_ene2_2 cannot be read"},
   };
   for (const BrokenPack& c : cases) {
@@ -115,77 +116,13 @@ TEST(GameRecords, ShortAndOddRecordsGivePlayableValues) {
   EXPECT_EQ(w.weapons[0].max_ammo, 1);
 }
 
-TEST(EntryPositions, NameTheEntriesOfTheSharedLayout) {
+TEST(EntryIndex, FindsEveryEntryOfThePackLayoutByItsName) {
   const std::vector<std::string>& names = gamebuild::GamePakEntryNames();
-  ASSERT_EQ(names.size(), static_cast<size_t>(entry::kCount));
-  const struct {
-    int position;
-    const char* name;
-  } cases[] = {{entry::kVersion, "Version"},
-               {entry::kTreasureSettings, "Treasuresettings"},
-               {entry::kWallAnimSettings, "wasettings"},
-               {entry::kMidiSettings, "MidiSettings"},
-               {entry::kLevelMidi + 19, "midilvl20"},
-               {entry::kSpriteSettings, "spritesettings"},
-               {entry::kAmmoHealthSettings, "ammohealthsettings"},
-               {entry::kWeaponSettings, "weaponsettings"},
-               {entry::kEnemySettings, "enemysettings"},
-               {entry::kSettings, "settings"},
-               {entry::kInfoText, "InfoText"},
-               {entry::kGameTitle, "gametitle"},
-               {entry::kCheat, "cheat"},
-               {entry::kMenuMusic, "menumusic"},
-               {entry::kImpactSound + 5, "impact6sound"},
-               {entry::kWeaponSound + 5, "weapon6sound"},
-               {entry::kKeyFoundSound, "keyfoundsound"},
-               {entry::kSireneSound, "sirenesound"},
-               {entry::kNextLevelSound, "nextlevelsound"},
-               {entry::kGameFinishedSound, "gamefinishedsound"},
-               {entry::kWeaponFoundSound, "weaponfoundsound"},
-               {entry::kAmmoFoundSound, "ammofoundsound"},
-               {entry::kReloadSound, "reloadsound"},
-               {entry::kEnemyShootSound + 4, "enemy5shootsound"},
-               {entry::kDoorOpenSound, "dooropensound"},
-               {entry::kDoorCloseSound, "doorclosesound"},
-               {entry::kFootstepSound, "footstepsound"},
-               {entry::kHealthFoundSound, "healthfoundsound"},
-               {entry::kEnemyDieSound + 4, "enemy5diesound"},
-               {entry::kEnemyHeySound + 4, "enemy5heysound"},
-               {entry::kSpriteDestroySound + 9, "spr10destroysound"},
-               {entry::kTreasureFoundSound, "treasurefoundsound"},
-               {entry::kIntroScreen, "introscreen"},
-               {entry::kHelpScreen, "helpscreen"},
-               {entry::kBullet, "bullet1"},
-               {entry::kBullet + 2 * 5 + 1, "bulletexplode6"},
-               {entry::kGunCenter, "guncenter"},
-               {entry::kEnteringNextLevel, "entering_next_level"},
-               {entry::kSpecialDoor, "specialdoor"},
-               {entry::kFloorTexture + 19, "floortex20"},
-               {entry::kCeilingTexture + 19, "ceiltex20"},
-               {entry::kDoorTexture + 19, "doortex20"},
-               {entry::kNumbers, "numbers"},
-               {entry::kScoreNumbers, "scorenums"},
-               {entry::kFood, "food"},
-               {entry::kKeyPicture, "keypicture"},
-               {entry::kKey, "key"},
-               {entry::kAmmo, "ammo"},
-               {entry::kMask, "mask"},
-               {entry::kSprite + 9, "sprite10"},
-               {entry::kSpriteStages + 4 * 9 + 3, "sprite10e"},
-               {entry::kMenu1, "menu1"},
-               {entry::kMenu4, "menu4"},
-               {entry::kVolumeButton, "volumebutton"},
-               {entry::kMenuButton, "menubutton"},
-               {entry::kFinished, "finished"},
-               {entry::kWeaponSprite + 5, "weapon6sprite"},
-               {entry::kTreasureSprite + 4, "treasure5sprite"},
-               {entry::kWeaponBitmap + 5 * 5 + 4, "weapon6bitmap5"},
-               {entry::kWallTexture + 39, "tex40"},
-               {entry::kEnemyFrames + 11 * 4 + 10, "die_ene5_5"},
-               {entry::kEnemyFrames + 11 * 1 + 4, "shoot_ene2_1"},
-               {entry::kLevel, "game1"},
-               {entry::kLevel + 19, "game20"}};
-  for (const auto& c : cases) EXPECT_EQ(names[static_cast<size_t>(c.position)], c.name) << c.position;
+  for (size_t i = 1; i < names.size(); ++i) EXPECT_EQ(EntryIndex(names[i]), static_cast<int>(i)) << names[i];
+  EXPECT_EQ(EntryIndex("impact", 6, "sound"), EntryIndex("impact6sound"));
+  EXPECT_EQ(EntryIndex("walk_ene2_", 1), 316);
+  EXPECT_THROW(EntryIndex("impact7sound"), std::logic_error);
+  EXPECT_THROW(EntryIndex(""), std::logic_error) << "the password block has no name";
 }
 
 }  // namespace

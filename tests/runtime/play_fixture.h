@@ -23,9 +23,9 @@ inline std::unique_ptr<GameData> DataOf(const std::vector<std::string>& rows) {
   data->settings = DecodeSettings(sample::Settings(1));
   data->settings.red_flash = false;
   data->settings.bright_flash = false;
-  data->weapons = DecodeWeaponSettings(sample::Entries()[entry::kWeaponSettings]);
-  data->enemies = DecodeEnemySettings(sample::Entries()[entry::kEnemySettings]);
-  data->sprites = DecodeSpriteSettings(sample::Entries()[entry::kSpriteSettings]);
+  data->weapons = DecodeWeaponSettings(sample::Entries()[EntryIndex("weaponsettings")]);
+  data->enemies = DecodeEnemySettings(sample::Entries()[EntryIndex("enemysettings")]);
+  data->sprites = DecodeSpriteSettings(sample::Entries()[EntryIndex("spritesettings")]);
   data->treasure_points = {100, 200, 300, 400, 500};
   data->packs = {15, 25};
   data->cheat_code = "IDDQ";

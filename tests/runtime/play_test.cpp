@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "game_entry_positions.h"
+#include "game_entry_index.h"
 #include "game_play.h"
 #include "game_play_view.h"
 #include "tests/runtime/play_fixture.h"
@@ -30,7 +30,7 @@ TEST(PlayDoors, OpenStayCloseOnTime) {
   Play play = Start(*data, kEastAngle);
   const Door& door = play.doors().at(0);
   play.Tick(Press({kSpace}));
-  EXPECT_TRUE(Contains(play.TakeSounds(), entry::kDoorOpenSound));
+  EXPECT_TRUE(Contains(play.TakeSounds(), EntryIndex("dooropensound")));
   EXPECT_EQ(door.state, DoorState::kOpening);
   RunTics(play, kDoorMoveTics - 2);
   EXPECT_LT(door.open, kFixedOne);
@@ -42,7 +42,7 @@ TEST(PlayDoors, OpenStayCloseOnTime) {
   play.TakeSounds();
   RunTics(play, 1);
   EXPECT_EQ(door.state, DoorState::kClosing);
-  EXPECT_TRUE(Contains(play.TakeSounds(), entry::kDoorCloseSound));
+  EXPECT_TRUE(Contains(play.TakeSounds(), EntryIndex("doorclosesound")));
   RunTics(play, kDoorMoveTics);
   EXPECT_EQ(door.state, DoorState::kClosed);
   EXPECT_EQ(door.open, 0);
@@ -84,7 +84,7 @@ TEST(PlayPickups, HealthOnlyWhenHurtAndCappedAtHundred) {
   RunTics(play, 1);
   EXPECT_TRUE(play.items()[0].taken);
   EXPECT_EQ(play.player().carry.health, kMaxHealth);
-  EXPECT_TRUE(Contains(play.TakeSounds(), entry::kHealthFoundSound));
+  EXPECT_TRUE(Contains(play.TakeSounds(), EntryIndex("healthfoundsound")));
 }
 
 TEST(PlayPickups, AmmunitionFillsOwnedWeaponsUpToTheirMaximum) {
@@ -115,7 +115,8 @@ TEST(PlayPickups, WeaponTreasureAndKey) {
   EXPECT_EQ(c.score, 100);
   EXPECT_TRUE(play.player().has_key);
   const auto sounds = play.TakeSounds();
-  for (int s : {entry::kWeaponFoundSound, entry::kTreasureFoundSound, entry::kKeyFoundSound})
+  for (int s :
+       {EntryIndex("weaponfoundsound"), EntryIndex("treasurefoundsound"), EntryIndex("keyfoundsound")})
     EXPECT_TRUE(Contains(sounds, s)) << s;
 }
 
@@ -127,14 +128,14 @@ TEST(PlayExit, NextLevelDoorWantsTheKeyWhenTheLevelHasOne) {
   play.player().x = CellCentre(4);
   play.Tick(Press({kSpace}));
   EXPECT_EQ(play.outcome(), Outcome::kPlaying);
-  EXPECT_TRUE(Contains(play.TakeSounds(), entry::kSireneSound));
+  EXPECT_TRUE(Contains(play.TakeSounds(), EntryIndex("sirenesound")));
   play.player().x = CellCentre(1);
   RunTics(play, 1);
   ASSERT_TRUE(play.player().has_key);
   play.player().x = CellCentre(4);
   play.Tick(Press({kSpace}));
   EXPECT_EQ(play.outcome(), Outcome::kLevelDone);
-  EXPECT_TRUE(Contains(play.TakeSounds(), entry::kNextLevelSound));
+  EXPECT_TRUE(Contains(play.TakeSounds(), EntryIndex("nextlevelsound")));
 }
 
 TEST(PlayExit, LevelWithoutKeyOpensAtOnce) {
@@ -164,7 +165,7 @@ TEST(PlayEnemies, SightThroughOpenDoorsOnly) {
   RunTics(play, kDoorMoveTics);
   EXPECT_TRUE(play.LineOfSight(enemy.x, enemy.y, play.player().x, play.player().y));
   EXPECT_NE(enemy.state, EnemyState::kIdle);
-  EXPECT_TRUE(Contains(play.TakeSounds(), entry::kEnemyHeySound));
+  EXPECT_TRUE(Contains(play.TakeSounds(), EntryIndex("enemy1heysound")));
 }
 
 TEST(PlayEnemies, WallsBlockSightInAnyDirection) {
@@ -195,7 +196,7 @@ TEST(PlayEnemies, KilledByTheRightNumberOfShots) {
       shots += before - play.player().carry.ammo[0];
     }
     EXPECT_EQ(shots, c.shots);
-    EXPECT_TRUE(Contains(play.TakeSounds(), entry::kEnemyDieSound));
+    EXPECT_TRUE(Contains(play.TakeSounds(), EntryIndex("enemy1diesound")));
     RunTics(play, kEnemyDeathTics);
     EXPECT_EQ(enemy.state, EnemyState::kDead);
   }
@@ -210,7 +211,7 @@ TEST(PlayEnemies, ShownBulletsFlyHitAndExplode) {
   ASSERT_EQ(play.bullets().size(), 1u);
   RunTics(play, 20 + kEnemyDeathTics);
   EXPECT_EQ(play.enemies()[0].state, EnemyState::kDead);
-  EXPECT_TRUE(Contains(play.TakeSounds(), entry::kImpactSound));
+  EXPECT_TRUE(Contains(play.TakeSounds(), EntryIndex("impact1sound")));
   EXPECT_TRUE(play.bullets().empty()) << "the explosion is over";
 }
 
@@ -244,7 +245,7 @@ TEST(PlayEnemies, ShootingEnemyHurtsThePlayerUnlessGodMode) {
       ASSERT_TRUE(play.player().carry.god_mode);
     }
     RunTics(play, 10 * kTicRate);
-    EXPECT_TRUE(Contains(play.TakeSounds(), entry::kEnemyShootSound));
+    EXPECT_TRUE(Contains(play.TakeSounds(), EntryIndex("enemy1shootsound")));
     if (god) {
       EXPECT_EQ(play.player().carry.health, kMaxHealth);
     } else {
@@ -334,7 +335,7 @@ TEST(PlaySprites, DamageStagesAndShootThrough) {
   shoot();
   shoot();
   EXPECT_TRUE(play.props()[0].destroyed);
-  EXPECT_TRUE(Contains(play.TakeSounds(), entry::kSpriteDestroySound + 1));
+  EXPECT_TRUE(Contains(play.TakeSounds(), EntryIndex("spr2destroysound")));
   shoot();
   EXPECT_NE(play.enemies()[0].state, EnemyState::kIdle) << "a destroyed sprite lets shots through";
 

@@ -71,7 +71,7 @@ TEST(RuntimeSmoke, MissingPackIsReportedAndEndsTheGame) {
 TEST(RuntimeSmoke, WrongVersionIsReportedAndEndsTheGame) {
   TempFolder folder;
   auto entries = sample::Entries();
-  entries[game::entry::kVersion] = {0x94, 1, 0, 0};  // 404
+  entries[game::EntryIndex("Version")] = {0x94, 1, 0, 0};  // 404
   sample::WriteWorkspace(folder.path(), entries);
   const auto run = RunAndCapture(Game() + " --workspace " + folder.path().string() + " --frames 1");
   EXPECT_NE(run.status, 0);

@@ -13,7 +13,7 @@
 #include "assets/picture.h"
 #include "game_data.h"
 #include "game_draw.h"
-#include "game_entry_positions.h"
+#include "game_entry_index.h"
 #include "game_entry_source.h"
 #include "gamebuild/game_pak_layout.h"
 #include "gamebuild/password_block.h"
@@ -268,95 +268,92 @@ inline Entry Settings(int levels) {
 
 // The 380 entries of the sample game in pack order.
 inline std::vector<Entry> Entries(int levels = 2) {
-  using game::Rgb;
-  namespace entry = game::entry;
-  std::vector<Entry> e(entry::kCount);
-  e[entry::kPassword] = gamebuild::PasswordBlockBytes(
+  using game::EntryIndex, game::Rgb;
+  std::vector<Entry> e(gamebuild::kGamePakEntries);
+  auto at = [&e](int index) -> Entry& { return e[static_cast<size_t>(index)]; };
+  at(game::kPasswordEntry) = gamebuild::PasswordBlockBytes(
       gamebuild::EncodePasswordBlock(std::vector<uint8_t>{'S', 'A', 'M', 'P', 'L', 'E'}));
-  PutInt(e[entry::kVersion], 405);
-  PutInt(e[entry::kVersion], 405);
-  for (int t = 0; t < 5; ++t) PutInt(e[entry::kTreasureSettings], 100 * (t + 1));
-  for (int r = 0; r < 11; ++r) PutInt(e[entry::kWallAnimSettings], r == 10 ? 2 : 0);
-  e[entry::kMidiSettings] = Entry(10, 0);
-  e[entry::kSpriteSettings] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 3, 0, 0, 0,
-                               0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-  e[entry::kAmmoHealthSettings] = {15, 25, 15, 25, 15, 25};
-  e[entry::kWeaponSettings] = {1,  1, 0,  1,  1, 1,  5,  3, 5,  2,  2,  1,    2, 5, 10, 4, 8, 10, 30,
-                               10, 0, 10, 10, 5, 99, 40, 1, 50, 50, 20, kTab, 1, 0, 1,  0, 0, 1,  1};
-  e[entry::kEnemySettings] = {1, 1, 0, 1, 1, 4, 6, 3, 5, 2, 6, 10, 4, 8, 20, 5, 8, 10, 6, 12};
-  e[entry::kSettings] = Settings(levels);
-  const std::string info = "A sample game", title = "Sample Game", cheat = "IDDQ";
-  e[entry::kInfoText] = Entry(info.begin(), info.end());
-  e[entry::kGameTitle] = Entry(title.begin(), title.end());
-  e[entry::kCheat] = Entry({' '});
-  e[entry::kCheat].insert(e[entry::kCheat].end(), cheat.begin(), cheat.end());
-  for (int p = entry::kMenuMusic; p <= entry::kTreasureFoundSound; ++p)
-    e[static_cast<size_t>(p)] = Beep(200 + 10 * (p - entry::kMenuMusic));
-  for (int k = 0; k < 20; ++k) e[static_cast<size_t>(entry::kLevelMidi + k)] = {'M', 'T', 'h', 'd'};
+  PutInt(at(EntryIndex("Version")), 405);
+  PutInt(at(EntryIndex("Version")), 405);
+  for (int t = 0; t < 5; ++t) PutInt(at(EntryIndex("Treasuresettings")), 100 * (t + 1));
+  for (int r = 0; r < 11; ++r) PutInt(at(EntryIndex("wasettings")), r == 10 ? 2 : 0);
+  at(EntryIndex("MidiSettings")) = Entry(10, 0);
+  at(EntryIndex("spritesettings")) = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 3, 0, 0, 0,
+                                      0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  at(EntryIndex("ammohealthsettings")) = {15, 25, 15, 25, 15, 25};
+  at(EntryIndex("weaponsettings")) = {1,  1, 0,  1,  1, 1,  5,  3, 5,  2,  2,  1,    2, 5, 10, 4, 8, 10, 30,
+                                      10, 0, 10, 10, 5, 99, 40, 1, 50, 50, 20, kTab, 1, 0, 1,  0, 0, 1,  1};
+  at(EntryIndex("enemysettings")) = {1, 1, 0, 1, 1, 4, 6, 3, 5, 2, 6, 10, 4, 8, 20, 5, 8, 10, 6, 12};
+  at(EntryIndex("settings")) = Settings(levels);
+  const std::string info = "A sample game", title = "Sample Game", cheat = " IDDQ";
+  at(EntryIndex("InfoText")) = Entry(info.begin(), info.end());
+  at(EntryIndex("gametitle")) = Entry(title.begin(), title.end());
+  at(EntryIndex("cheat")) = Entry(cheat.begin(), cheat.end());
+  // The menu music and every sound after it, each a beep of its own.
+  const int music = EntryIndex("menumusic");
+  for (int index = music; index <= EntryIndex("treasurefoundsound"); ++index)
+    at(index) = Beep(200 + 10 * (index - music));
+  for (int k = 1; k <= 20; ++k) at(EntryIndex("midilvl", k)) = {'M', 'T', 'h', 'd'};
   const uint32_t bg = Rgb(20, 30, 60);
-  e[entry::kIntroScreen] = ScreenWithText(320, 200, Rgb(60, 20, 20), {"SAMPLE GAME", "press a key"});
-  e[entry::kHelpScreen] = ScreenWithText(320, 300, bg, {"HELP", "arrows walk", "space opens", "ctrl shoots"});
-  for (int w = 0; w < 6; ++w) {
-    e[static_cast<size_t>(entry::kBullet + 2 * w)] = StoredSlot(Blob({255, 220, 60}, 5, 32));
-    e[static_cast<size_t>(entry::kBullet + 2 * w + 1)] = StoredSlot(Blob({255, 120, 20}, 14, 32));
+  at(EntryIndex("introscreen")) = ScreenWithText(320, 200, Rgb(60, 20, 20), {"SAMPLE GAME", "press a key"});
+  at(EntryIndex("helpscreen")) =
+      ScreenWithText(320, 300, bg, {"HELP", "arrows walk", "space opens", "ctrl shoots"});
+  for (int w = 1; w <= 6; ++w) {
+    at(EntryIndex("bullet", w)) = StoredSlot(Blob({255, 220, 60}, 5, 32));
+    at(EntryIndex("bulletexplode", w)) = StoredSlot(Blob({255, 120, 20}, 14, 32));
   }
   {
     assets::Picture cross(16, 16, {255, 255, 255});
     for (int i = 0; i < 16; ++i) cross.set(i, 8, {255, 255, 0}), cross.set(8, i, {255, 255, 0});
-    e[entry::kGunCenter] = assets::EncodeBmp24(cross);
+    at(EntryIndex("guncenter")) = assets::EncodeBmp24(cross);
   }
-  e[entry::kEnteringNextLevel] = ScreenWithText(320, 200, bg, {"ENTERING", "NEXT LEVEL"});
-  e[entry::kSpecialDoor] = StoredSlot(Door({220, 180, 40}));
-  for (int k = 0; k < 20; ++k) {
-    e[static_cast<size_t>(entry::kFloorTexture + k)] = StoredSlot(Tiles({90, 80, 70}, {120, 110, 90}));
-    e[static_cast<size_t>(entry::kCeilingTexture + k)] = StoredSlot(Tiles({60, 60, 70}, {80, 80, 95}));
-    e[static_cast<size_t>(entry::kDoorTexture + k)] = StoredSlot(Door({60, 110, 170}));
+  at(EntryIndex("entering_next_level")) = ScreenWithText(320, 200, bg, {"ENTERING", "NEXT LEVEL"});
+  at(EntryIndex("specialdoor")) = StoredSlot(Door({220, 180, 40}));
+  for (int k = 1; k <= 20; ++k) {
+    at(EntryIndex("floortex", k)) = StoredSlot(Tiles({90, 80, 70}, {120, 110, 90}));
+    at(EntryIndex("ceiltex", k)) = StoredSlot(Tiles({60, 60, 70}, {80, 80, 95}));
+    at(EntryIndex("doortex", k)) = StoredSlot(Door({60, 110, 170}));
   }
-  e[entry::kNumbers] = DigitStrip(Rgb(255, 80, 80));
-  e[entry::kScoreNumbers] = DigitStrip(Rgb(255, 220, 80));
-  e[entry::kFood] = StoredSlot(Blob({240, 240, 240}, 10));
-  e[entry::kFood] = StoredSlot(Blob({220, 40, 40}, 10));
-  e[entry::kKeyPicture] = assets::EncodeBmp24(assets::Picture(20, 20, {230, 200, 40}));
-  e[entry::kKey] = StoredSlot(Blob({230, 200, 40}, 7));
-  e[entry::kAmmo] = StoredSlot(Blob({60, 160, 60}, 9));
-  e[entry::kMask] = assets::EncodeBmp24(assets::Picture(320, 24, {50, 50, 60}));
-  for (int s = 0; s < 10; ++s) {
-    e[static_cast<size_t>(entry::kSprite + s)] = StoredSlot(Pillar({140, 140, 160}, 0));
-    for (int j = 0; j < 4; ++j)
-      e[static_cast<size_t>(entry::kSpriteStages + 4 * s + j)] = StoredSlot(Pillar({140, 140, 160}, j + 1));
+  at(EntryIndex("numbers")) = DigitStrip(Rgb(255, 80, 80));
+  at(EntryIndex("scorenums")) = DigitStrip(Rgb(255, 220, 80));
+  at(EntryIndex("food")) = StoredSlot(Blob({220, 40, 40}, 10));
+  at(EntryIndex("keypicture")) = assets::EncodeBmp24(assets::Picture(20, 20, {230, 200, 40}));
+  at(EntryIndex("key")) = StoredSlot(Blob({230, 200, 40}, 7));
+  at(EntryIndex("ammo")) = StoredSlot(Blob({60, 160, 60}, 9));
+  at(EntryIndex("mask")) = assets::EncodeBmp24(assets::Picture(320, 24, {50, 50, 60}));
+  for (int s = 1; s <= 10; ++s) {
+    at(EntryIndex("sprite", s)) = StoredSlot(Pillar({140, 140, 160}, 0));
+    int damage = 1;
+    for (const char* view : {"b", "c", "d", "e"})
+      at(EntryIndex("sprite", s, view)) = StoredSlot(Pillar({140, 140, 160}, damage++));
   }
-  e[entry::kMenu1] = ScreenWithText(320, 200, bg, {"MAIN MENU", "new game", "help", "sound", "info", "quit"});
-  e[entry::kMenu2] = ScreenWithText(320, 200, bg, {"PAUSED", "continue", "help", "sound", "end game"});
-  e[entry::kMenu3] = ScreenWithText(320, 200, Rgb(90, 0, 0), {"GAME OVER"});
-  e[entry::kMenu4] = ScreenWithText(320, 200, bg, {"SOUND", "volume"});
-  e[entry::kVolumeButton] = assets::EncodeBmp24(assets::Picture(12, 12, {240, 240, 240}));
-  e[entry::kMenuButton] = assets::EncodeBmp24(assets::Picture(16, 16, {255, 220, 60}));
-  e[entry::kFinished] = ScreenWithText(320, 200, Rgb(20, 60, 20), {"FINISHED!"});
-  for (int w = 0; w < 6; ++w)
-    e[static_cast<size_t>(entry::kWeaponSprite + w)] = StoredSlot(Blob({80, 80, 90}, 8));
-  for (int t = 0; t < 5; ++t)
-    e[static_cast<size_t>(entry::kTreasureSprite + t)] = StoredSlot(Blob({250, 210, 0}, 6));
-  for (int w = 0; w < 6; ++w)
-    for (int p = 0; p < 5; ++p)
-      e[static_cast<size_t>(entry::kWeaponBitmap + 5 * w + p)] = WeaponInHand(w, p + 1);
+  at(EntryIndex("menu1")) =
+      ScreenWithText(320, 200, bg, {"MAIN MENU", "new game", "help", "sound", "info", "quit"});
+  at(EntryIndex("menu2")) = ScreenWithText(320, 200, bg, {"PAUSED", "continue", "help", "sound", "end game"});
+  at(EntryIndex("menu3")) = ScreenWithText(320, 200, Rgb(90, 0, 0), {"GAME OVER"});
+  at(EntryIndex("menu4")) = ScreenWithText(320, 200, bg, {"SOUND", "volume"});
+  at(EntryIndex("volumebutton")) = assets::EncodeBmp24(assets::Picture(12, 12, {240, 240, 240}));
+  at(EntryIndex("menubutton")) = assets::EncodeBmp24(assets::Picture(16, 16, {255, 220, 60}));
+  at(EntryIndex("finished")) = ScreenWithText(320, 200, Rgb(20, 60, 20), {"FINISHED!"});
+  for (int w = 1; w <= 6; ++w) at(EntryIndex("weapon", w, "sprite")) = StoredSlot(Blob({80, 80, 90}, 8));
+  for (int t = 1; t <= 5; ++t) at(EntryIndex("treasure", t, "sprite")) = StoredSlot(Blob({250, 210, 0}, 6));
+  for (int w = 1; w <= 6; ++w)
+    for (int p = 1; p <= 5; ++p)
+      at(EntryIndex("weapon" + std::to_string(w) + "bitmap", p)) = WeaponInHand(w - 1, p);
   static const assets::Rgb kWallColors[] = {{150, 70, 50}, {90, 110, 140}, {120, 130, 80}, {140, 120, 100}};
-  for (int t = 0; t < 40; ++t)
-    e[static_cast<size_t>(entry::kWallTexture + t)] = StoredSlot(Bricks(kWallColors[t % 4]));
+  for (int t = 1; t <= 40; ++t) at(EntryIndex("tex", t)) = StoredSlot(Bricks(kWallColors[(t - 1) % 4]));
   static const assets::Rgb kEnemyColors[] = {
       {40, 120, 40}, {130, 40, 40}, {40, 40, 140}, {120, 120, 40}, {100, 40, 120}};
-  for (int en = 0; en < 5; ++en) {
-    for (int f = 0; f < 4; ++f)
-      e[static_cast<size_t>(entry::kEnemyFrames + 11 * en + f)] = StoredSlot(Figure(kEnemyColors[en], f));
-    for (int f = 0; f < 2; ++f)
-      e[static_cast<size_t>(entry::kEnemyFrames + 11 * en + 4 + f)] =
-          StoredSlot(Figure(kEnemyColors[en], 4 + f));
-    for (int f = 0; f < 5; ++f)
-      e[static_cast<size_t>(entry::kEnemyFrames + 11 * en + 6 + f)] =
-          StoredSlot(Figure(kEnemyColors[en], 0, true, f));
+  for (int en = 1; en <= 5; ++en) {
+    const assets::Rgb body = kEnemyColors[en - 1];
+    const std::string ene = std::to_string(en) + "_";
+    for (int f = 1; f <= 4; ++f) at(EntryIndex("walk_ene" + ene, f)) = StoredSlot(Figure(body, f - 1));
+    for (int f = 1; f <= 2; ++f) at(EntryIndex("shoot_ene" + ene, f)) = StoredSlot(Figure(body, 3 + f));
+    for (int f = 1; f <= 5; ++f)
+      at(EntryIndex("die_ene" + ene, f)) = StoredSlot(Figure(body, 0, true, f - 1));
   }
-  e[entry::kLevel] = Level(LevelOneRows());
-  e[entry::kLevel + 1] = Level(LevelTwoRows());
-  for (int k = 2; k < 20; ++k) e[static_cast<size_t>(entry::kLevel + k)] = Level(LevelTwoRows());
+  at(EntryIndex("game1")) = Level(LevelOneRows());
+  for (int k = 2; k <= 20; ++k) at(EntryIndex("game", k)) = Level(LevelTwoRows());
   return e;
 }
 
