@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "assets/picture.h"
 
@@ -18,11 +19,15 @@ inline Rgb OverWhite(uint8_t r, uint8_t g, uint8_t b, uint8_t alpha) {
   return {mix(r), mix(g), mix(b)};
 }
 
-// PNG through libpng, converted to 8-bit sRGB; transparency composited onto white.
-Picture DecodePng(std::span<const uint8_t> file, int max_side);
+// PNG and TGA decoders composite transparent parts onto white; given
+// `alpha`, they keep the colours as stored instead and put the alpha of each
+// pixel there (leaving it untouched for a picture without alpha).
+
+// PNG through libpng, converted to 8-bit sRGB.
+Picture DecodePng(std::span<const uint8_t> file, int max_side, std::vector<uint8_t>* alpha = nullptr);
 
 // BMP and true-colour TGA through stb_image, after their header checks.
 Picture DecodeBmp(std::span<const uint8_t> file, int max_side);
-Picture DecodeTga(std::span<const uint8_t> file, int max_side);
+Picture DecodeTga(std::span<const uint8_t> file, int max_side, std::vector<uint8_t>* alpha = nullptr);
 
 }  // namespace assets

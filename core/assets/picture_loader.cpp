@@ -12,6 +12,20 @@ namespace {
 
 constexpr std::array<uint8_t, 8> kPngSignature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
 
+Picture DecodeAs(PictureFormat format, std::span<const uint8_t> bytes, std::vector<uint8_t>* alpha) {
+  switch (format) {
+    case PictureFormat::kBmp:
+      return DecodeBmp(bytes, kMaxPictureSide);
+    case PictureFormat::kPng:
+      return DecodePng(bytes, kMaxPictureSide, alpha);
+    case PictureFormat::kTga:
+      return DecodeTga(bytes, kMaxPictureSide, alpha);
+    case PictureFormat::kNone:
+      break;
+  }
+  return {};
+}
+
 }  // namespace
 
 PictureFormat DetectPictureFormat(std::span<const uint8_t> bytes) {
@@ -23,18 +37,11 @@ PictureFormat DetectPictureFormat(std::span<const uint8_t> bytes) {
   return PictureFormat::kNone;
 }
 
-Picture DecodePicture(std::span<const uint8_t> bytes) {
-  switch (DetectPictureFormat(bytes)) {
-    case PictureFormat::kBmp:
-      return DecodeBmp(bytes, kMaxPictureSide);
-    case PictureFormat::kPng:
-      return DecodePng(bytes, kMaxPictureSide);
-    case PictureFormat::kTga:
-      return DecodeTga(bytes, kMaxPictureSide);
-    case PictureFormat::kNone:
-      break;
-  }
-  return {};
+Picture DecodePicture(std::span<const uint8_t> bytes, std::vector<uint8_t>* alpha) {
+  if (alpha) alpha->clear();
+  Picture picture = DecodeAs(DetectPictureFormat(bytes), bytes, alpha);
+  if (alpha && alpha->size() != picture.pixels.size()) alpha->assign(picture.pixels.size(), 255);
+  return picture;
 }
 
 Picture LoadPicture(const std::filesystem::path& path) {

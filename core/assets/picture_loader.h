@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <span>
+#include <vector>
 
 #include "assets/picture.h"
 
@@ -22,8 +23,11 @@ PictureFormat DetectPictureFormat(std::span<const uint8_t> bytes);
 
 // The picture held by `bytes`, or an empty (0 by 0) picture when it does
 // not load. Transparent parts of PNG and 32-bit TGA pictures are composited
-// onto white; the alpha of BMP pictures is ignored.
-Picture DecodePicture(std::span<const uint8_t> bytes);
+// onto white; the alpha of BMP pictures is ignored. Given `alpha`, the
+// transparency is kept instead: the colours stay as the file stores them and
+// `*alpha` receives one value per pixel, 0 transparent to 255 opaque (255
+// throughout where the picture has no alpha).
+Picture DecodePicture(std::span<const uint8_t> bytes, std::vector<uint8_t>* alpha = nullptr);
 
 // The picture in the file at `path`; empty (0 by 0) when the file is
 // missing, unreadable or does not decode.

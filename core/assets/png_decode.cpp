@@ -19,7 +19,7 @@ struct PngImage {
 
 }  // namespace
 
-Picture DecodePng(std::span<const uint8_t> file, int max_side) {
+Picture DecodePng(std::span<const uint8_t> file, int max_side, std::vector<uint8_t>* alpha) {
   PngImage png;
   if (!png_image_begin_read_from_memory(&png.image, file.data(), file.size())) return {};
   if (png.image.width < 1 || png.image.height < 1 || png.image.width > static_cast<png_uint_32>(max_side) ||
@@ -31,9 +31,15 @@ Picture DecodePng(std::span<const uint8_t> file, int max_side) {
   if (!png_image_finish_read(&png.image, nullptr, rgba.data(), 0, nullptr)) return {};
 
   Picture picture(width, height);
+  if (alpha) alpha->resize(picture.pixels.size());
   for (size_t i = 0; i < picture.pixels.size(); ++i) {
     const uint8_t* p = &rgba[i * 4];
-    picture.pixels[i] = OverWhite(p[0], p[1], p[2], p[3]);
+    if (alpha) {
+      picture.pixels[i] = {p[0], p[1], p[2]};
+      (*alpha)[i] = p[3];
+    } else {
+      picture.pixels[i] = OverWhite(p[0], p[1], p[2], p[3]);
+    }
   }
   return picture;
 }

@@ -31,23 +31,29 @@ struct StbFree {
   void operator()(stbi_uc* pixels) const { stbi_image_free(pixels); }
 };
 
-// Decodes with stb_image; with `keep_alpha` the alpha is composited onto
-// white, otherwise it is not decoded at all.
-Picture DecodeWithStb(std::span<const uint8_t> file, int expected_width, int expected_height,
-                      bool keep_alpha) {
+// Decodes with stb_image; with `has_alpha` the alpha is composited onto
+// white or, given `alpha`, kept there; otherwise it is not decoded at all.
+Picture DecodeWithStb(std::span<const uint8_t> file, int expected_width, int expected_height, bool has_alpha,
+                      std::vector<uint8_t>* alpha = nullptr) {
   if (file.size() > INT_MAX) return {};
   int width = 0, height = 0, file_channels = 0;
   std::unique_ptr<stbi_uc, StbFree> decoded(stbi_load_from_memory(
-      file.data(), static_cast<int>(file.size()), &width, &height, &file_channels, keep_alpha ? 4 : 3));
+      file.data(), static_cast<int>(file.size()), &width, &height, &file_channels, has_alpha ? 4 : 3));
   if (!decoded || width != expected_width || height != expected_height) return {};
   Picture picture(width, height);
-  if (!keep_alpha) {
+  if (!has_alpha) {
     std::memcpy(picture.pixels.data(), decoded.get(), picture.pixels.size() * sizeof(Rgb));
     return picture;
   }
+  if (alpha) alpha->resize(picture.pixels.size());
   for (size_t i = 0; i < picture.pixels.size(); ++i) {
     const stbi_uc* p = decoded.get() + i * 4;
-    picture.pixels[i] = OverWhite(p[0], p[1], p[2], p[3]);
+    if (alpha) {
+      picture.pixels[i] = {p[0], p[1], p[2]};
+      (*alpha)[i] = p[3];
+    } else {
+      picture.pixels[i] = OverWhite(p[0], p[1], p[2], p[3]);
+    }
   }
   return picture;
 }
@@ -63,10 +69,10 @@ Picture DecodeBmp(std::span<const uint8_t> file, int max_side) {
   return DecodeWithStb(*plain, header->width, header->Rows(), false);
 }
 
-Picture DecodeTga(std::span<const uint8_t> file, int max_side) {
+Picture DecodeTga(std::span<const uint8_t> file, int max_side, std::vector<uint8_t>* alpha) {
   const auto header = tga::ReadHeader(file, max_side);
   if (!header) return {};
-  return DecodeWithStb(file, header->width, header->height, header->has_alpha);
+  return DecodeWithStb(file, header->width, header->height, header->has_alpha, alpha);
 }
 
 }  // namespace assets

@@ -135,6 +135,25 @@ TEST(PictureLoader, PngLoadsWithTransparencyOnWhiteUpToTheLargestSide) {
   EXPECT_TRUE(assets::DecodePicture(Png(1, 16385, std::vector<uint8_t>(16385 * 4, 9))).empty());
 }
 
+TEST(PictureLoader, KeptTransparencyLeavesTheColoursAndGivesTheAlpha) {
+  std::vector<uint8_t> alpha = {7, 7, 7};
+  Picture p = assets::DecodePicture(Png(2, 1, {255, 0, 0, 255, 0, 0, 255, 0}), &alpha);
+  EXPECT_EQ(p.pixels, (std::vector<Rgb>{{255, 0, 0}, {0, 0, 255}}));
+  EXPECT_EQ(alpha, (std::vector<uint8_t>{255, 0}));
+  p = assets::DecodePicture(Tga(2, 32, 1, 1, {0, 0, 255, 128}, 0x28), &alpha);
+  EXPECT_EQ(p.at(0, 0), (Rgb{255, 0, 0}));
+  EXPECT_EQ(alpha, (std::vector<uint8_t>{128}));
+  // Pictures without alpha are opaque throughout; one that does not load has none.
+  p = assets::DecodePicture(Tga(2, 32, 1, 1, {0, 0, 255, 0}, 0x20), &alpha);
+  EXPECT_EQ(alpha, (std::vector<uint8_t>{255}));
+  p = assets::DecodePicture(assets::EncodeBmp24(TwoByTwo()), &alpha);
+  EXPECT_EQ(p, TwoByTwo());
+  EXPECT_EQ(alpha, (std::vector<uint8_t>(4, 255)));
+  const platform::Bytes png = Png(2, 1, {1, 2, 3, 4, 5, 6, 7, 8});
+  EXPECT_TRUE(assets::DecodePicture(std::span(png).first(20), &alpha).empty());
+  EXPECT_TRUE(alpha.empty());
+}
+
 TEST(PictureLoader, ALargestSidePictureLoads) {
   const Picture wide(16384, 1, {5, 6, 7});
   const Picture p = assets::DecodePicture(assets::EncodeBmp24(wide));
