@@ -20,18 +20,19 @@ bool IsPng(std::span<const uint8_t> data) {
   return data.size() >= 4 && std::equal(kSignature, kSignature + 4, data.begin());
 }
 
+// A PNG image with its transparency.
 std::optional<Image> DecodePng(std::span<const uint8_t> data) {
   if (assets::DetectPictureFormat(data) != assets::PictureFormat::kPng) return std::nullopt;
-  const assets::Picture picture = assets::DecodePicture(data);
+  std::vector<uint8_t> alpha;
+  const assets::Picture picture = assets::DecodePicture(data, &alpha);
   if (picture.width <= 0 || picture.width > kMaxIconSide || picture.height > kMaxIconSide)
     return std::nullopt;
   Image image{picture.width, picture.height, {}};
-  image.pixels.reserve(static_cast<size_t>(image.width) * image.height);
-  for (int y = 0; y < image.height; ++y)
-    for (int x = 0; x < image.width; ++x) {
-      const assets::Rgb c = picture.at(x, y);
-      image.pixels.push_back(Rgb(c.r, c.g, c.b));
-    }
+  image.pixels.reserve(picture.pixels.size());
+  for (size_t i = 0; i < picture.pixels.size(); ++i) {
+    const assets::Rgb c = picture.pixels[i];
+    image.pixels.push_back(Argb(alpha[i], c.r, c.g, c.b));
+  }
   return image;
 }
 

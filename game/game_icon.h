@@ -14,10 +14,10 @@ namespace game {
 // Icons wider or higher than this are not used.
 constexpr int kMaxIconSide = 256;
 
-// One image of an icon: a PNG, or a bitmap of an icon (BITMAPINFOHEADER, an
-// optional colour table, the colours bottom-up in 1, 4, 8, 24 or 32 bits, then
-// the 1-bit transparency mask; the stored height counts both). Nothing when
-// the data cannot be read.
+// One image of an icon: a PNG, with its transparency, or a bitmap of an icon
+// (BITMAPINFOHEADER, an optional colour table, the colours bottom-up in 1, 4,
+// 8, 24 or 32 bits, then the 1-bit transparency mask; the stored height
+// counts both). Nothing when the data cannot be read.
 std::optional<Image> DecodeIconImage(const gamebuild::IconImage& icon);
 
 // The window icon of `executable`: of the images of its icon trailer that

@@ -8,13 +8,17 @@
 
 namespace game {
 
-// Pixels are 0xAARRGGBB; alpha 0 marks a transparent texel, everything drawn is opaque.
+// Pixels are 0xAARRGGBB; alpha 0 marks a transparent texel, everything drawn is opaque
+// (window icons alone carry alpha between 0 and 255).
 constexpr uint32_t kOpaque = 0xFF000000u;
 constexpr uint32_t kTransparent = 0x00FFFFFFu;
 
+constexpr uint32_t Argb(int a, int r, int g, int b) {
+  return (static_cast<uint32_t>(a) << 24) | (static_cast<uint32_t>(r) << 16) |
+         (static_cast<uint32_t>(g) << 8) | static_cast<uint32_t>(b);
+}
 constexpr uint32_t Rgb(int r, int g, int b) {
-  return kOpaque | (static_cast<uint32_t>(r) << 16) | (static_cast<uint32_t>(g) << 8) |
-         static_cast<uint32_t>(b);
+  return Argb(255, r, g, b);
 }
 constexpr bool IsTransparent(uint32_t pixel) {
   return (pixel >> 24) == 0;

@@ -8,16 +8,14 @@
 
 namespace game {
 
-// Largest picture side accepted from the pack.
-constexpr int kMaxPictureSide = 4096;
+// Both decode what the editor's picture loader reads (assets::DecodePicture),
+// and with `keyed` make pure white transparent.
 
-// A stored slot picture (rows and columns exchanged). With `keyed`, pure
-// white becomes transparent. Pictures that are not 64 x 64 are resampled.
-// False when the bytes are not a picture.
+// A stored slot picture (rows and columns exchanged). Pictures that are not
+// 64 x 64 are resampled. False when the bytes are not a picture.
 bool DecodeSlotTexture(std::span<const uint8_t> bytes, bool keyed, Texture& out);
 
-// A screen bitmap as drawn (BMP, or any picture format the editor reads).
-// With `keyed`, pure white becomes transparent.
+// A screen bitmap as drawn. False when the bytes are not a picture.
 bool DecodeScreenImage(std::span<const uint8_t> bytes, bool keyed, Image& out);
 
 }  // namespace game

@@ -3,18 +3,19 @@
 #include "assets/picture_loader.h"
 
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <filesystem>
 
 #include "assets/picture.h"
 #include "tests/support/picture_print.h"
+#include "tests/support/png_writer.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using assets::Picture;
 using assets::Rgb;
+using testing_support::EncodePng;
 
 // ---- fixtures made in code ------------------------------------------------
 
@@ -112,32 +113,17 @@ TEST(PictureLoader, RefusesWhatTheHeadersRuleOut) {
   }
 }
 
-// A PNG written by libpng from RGBA rows.
-platform::Bytes Png(int w, int h, const std::vector<uint8_t>& rgba) {
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  image.width = static_cast<png_uint_32>(w);
-  image.height = static_cast<png_uint_32>(h);
-  image.format = PNG_FORMAT_RGBA;
-  png_alloc_size_t size = 0;
-  if (!png_image_write_to_memory(&image, nullptr, &size, 0, rgba.data(), 0, nullptr)) return {};
-  platform::Bytes bytes(size);
-  if (!png_image_write_to_memory(&image, bytes.data(), &size, 0, rgba.data(), 0, nullptr)) return {};
-  bytes.resize(size);
-  return bytes;
-}
-
 TEST(PictureLoader, PngLoadsWithTransparencyOnWhiteUpToTheLargestSide) {
-  const Picture p = assets::DecodePicture(Png(2, 1, {255, 0, 0, 255, 0, 0, 255, 0}));
+  const Picture p = assets::DecodePicture(EncodePng(2, 1, {255, 0, 0, 255, 0, 0, 255, 0}));
   EXPECT_EQ(p.pixels, (std::vector<Rgb>{{255, 0, 0}, {255, 255, 255}}));
-  EXPECT_EQ(assets::DecodePicture(Png(16384, 1, std::vector<uint8_t>(16384 * 4, 9))).width, 16384);
-  EXPECT_TRUE(assets::DecodePicture(Png(16385, 1, std::vector<uint8_t>(16385 * 4, 9))).empty());
-  EXPECT_TRUE(assets::DecodePicture(Png(1, 16385, std::vector<uint8_t>(16385 * 4, 9))).empty());
+  EXPECT_EQ(assets::DecodePicture(EncodePng(16384, 1, std::vector<uint8_t>(16384 * 4, 9))).width, 16384);
+  EXPECT_TRUE(assets::DecodePicture(EncodePng(16385, 1, std::vector<uint8_t>(16385 * 4, 9))).empty());
+  EXPECT_TRUE(assets::DecodePicture(EncodePng(1, 16385, std::vector<uint8_t>(16385 * 4, 9))).empty());
 }
 
 TEST(PictureLoader, KeptTransparencyLeavesTheColoursAndGivesTheAlpha) {
   std::vector<uint8_t> alpha = {7, 7, 7};
-  Picture p = assets::DecodePicture(Png(2, 1, {255, 0, 0, 255, 0, 0, 255, 0}), &alpha);
+  Picture p = assets::DecodePicture(EncodePng(2, 1, {255, 0, 0, 255, 0, 0, 255, 0}), &alpha);
   EXPECT_EQ(p.pixels, (std::vector<Rgb>{{255, 0, 0}, {0, 0, 255}}));
   EXPECT_EQ(alpha, (std::vector<uint8_t>{255, 0}));
   p = assets::DecodePicture(Tga(2, 32, 1, 1, {0, 0, 255, 128}, 0x28), &alpha);
@@ -149,7 +135,7 @@ TEST(PictureLoader, KeptTransparencyLeavesTheColoursAndGivesTheAlpha) {
   p = assets::DecodePicture(assets::EncodeBmp24(TwoByTwo()), &alpha);
   EXPECT_EQ(p, TwoByTwo());
   EXPECT_EQ(alpha, (std::vector<uint8_t>(4, 255)));
-  const platform::Bytes png = Png(2, 1, {1, 2, 3, 4, 5, 6, 7, 8});
+  const platform::Bytes png = EncodePng(2, 1, {1, 2, 3, 4, 5, 6, 7, 8});
   EXPECT_TRUE(assets::DecodePicture(std::span(png).first(20), &alpha).empty());
   EXPECT_TRUE(alpha.empty());
 }

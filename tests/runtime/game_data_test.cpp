@@ -6,8 +6,10 @@
 #include <stdexcept>
 
 #include "game_entry_index.h"
+#include "game_pictures.h"
 #include "gamebuild/game_pak_layout.h"
 #include "tests/runtime/sample_game.h"
+#include "tests/support/png_writer.h"
 
 namespace {
 
@@ -48,6 +50,16 @@ TEST(GameData, SlotPicturesComeBackAsDrawnWithWhiteTransparentWhenKeyed) {
   EXPECT_EQ(data.wall_textures[0].at(3, 10), Rgb(255, 255, 255)) << "walls keep white";
   EXPECT_EQ(data.sprite_textures[0][0].at(10, 3), Rgb(200, 0, 0));
   EXPECT_TRUE(IsTransparent(data.sprite_textures[0][0].at(0, 0))) << "sprites are keyed";
+}
+
+TEST(GameData, ScreenPicturesWithTransparencyLieOnWhiteAsTheEditorShowsThem) {
+  // A clear pixel, then an opaque red one.
+  const std::vector<uint8_t> png = testing_support::EncodePng(2, 1, {0, 0, 0, 0, 200, 0, 0, 255});
+  Image keyed, plain;
+  ASSERT_TRUE(DecodeScreenImage(png, true, keyed));
+  ASSERT_TRUE(DecodeScreenImage(png, false, plain));
+  EXPECT_EQ(keyed.pixels, (std::vector<uint32_t>{kTransparent, Rgb(200, 0, 0)}));
+  EXPECT_EQ(plain.pixels, (std::vector<uint32_t>{Rgb(255, 255, 255), Rgb(200, 0, 0)}));
 }
 
 struct BrokenPack {

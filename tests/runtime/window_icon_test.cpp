@@ -3,6 +3,7 @@
 
 #include "game_icon.h"
 #include "tests/runtime/icon_fixture.h"
+#include "tests/support/png_writer.h"
 
 namespace {
 
@@ -39,6 +40,15 @@ TEST(WindowIcon, BitmapsOfEveryDepthDecodeWithTheirMask) {
   const auto mask_only = game::DecodeIconImage(IconOf(16, 32, Dib(16, 32, /*alpha_unused=*/true)));
   ASSERT_TRUE(mask_only);
   ExpectPixels(*mask_only, 16, 32, "32 bits whose alpha is unused");
+}
+
+TEST(WindowIcon, PngImagesKeepTheirTransparency) {
+  // Clear, half-transparent and opaque pixels, each with its own colour.
+  const Bytes png = testing_support::EncodePng(3, 1, {10, 20, 30, 0, 40, 50, 60, 128, 70, 80, 90, 255});
+  const auto image = game::DecodeIconImage(IconOf(3, 32, png));
+  ASSERT_TRUE(image);
+  EXPECT_EQ(image->pixels, (std::vector<uint32_t>{game::Argb(0, 10, 20, 30), game::Argb(128, 40, 50, 60),
+                                                  game::Rgb(70, 80, 90)}));
 }
 
 TEST(WindowIcon, DamagedBitmapsAreRefused) {
