@@ -8,6 +8,7 @@
 #include "game_pictures.h"
 #include "gamebuild/game_pak.h"
 #include "gamebuild/game_pak_layout.h"
+#include "platform/byte_io.h"
 
 namespace game {
 namespace {
@@ -165,10 +166,8 @@ class Loader {
 
 }  // namespace
 
-bool IsPlayableVersion(std::span<const uint8_t> v) {
-  if (v.size() < 4) return false;
-  const uint32_t value = v[0] | v[1] << 8 | v[2] << 16 | static_cast<uint32_t>(v[3]) << 24;
-  return value == static_cast<uint32_t>(gamebuild::kPackVersion);
+bool IsPlayableVersion(std::span<const uint8_t> version_entry) {
+  return platform::ByteView(version_entry).I32(0) == gamebuild::kPackVersion;
 }
 
 LoadResult LoadGameData(const std::vector<Entry>& entries, GameData& out) {

@@ -3,26 +3,22 @@
 #include <algorithm>
 
 #include "assets/picture_loader.h"
+#include "platform/byte_io.h"
 
 namespace game {
 namespace {
 
+// The bitmap info header at the start of an icon's bitmap.
 constexpr size_t kInfoHeaderSize = 40;
-
-uint32_t Le(std::span<const uint8_t> b, size_t at, int bytes) {
-  uint32_t v = 0;
-  for (int i = bytes - 1; i >= 0; --i) v = v << 8 | b[at + static_cast<size_t>(i)];
-  return v;
-}
-
-bool IsPng(std::span<const uint8_t> data) {
-  static constexpr uint8_t kSignature[] = {0x89, 'P', 'N', 'G'};
-  return data.size() >= 4 && std::equal(kSignature, kSignature + 4, data.begin());
-}
+constexpr size_t kHeaderSizeOffset = 0;
+constexpr size_t kWidthOffset = 4;
+constexpr size_t kHeightOffset = 8;  // colours and mask together
+constexpr size_t kBitsOffset = 14;
+constexpr size_t kCompressionOffset = 16;
+constexpr size_t kColoursUsedOffset = 32;
 
 // A PNG image with its transparency.
 std::optional<Image> DecodePng(std::span<const uint8_t> data) {
-  if (assets::DetectPictureFormat(data) != assets::PictureFormat::kPng) return std::nullopt;
   std::vector<uint8_t> alpha;
   const assets::Picture picture = assets::DecodePicture(data, &alpha);
   if (picture.width <= 0 || picture.width > kMaxIconSide || picture.height > kMaxIconSide)
@@ -39,22 +35,23 @@ std::optional<Image> DecodePng(std::span<const uint8_t> data) {
 // The bitmap of an icon; every offset is checked against the data first.
 class DibReader {
  public:
-  explicit DibReader(std::span<const uint8_t> dib) : dib_(dib) {}
+  explicit DibReader(std::span<const uint8_t> dib) : dib_(dib), view_(dib) {}
 
   std::optional<Image> Decode() {
-    if (dib_.size() < kInfoHeaderSize || Le(dib_, 0, 4) < kInfoHeaderSize) return std::nullopt;
-    header_ = Le(dib_, 0, 4);
-    const int32_t width = static_cast<int32_t>(Le(dib_, 4, 4));
-    const int32_t stored_height = static_cast<int32_t>(Le(dib_, 8, 4));
-    bits_ = Le(dib_, 14, 2);
+    header_ = view_.U32(kHeaderSizeOffset).value_or(0);
+    if (dib_.size() < kInfoHeaderSize || header_ < kInfoHeaderSize) return std::nullopt;
+    const int32_t width = view_.I32Or0(kWidthOffset);
+    const int32_t stored_height = view_.I32Or0(kHeightOffset);
+    bits_ = view_.U16Or0(kBitsOffset);
     if (width <= 0 || width > kMaxIconSide || stored_height < 2 || stored_height > 2 * kMaxIconSide)
       return std::nullopt;
-    if (Le(dib_, 16, 4) != 0 || (bits_ != 1 && bits_ != 4 && bits_ != 8 && bits_ != 24 && bits_ != 32))
+    if (view_.U32Or0(kCompressionOffset) != 0 ||
+        (bits_ != 1 && bits_ != 4 && bits_ != 8 && bits_ != 24 && bits_ != 32))
       return std::nullopt;
     width_ = static_cast<size_t>(width);
     height_ = static_cast<size_t>(stored_height / 2);
     if (bits_ <= 8) {
-      const uint32_t used = Le(dib_, 32, 4);
+      const uint32_t used = view_.U32Or0(kColoursUsedOffset);
       palette_size_ = used == 0 || used > (1u << bits_) ? (1u << bits_) : used;
     }
     colour_row_ = (width_ * bits_ + 31) / 32 * 4;
@@ -62,7 +59,7 @@ class DibReader {
     colours_at_ = header_ + 4 * palette_size_;
     mask_at_ = colours_at_ + colour_row_ * height_;
     // The mask may be left out of 32-bit images, whose alpha says enough.
-    const bool has_mask = mask_at_ + mask_row_ * height_ <= dib_.size();
+    const bool has_mask = view_.Has(mask_at_, mask_row_ * height_);
     if (mask_at_ > dib_.size() || (!has_mask && bits_ != 32)) return std::nullopt;
     Image image{static_cast<int>(width_), static_cast<int>(height_), {}};
     image.pixels.resize(width_ * height_);
@@ -81,14 +78,17 @@ class DibReader {
   }
 
  private:
+  // Blue, green and red at `offset`, opaque.
+  uint32_t Bgr(size_t offset) const { return kOpaque | (view_.U32Or0(offset) & 0xFFFFFFu); }
+
   uint32_t Colour(size_t x, size_t row) const {
     const size_t at = colours_at_ + row * colour_row_;
-    if (bits_ == 32) return Le(dib_, at + 4 * x, 4);
-    if (bits_ == 24) return kOpaque | Le(dib_, at + 3 * x, 3);
+    if (bits_ == 32) return view_.U32Or0(at + 4 * x);
+    if (bits_ == 24) return Bgr(at + 3 * x);
     const size_t bit = x * bits_;
     const uint32_t index = (dib_[at + bit / 8] >> (8 - bits_ - bit % 8)) & ((1u << bits_) - 1);
     if (index >= palette_size_) return Rgb(0, 0, 0);
-    return kOpaque | Le(dib_, header_ + 4 * index, 3);
+    return Bgr(header_ + 4 * index);
   }
 
   bool Masked(size_t x, size_t row) const {
@@ -96,6 +96,7 @@ class DibReader {
   }
 
   std::span<const uint8_t> dib_;
+  platform::ByteView view_;
   size_t header_ = 0, width_ = 0, height_ = 0, bits_ = 0, palette_size_ = 0;
   size_t colour_row_ = 0, mask_row_ = 0, colours_at_ = 0, mask_at_ = 0;
 };
@@ -103,7 +104,7 @@ class DibReader {
 }  // namespace
 
 std::optional<Image> DecodeIconImage(const gamebuild::IconImage& icon) {
-  if (IsPng(icon.data)) return DecodePng(icon.data);
+  if (assets::DetectPictureFormat(icon.data) == assets::PictureFormat::kPng) return DecodePng(icon.data);
   return DibReader(icon.data).Decode();
 }
 

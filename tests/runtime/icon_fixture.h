@@ -6,14 +6,11 @@
 #include <vector>
 
 #include "game_image.h"
+#include "platform/byte_io.h"
 
 namespace icon_fixture {
 
 using Bytes = std::vector<uint8_t>;
-
-inline void Put(Bytes& b, uint64_t v, int bytes) {
-  for (int i = 0; i < bytes; ++i) b.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
 
 // Pixel (x, y), counted from the top left, is transparent on the diagonal.
 inline bool Hole(int x, int y) {
@@ -39,27 +36,33 @@ inline uint32_t Expected(int x, int y, int bits) {
 // With `alpha_unused`, a 32-bit image leaves its alpha 0 and relies on the mask.
 inline Bytes Dib(int side, int bits, bool alpha_unused = false) {
   Bytes d;
-  Put(d, 40, 4), Put(d, side, 4), Put(d, 2 * side, 4), Put(d, 1, 2), Put(d, bits, 2);
-  for (int i = 0; i < 6; ++i) Put(d, 0, 4);
+  platform::ByteWriter out(d);
+  out.U32(40), out.I32(side), out.I32(2 * side), out.U16(1), out.U16(static_cast<uint16_t>(bits));
+  out.Zeros(24);
   if (bits <= 8)
-    for (int i = 0; i < (1 << bits); ++i) Put(d, PaletteColour(i) & 0xFFFFFF, 4);
+    for (int i = 0; i < (1 << bits); ++i) out.U32(PaletteColour(i) & 0xFFFFFF);
   const size_t colour_row = (static_cast<size_t>(side) * bits + 31) / 32 * 4;
   for (int y = side - 1; y >= 0; --y) {
-    Bytes row(colour_row, 0);
-    for (int x = 0; x < side; ++x) {
-      if (bits <= 8) {
+    const size_t row_start = d.size();
+    if (bits <= 8) {
+      out.Zeros(colour_row);
+      for (int x = 0; x < side; ++x) {
         const int bit = x * bits;
-        row[static_cast<size_t>(bit / 8)] |=
+        d[row_start + static_cast<size_t>(bit / 8)] |=
             static_cast<uint8_t>(PaletteIndex(x, y, bits) << (8 - bits - bit % 8));
-        continue;
       }
-      const uint32_t colour = game::Rgb(x * 5, y * 5, bits);
-      const uint32_t alpha = alpha_unused ? 0 : (Hole(x, y) ? 0 : 0xFFu) << 24;
-      for (int i = 0; i < bits / 8; ++i)
-        row[static_cast<size_t>(x * bits / 8 + i)] =
-            static_cast<uint8_t>(((colour & 0xFFFFFF) | alpha) >> (8 * i));
+      continue;
     }
-    d.insert(d.end(), row.begin(), row.end());
+    for (int x = 0; x < side; ++x) {
+      const uint32_t alpha = alpha_unused || Hole(x, y) ? 0 : 0xFFu;
+      const uint32_t colour = (game::Rgb(x * 5, y * 5, bits) & 0xFFFFFF) | alpha << 24;
+      if (bits == 32) {
+        out.U32(colour);
+      } else {
+        out.U16(static_cast<uint16_t>(colour)), out.U8(static_cast<uint8_t>(colour >> 16));
+      }
+    }
+    out.Zeros(colour_row - (d.size() - row_start));
   }
   const size_t mask_row = (static_cast<size_t>(side) + 31) / 32 * 4;
   for (int y = side - 1; y >= 0; --y) {
@@ -80,15 +83,17 @@ struct IconEntry {
 // An .ico file holding the images in this order.
 inline Bytes IcoFile(const std::vector<IconEntry>& images) {
   Bytes f;
-  Put(f, 0, 2), Put(f, 1, 2), Put(f, images.size(), 2);
+  platform::ByteWriter out(f);
+  out.U16(0), out.U16(1), out.U16(static_cast<uint16_t>(images.size()));
   size_t offset = 6 + 16 * images.size();
   for (const IconEntry& image : images) {
-    f.push_back(static_cast<uint8_t>(image.side)), f.push_back(static_cast<uint8_t>(image.side));
-    f.push_back(image.bits <= 8 ? static_cast<uint8_t>(1 << image.bits) : 0), f.push_back(0);
-    Put(f, 1, 2), Put(f, image.bits, 2), Put(f, image.data.size(), 4), Put(f, offset, 4);
+    out.U8(static_cast<uint8_t>(image.side)), out.U8(static_cast<uint8_t>(image.side));
+    out.U8(image.bits <= 8 ? static_cast<uint8_t>(1 << image.bits) : 0), out.U8(0);
+    out.U16(1), out.U16(static_cast<uint16_t>(image.bits));
+    out.U32(static_cast<uint32_t>(image.data.size())), out.U32(static_cast<uint32_t>(offset));
     offset += image.data.size();
   }
-  for (const IconEntry& image : images) f.insert(f.end(), image.data.begin(), image.data.end());
+  for (const IconEntry& image : images) out.Bytes(image.data);
   return f;
 }
 

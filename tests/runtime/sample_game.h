@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "assets/picture.h"
@@ -17,13 +19,14 @@
 #include "game_entry_source.h"
 #include "gamebuild/game_pak_layout.h"
 #include "gamebuild/password_block.h"
+#include "platform/byte_io.h"
 
 namespace sample {
 
 using game::Entry;
 
 inline void PutInt(Entry& e, int32_t v) {
-  for (int s = 0; s < 32; s += 8) e.push_back(static_cast<uint8_t>(static_cast<uint32_t>(v) >> s));
+  platform::ByteWriter(e).I32(v);
 }
 
 // A slot picture as the editor stores it: rows and columns exchanged.
@@ -234,21 +237,13 @@ inline std::vector<std::string> LevelTwoRows() {
 inline Entry Beep(int tone) {
   constexpr int kRate = 11025, kSamples = kRate / 10;
   Entry e;
-  auto tag = [&e](const char* t) {
-    for (int i = 0; i < 4; ++i) e.push_back(static_cast<uint8_t>(t[i]));
+  platform::ByteWriter out(e);
+  auto tag = [&out](std::string_view t) {
+    out.Bytes(std::span(reinterpret_cast<const uint8_t*>(t.data()), 4));
   };
-  auto u16 = [&e](int v) { e.push_back(static_cast<uint8_t>(v)), e.push_back(static_cast<uint8_t>(v >> 8)); };
-  tag("RIFF");
-  PutInt(e, 36 + kSamples);
-  tag("WAVE");
-  tag("fmt ");
-  PutInt(e, 16);
-  u16(1), u16(1);
-  PutInt(e, kRate);
-  PutInt(e, kRate);
-  u16(1), u16(8);
-  tag("data");
-  PutInt(e, kSamples);
+  tag("RIFF"), out.U32(36 + kSamples), tag("WAVE");
+  tag("fmt "), out.U32(16), out.U16(1), out.U16(1), out.U32(kRate), out.U32(kRate), out.U16(1), out.U16(8);
+  tag("data"), out.U32(kSamples);
   for (int i = 0; i < kSamples; ++i)
     e.push_back(static_cast<uint8_t>(128 + ((i * tone * 2 / kRate) % 2 ? 40 : -40)));
   return e;
