@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "assets/picture.h"
+
 namespace game {
 
 // Pixels are 0xAARRGGBB; alpha 0 marks a transparent texel, everything drawn is opaque
@@ -35,6 +37,9 @@ struct FrameBuffer {
   uint32_t& at(int x, int y) { return pixels[static_cast<size_t>(y) * width + x]; }
   uint32_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
+
+// The frame as a 24-bit picture, for screenshots and BMP files.
+assets::Picture ToPicture(const FrameBuffer& frame);
 
 // A 64 x 64 picture stored column by column: texel (u, v) is column u from the
 // left, row v from the top, as the author drew it.

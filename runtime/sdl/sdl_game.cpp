@@ -50,14 +50,7 @@ bool LoadEntries(const RunOptions& options, std::vector<Entry>& entries) {
 }
 
 bool WriteScreenshot(const FrameBuffer& frame, const std::string& path) {
-  assets::Picture picture(frame.width, frame.height);
-  for (int y = 0; y < frame.height; ++y)
-    for (int x = 0; x < frame.width; ++x) {
-      const uint32_t p = frame.at(x, y);
-      picture.set(x, y,
-                  {static_cast<uint8_t>(p >> 16), static_cast<uint8_t>(p >> 8), static_cast<uint8_t>(p)});
-    }
-  return platform::WriteFileAtomic(path, assets::EncodeBmp24(picture));
+  return platform::WriteFileAtomic(path, assets::EncodeBmp24(ToPicture(frame)));
 }
 
 Uint32 WindowFlags(ScreenMode mode, bool headless) {

@@ -196,14 +196,7 @@ std::string GoldenPath(const std::string& name) {
 void ExpectGolden(const std::string& name, const FrameBuffer& f) {
   const std::string path = GoldenPath(name);
   if (const char* regenerate = std::getenv("TARNWICK_REGENERATE_GOLDEN"); regenerate && *regenerate == '1') {
-    assets::Picture picture(f.width, f.height);
-    for (int y = 0; y < f.height; ++y)
-      for (int x = 0; x < f.width; ++x) {
-        const uint32_t c = f.at(x, y);
-        picture.set(x, y,
-                    {static_cast<uint8_t>(c >> 16), static_cast<uint8_t>(c >> 8), static_cast<uint8_t>(c)});
-      }
-    ASSERT_TRUE(platform::WriteFileAtomic(path, assets::EncodeBmp24(picture)));
+    ASSERT_TRUE(platform::WriteFileAtomic(path, assets::EncodeBmp24(ToPicture(f))));
     return;
   }
   const auto bytes = platform::ReadFileBytes(path);

@@ -114,27 +114,17 @@ inline assets::Picture Pillar(assets::Rgb color, int damage) {
   return p;
 }
 
-inline assets::Picture FromFrame(const game::FrameBuffer& frame) {
-  assets::Picture p(frame.width, frame.height);
-  for (int y = 0; y < frame.height; ++y)
-    for (int x = 0; x < frame.width; ++x) {
-      const uint32_t c = frame.at(x, y);
-      p.set(x, y, {static_cast<uint8_t>(c >> 16), static_cast<uint8_t>(c >> 8), static_cast<uint8_t>(c)});
-    }
-  return p;
-}
-
 inline Entry ScreenWithText(int w, int h, uint32_t background, const std::vector<std::string>& lines) {
   game::FrameBuffer f(w, h, background);
   for (size_t i = 0; i < lines.size(); ++i)
     game::DrawText(f, lines[i], 96, 20 + 24 * static_cast<int>(i), 2, game::Rgb(255, 230, 120));
-  return assets::EncodeBmp24(FromFrame(f));
+  return assets::EncodeBmp24(game::ToPicture(f));
 }
 
 inline Entry DigitStrip(uint32_t color) {
   game::FrameBuffer f(200, 20, game::Rgb(30, 30, 30));
   for (int d = 0; d < 10; ++d) game::DrawText(f, std::to_string(d), d * 20 + 5, 2, 2, color);
-  return assets::EncodeBmp24(FromFrame(f));
+  return assets::EncodeBmp24(game::ToPicture(f));
 }
 
 inline Entry WeaponInHand(int weapon, int picture) {
