@@ -4,10 +4,10 @@
 #include <span>
 #include <string>
 
-#include "game_icon.h"
 #include "game_level.h"
 #include "game_pictures.h"
 #include "game_records.h"
+#include "game_window_icon.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::span<const uint8_t> bytes(data, size);

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <set>
 
-#include "game_icon.h"
 #include "game_pictures.h"
+#include "game_window_icon.h"
 #include "gamebuild/game_icon.h"
 #include "gamebuild/pack_file.h"
 #include "platform/files.h"

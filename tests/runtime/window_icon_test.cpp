@@ -1,7 +1,7 @@
 // Decoding the images of an icon trailer into the window icon.
 #include <gtest/gtest.h>
 
-#include "game_icon.h"
+#include "game_window_icon.h"
 #include "tests/runtime/icon_fixture.h"
 #include "tests/support/png_writer.h"
 

@@ -1,4 +1,4 @@
-#include "game_icon.h"
+#include "game_window_icon.h"
 
 #include <algorithm>
 
