@@ -2,20 +2,25 @@
 
 #include <algorithm>
 
+#include "assets/bmp_format.h"
 #include "assets/picture_loader.h"
 #include "platform/byte_io.h"
 
 namespace game {
 namespace {
 
-// The bitmap info header at the start of an icon's bitmap.
-constexpr size_t kInfoHeaderSize = 40;
-constexpr size_t kHeaderSizeOffset = 0;
-constexpr size_t kWidthOffset = 4;
-constexpr size_t kHeightOffset = 8;  // colours and mask together
-constexpr size_t kBitsOffset = 14;
-constexpr size_t kCompressionOffset = 16;
-constexpr size_t kColoursUsedOffset = 32;
+// An icon's bitmap is a BMP file without its file header: the fields of the
+// information header lie that much earlier.
+constexpr size_t InDib(size_t file_offset) {
+  return file_offset - assets::bmp::kFileHeaderSize;
+}
+constexpr size_t kInfoHeaderSize = assets::bmp::kInfoHeaderSize;
+constexpr size_t kHeaderSizeOffset = InDib(assets::bmp::kInfoSizeOffset);
+constexpr size_t kWidthOffset = InDib(assets::bmp::info_header::kWidth);
+constexpr size_t kHeightOffset = InDib(assets::bmp::info_header::kHeight);  // colours and mask together
+constexpr size_t kBitsOffset = InDib(assets::bmp::info_header::kBits);
+constexpr size_t kCompressionOffset = InDib(assets::bmp::info_header::kCompression);
+constexpr size_t kColoursUsedOffset = InDib(assets::bmp::info_header::kColoursUsed);
 
 // A PNG image with its transparency.
 std::optional<Image> DecodePng(std::span<const uint8_t> data) {
