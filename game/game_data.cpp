@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "config/record_files.h"
 #include "config/text_record.h"
 #include "game_entry_index.h"
 #include "game_pictures.h"
@@ -12,6 +13,8 @@
 
 namespace game {
 namespace {
+
+namespace files = config::files;
 
 constexpr const char* kSpriteViews[] = {"b", "c", "d", "e"};
 
@@ -24,7 +27,8 @@ class Loader {
   Loader(const std::vector<Entry>& entries, GameData& out) : entries_(entries), out_(out) {}
 
   LoadResult Run() {
-    if (entries_.size() <= static_cast<size_t>(EntryIndex("Version")) || !IsPlayableVersion(At("Version")))
+    if (entries_.size() <= static_cast<size_t>(EntryIndex(files::kVersion)) ||
+        !IsPlayableVersion(At(files::kVersion)))
       return {LoadStatus::kWrongVersion, "wrong game.pak"};
     if (entries_.size() < static_cast<size_t>(gamebuild::kGamePakEntries))
       return Damaged("it holds " + std::to_string(entries_.size()) + " of " +
@@ -48,17 +52,17 @@ class Loader {
   }
 
   void ReadRecords() {
-    out_.settings = DecodeSettings(At("settings"));
-    out_.enemies = DecodeEnemySettings(At("enemysettings"));
-    out_.weapons = DecodeWeaponSettings(At("weaponsettings"));
-    out_.sprites = DecodeSpriteSettings(At("spritesettings"));
-    out_.treasure_points = DecodeTreasurePoints(At("Treasuresettings"));
-    out_.packs = DecodePackSizes(At("ammohealthsettings"));
-    out_.wall_animation = DecodeWallAnimation(At("wasettings"));
-    out_.level_midi = DecodeMidiEnabled(At("MidiSettings"));
-    out_.title = config::FirstLine(At("gametitle"));
-    out_.cheat_code = DecodeCheatCode(At("cheat"));
-    out_.info_text = DecodeInfoText(At("InfoText"));
+    out_.settings = DecodeSettings(At(files::kSettings));
+    out_.enemies = DecodeEnemySettings(At(files::kEnemySettings));
+    out_.weapons = DecodeWeaponSettings(At(files::kWeaponSettings));
+    out_.sprites = DecodeSpriteSettings(At(files::kSpriteSettings));
+    out_.treasure_points = DecodeTreasurePoints(At(files::kTreasureSettings));
+    out_.packs = DecodePackSizes(At(files::kAmmoHealthSettings));
+    out_.wall_animation = DecodeWallAnimation(At(files::kWallAnimSettings));
+    out_.level_midi = DecodeMidiEnabled(At(files::kMidiSettings));
+    out_.title = config::FirstLine(At(files::kGameTitle));
+    out_.cheat_code = DecodeCheatCode(At(files::kCheat));
+    out_.info_text = DecodeInfoText(At(files::kInfoText));
   }
 
   bool ReadLevels() {

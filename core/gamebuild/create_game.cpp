@@ -14,10 +14,6 @@ void ShowProgress(const CreateGameContext& context, bool shown) {
   if (context.show_progress) context.show_progress(shown);
 }
 
-platform::Message CannotWrite(const fs::path& path) {
-  return {"cannot write to file " + path.string(), "Error"};
-}
-
 // Validation and the pack: true when the game can be written.
 bool ValidateAndPack(const CreateGameContext& context) {
   const int result = world::ValidateLevels(context.workspace, context.progress);
@@ -50,7 +46,7 @@ std::optional<fs::path> GameSavePath(const std::string& chosen) {
 
 bool WriteGame(const CreateGameContext& context, const fs::path& path) {
   if (!platform::WriteFileAtomic(path, context.runtime_block)) {
-    context.prompter.Show(CannotWrite(path));
+    context.prompter.Show(platform::CannotWriteMessage(path));
     return false;
   }
   std::error_code ec;
@@ -58,11 +54,11 @@ bool WriteGame(const CreateGameContext& context, const fs::path& path) {
                   fs::perm_options::add, ec);
   const fs::path pak_copy = path.parent_path() / "game.pak";
   if (!platform::CopyFileReplacing(context.workspace.PathOf("game.pak"), pak_copy)) {
-    context.prompter.Show(CannotWrite(pak_copy));
+    context.prompter.Show(platform::CannotWriteMessage(pak_copy));
     return false;
   }
   if (!ReplaceGameIcon(path, context.icon_path, context.prompter)) {
-    context.prompter.Show(CannotWrite(path));
+    context.prompter.Show(platform::CannotWriteMessage(path));
     return false;
   }
   return true;

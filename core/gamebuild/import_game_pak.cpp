@@ -95,7 +95,7 @@ void RefreshGameBitmaps(const ImportContext& context, int counter) {
       } else if (platform::FileSizeByName(source) >= 0) {
         written = platform::CopyFileReplacing(source, target);
       }
-      if (!written) context.prompter.Show({"cannot write to file " + target.string(), "Error"});
+      if (!written) context.prompter.Show(platform::CannotWriteMessage(target));
       if (context.progress) context.progress(counter);
     }
   }
