@@ -1,5 +1,5 @@
 // Block compression against zlib on the benchmark set: every file under the
-// shared corpora (pictures, icons, MIDI) plus generated textures, settings
+// test data (pictures, icons, MIDI) plus generated textures, settings
 // records and sound-like data. Each benchmark reports the total size it
 // produced (`packed`, with data that does not compress counted raw, as a
 // pack stores it) and its speed over the uncompressed bytes.
@@ -7,6 +7,8 @@
 #include <zlib.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -70,12 +72,15 @@ Bytes Sound(uint32_t seed, size_t samples) {
 const std::vector<Bytes>& Set() {
   static const std::vector<Bytes> files = [] {
     std::vector<Bytes> all;
-    const std::filesystem::path corpora = TARNWICK_CORPORA;
-    if (std::filesystem::exists(corpora))
-      for (const auto& entry : std::filesystem::recursive_directory_iterator(corpora))
-        if (entry.is_regular_file())
-          if (auto bytes = platform::ReadFileBytes(entry.path()); bytes && !bytes->empty())
-            all.push_back(std::move(*bytes));
+    const std::filesystem::path data = TARNWICK_TEST_DATA;
+    if (!std::filesystem::is_directory(data)) {
+      std::fprintf(stderr, "test data missing: %s\n", data.c_str());
+      std::exit(1);
+    }
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(data))
+      if (entry.is_regular_file())
+        if (auto bytes = platform::ReadFileBytes(entry.path()); bytes && !bytes->empty())
+          all.push_back(std::move(*bytes));
     for (uint32_t i = 0; i < 40; ++i) all.push_back(Texture(i));
     for (uint32_t i = 0; i < 10; ++i) all.push_back(Record(i, 40 + i * 20));
     for (uint32_t i = 0; i < 6; ++i) all.push_back(Sound(i, 8000 + i * 4000));

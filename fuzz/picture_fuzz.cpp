@@ -1,6 +1,6 @@
 // Picture loading from memory: BMP, PNG and TGA by content, with every
 // header check in front of the decoders. Run with a corpus of real files,
-// e.g. ../shared/corpora/{pngsuite,bmpsuite/*,tga}.
+// e.g. tests/data/{pngsuite,bmpsuite/*,tga}.
 #include <cstddef>
 #include <cstdint>
 #include <span>

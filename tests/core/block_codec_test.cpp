@@ -12,6 +12,7 @@
 #include "gamebuild/block_encoder.h"
 #include "gamebuild/block_format.h"
 #include "platform/files.h"
+#include "tests/support/test_data.h"
 
 namespace {
 
@@ -89,11 +90,9 @@ TEST(BlockCodec, RoundTripsAtEveryLevelAndParse) {
 }
 
 TEST(BlockCodec, RoundTripsRealFiles) {
-  const std::filesystem::path corpora = TARNWICK_CORPORA;
-  if (!std::filesystem::exists(corpora)) GTEST_SKIP() << "no corpora at " << corpora;
   int files = 0;
   for (const char* folder : {"bmpsuite/g", "midi", "tga"}) {
-    for (const auto& entry : std::filesystem::directory_iterator(corpora / folder)) {
+    for (const auto& entry : std::filesystem::directory_iterator(testing_support::TestData(folder))) {
       if (files++ % 3 != 0) continue;  // a third of them keeps the test quick
       const auto data = platform::ReadFileBytes(entry.path());
       ASSERT_TRUE(data);

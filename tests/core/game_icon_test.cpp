@@ -6,6 +6,7 @@
 
 #include "platform/scripted_prompter.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_data.h"
 
 namespace {
 
@@ -150,8 +151,7 @@ TEST_F(ReplaceGameIconTest, IncompatibleIconsAreReportedAndLeaveNoTrailer) {
 }
 
 TEST(IconFile, RealIconFiles) {
-  const std::filesystem::path folder = std::filesystem::path(TARNWICK_CORPORA) / "ico";
-  if (!std::filesystem::exists(folder)) GTEST_SKIP() << "no icon corpus at " << folder;
+  const std::filesystem::path folder = testing_support::TestData("ico");
   struct Case {
     const char* file;
     bool accepted;

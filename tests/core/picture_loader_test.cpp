@@ -1,5 +1,5 @@
 // Picture loading: the format decided by content, the header checks that
-// refuse broken or oversized files, and the real files of the shared corpora.
+// refuse broken or oversized files, and real files from tests/data.
 #include "assets/picture_loader.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 #include "assets/picture.h"
 #include "tests/support/picture_print.h"
 #include "tests/support/png_writer.h"
+#include "tests/support/test_data.h"
 
 namespace {
 
@@ -203,15 +204,9 @@ TEST(PictureLoader, NoTruncationOfAValidFileCrashes) {
       EXPECT_TRUE(assets::DecodePicture(std::span(whole.data(), n)).empty()) << n << " bytes";
 }
 
-// ---- the shared corpora -----------------------------------------------------
+// ---- real files ---------------------------------------------------------------
 
-fs::path Corpora() {
-  return fs::path(TARNWICK_CORPORA);
-}
-
-#define SKIP_WITHOUT_CORPORA()      \
-  if (!fs::is_directory(Corpora())) \
-  GTEST_SKIP() << "no test corpora at " << Corpora().string() << " (the shared folder is not present)"
+using testing_support::TestData;
 
 std::vector<fs::path> FilesIn(const fs::path& folder, const std::string& extension) {
   std::vector<fs::path> files;
@@ -240,9 +235,8 @@ Picture ReferencePng(const fs::path& file) {
 }
 
 TEST(PictureCorpora, EveryValidPngLoadsAsTheReferenceAndEveryBrokenOneIsRefused) {
-  SKIP_WITHOUT_CORPORA();
   int valid = 0, broken = 0;
-  for (const auto& file : FilesIn(Corpora() / "pngsuite", ".png")) {
+  for (const auto& file : FilesIn(TestData("pngsuite"), ".png")) {
     const Picture p = assets::LoadPicture(file);
     if (file.filename().string().starts_with("x")) {
       EXPECT_TRUE(p.empty()) << file.filename();
@@ -261,8 +255,7 @@ TEST(PictureCorpora, EveryValidPngLoadsAsTheReferenceAndEveryBrokenOneIsRefused)
 }
 
 TEST(PictureCorpora, PngPixelsAreRight) {
-  SKIP_WITHOUT_CORPORA();
-  const auto png = [](const char* name) { return assets::LoadPicture(Corpora() / "pngsuite" / name); };
+  const auto png = [](const char* name) { return assets::LoadPicture(TestData("pngsuite") / name); };
   // basn0g08: a grey ramp starting at black.
   EXPECT_EQ(png("basn0g08.png").at(0, 0), (Rgb{0, 0, 0}));
   // A fully transparent corner lies on white.
@@ -273,8 +266,7 @@ TEST(PictureCorpora, PngPixelsAreRight) {
 }
 
 TEST(PictureCorpora, BmpSuiteGoodLoadsBadIsRefusedQuestionableDoesNotCrash) {
-  SKIP_WITHOUT_CORPORA();
-  const fs::path suite = Corpora() / "bmpsuite";
+  const fs::path suite = TestData("bmpsuite");
   for (const auto& file : FilesIn(suite / "g", ".bmp")) {
     const Picture p = assets::LoadPicture(file);
     EXPECT_GE(p.width, 124) << file.filename();
@@ -289,8 +281,7 @@ TEST(PictureCorpora, BmpSuiteGoodLoadsBadIsRefusedQuestionableDoesNotCrash) {
 }
 
 TEST(PictureCorpora, BmpSuiteVariantsOfOnePictureLoadAlike) {
-  SKIP_WITHOUT_CORPORA();
-  const fs::path g = Corpora() / "bmpsuite" / "g";
+  const fs::path g = TestData("bmpsuite/g");
   const auto bmp = [&](const char* name) { return assets::LoadPicture(g / name); };
   const Picture rgb24 = bmp("rgb24.bmp");
   EXPECT_EQ(rgb24.at(0, 0), (Rgb{255, 0, 0}));
@@ -305,15 +296,14 @@ TEST(PictureCorpora, BmpSuiteVariantsOfOnePictureLoadAlike) {
 }
 
 TEST(PictureCorpora, TrueColourTgaLoadsAsItsReferenceAndOtherModesAreRefused) {
-  SKIP_WITHOUT_CORPORA();
   int loaded = 0, refused = 0;
-  for (const auto& file : FilesIn(Corpora() / "tga", ".tga")) {
+  for (const auto& file : FilesIn(TestData("tga"), ".tga")) {
     const std::string name = file.stem().string();  // 200x32_rgba_bl_rle
     const std::string size_mode = name.substr(0, name.find('_', name.find('_') + 1));
     const std::string mode = size_mode.substr(size_mode.find('_') + 1);
     const Picture p = assets::LoadPicture(file);
     if (mode == "rgb" || mode == "rgba") {
-      const Picture reference = assets::LoadPicture(Corpora() / "tga" / (size_mode + ".png"));
+      const Picture reference = assets::LoadPicture(file.parent_path() / (size_mode + ".png"));
       ASSERT_FALSE(reference.empty()) << size_mode;
       EXPECT_TRUE(p == reference) << file.filename();
       ++loaded;

@@ -13,6 +13,7 @@
 #include "tests/runtime/icon_fixture.h"
 #include "tests/support/run_command.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_data.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ std::string Quoted(const fs::path& path) {
 // Eight images: every bitmap depth, a PNG and two sizes of 32 bits.
 icon_fixture::Bytes EightImageIcon() {
   using icon_fixture::Dib;
-  const auto png = platform::ReadFileBytes(fs::path(TARNWICK_CORPORA) / "pngsuite" / "basn2c08.png");
+  const auto png = platform::ReadFileBytes(testing_support::TestData("pngsuite/basn2c08.png"));
   return icon_fixture::IcoFile({{16, 1, Dib(16, 1)},
                                 {16, 4, Dib(16, 4)},
                                 {16, 8, Dib(16, 8)},
