@@ -24,7 +24,7 @@ const fs::path& StarterFolder() {
     fs::remove_all(home);
     const std::string command = std::string(TARNWICK_WORKSPACE_TOOL) + " '" + home.string() + "' > /dev/null";
     if (std::system(command.c_str()) != 0) std::abort();
-    platform::WriteFileAtomic(home / "pakpassword.txt", std::string_view("BENCHPASSWORD"));
+    if (!platform::WriteFileAtomic(home / "pakpassword.txt", std::string_view("BENCHPASSWORD"))) std::abort();
     fs::create_directories(home / "out");
     return home;
   }();
@@ -95,7 +95,8 @@ void BM_CopyWorkspaceFiles(benchmark::State& state) {
   for (auto _ : state) {
     for (const auto& entry : fs::directory_iterator(workspace.Folder()))
       if (entry.is_regular_file() && entry.path().filename() != "game.pak")
-        platform::CopyFileReplacing(entry.path(), target / entry.path().filename());
+        if (!platform::CopyFileReplacing(entry.path(), target / entry.path().filename()))
+          state.SkipWithError("copy failed");
   }
 }
 BENCHMARK(BM_CopyWorkspaceFiles)->Unit(benchmark::kMillisecond);

@@ -3,6 +3,8 @@
 // writing the same sheet), measured in the same run.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+
 #include "assets/icon_sheet.h"
 #include "assets/picture_loader.h"
 #include "assets/slot_import.h"
@@ -30,8 +32,8 @@ struct FullWorkspace {
   FullWorkspace() {
     uint32_t seed = 1;
     for (const auto& slot : assets::SlotTable())
-      workspace.Write(slot.name, assets::EncodeBmp24(Noise(64, 64, seed++)));
-    assets::EnsureIconSheet(workspace);
+      if (!workspace.Write(slot.name, assets::EncodeBmp24(Noise(64, 64, seed++)))) std::abort();
+    if (!assets::EnsureIconSheet(workspace)) std::abort();
   }
 };
 
@@ -56,7 +58,7 @@ void BM_RebuildIconSheetWithoutSlotFiles(benchmark::State& state) {
   testing_support::TempFolder home;
   const platform::Workspace workspace{home.path()};
   for (int i = 0; i < 400; ++i) home.Write("twksys/setting" + std::to_string(i), std::string("x"));
-  assets::EnsureIconSheet(workspace);
+  if (!assets::EnsureIconSheet(workspace)) std::abort();
   platform::ScriptedPrompter prompter;
   for (auto _ : state) {
     int counter = 0;
@@ -72,7 +74,7 @@ void BM_RebuildReferenceFileTraffic(benchmark::State& state) {
     size_t total = 0;
     for (const auto& slot : assets::SlotTable()) total += w.workspace.Read(slot.name)->size();
     const auto sheet = w.workspace.Read("ic");
-    w.workspace.Write("ic", *sheet);
+    if (!w.workspace.Write("ic", *sheet)) state.SkipWithError("write failed");
     benchmark::DoNotOptimize(total);
   }
 }
@@ -102,9 +104,9 @@ void BM_ImportReferenceFileTraffic(benchmark::State& state) {
   const auto slot_bytes = assets::EncodeBmp24(Picture(64, 64));
   for (auto _ : state) {
     const auto picture = platform::ReadFileBytes(w.home / "picture.bmp");
-    w.workspace.Write("sprite4", slot_bytes);
+    if (!w.workspace.Write("sprite4", slot_bytes)) state.SkipWithError("write failed");
     const auto sheet = w.workspace.Read("ic");
-    w.workspace.Write("ic", *sheet);
+    if (!w.workspace.Write("ic", *sheet)) state.SkipWithError("write failed");
     benchmark::DoNotOptimize(picture);
   }
 }

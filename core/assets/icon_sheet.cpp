@@ -63,8 +63,7 @@ bool UpdateSheetTile(const platform::Workspace& workspace, platform::Prompter& p
                      const Picture& thumbnail) {
   const auto tile = SheetTile(picture);
   if (!tile) return true;
-  EnsureIconSheet(workspace);
-  auto sheet = LoadIconSheet(workspace);
+  auto sheet = EnsureIconSheet(workspace) ? LoadIconSheet(workspace) : std::nullopt;
   if (!sheet) {
     prompter.Show(CantCreateIconsMessage());
     return false;
@@ -74,8 +73,8 @@ bool UpdateSheetTile(const platform::Workspace& workspace, platform::Prompter& p
 }
 
 std::vector<Picture> LoadThumbnails(const platform::Workspace& workspace, std::span<const int> pictures) {
-  EnsureIconSheet(workspace);
-  const Picture sheet = LoadIconSheet(workspace).value_or(Picture(kSheetSize, kSheetSize, kBlack));
+  const Picture sheet = (EnsureIconSheet(workspace) ? LoadIconSheet(workspace) : std::nullopt)
+                            .value_or(Picture(kSheetSize, kSheetSize, kBlack));
   std::vector<Picture> thumbnails;
   thumbnails.reserve(pictures.size());
   for (const int picture : pictures) {
@@ -97,8 +96,7 @@ Picture MakeThumbnailFromSlotFile(const std::filesystem::path& path) {
 
 bool RebuildIconSheet(const platform::Workspace& workspace, platform::Prompter& prompter, int& counter,
                       const platform::Progress& progress) {
-  EnsureIconSheet(workspace);
-  auto sheet = LoadIconSheet(workspace);
+  auto sheet = EnsureIconSheet(workspace) ? LoadIconSheet(workspace) : std::nullopt;
   if (!sheet) {
     prompter.Show(CantCreateIconsMessage());
     return false;

@@ -19,18 +19,18 @@ constexpr const char* kIconSheetName = "ic";
 
 // Writes a black sheet when the workspace has none. False when it is
 // missing and cannot be written.
-bool EnsureIconSheet(const platform::Workspace& workspace);
+[[nodiscard]] bool EnsureIconSheet(const platform::Workspace& workspace);
 
 // The sheet as stored; nothing when it does not load or is not 550 by 550.
-std::optional<Picture> LoadIconSheet(const platform::Workspace& workspace);
+[[nodiscard]] std::optional<Picture> LoadIconSheet(const platform::Workspace& workspace);
 
 // Draws `thumbnail` into the tile of picture number `picture` and writes
 // the sheet back (a black sheet is made first when there is none). Numbers
 // without a tile change nothing. Shows "Error": "can't create icons" when
 // the sheet does not load, or "can't write ic" when it cannot be written;
 // false then.
-bool UpdateSheetTile(const platform::Workspace& workspace, platform::Prompter& prompter, int picture,
-                     const Picture& thumbnail);
+[[nodiscard]] bool UpdateSheetTile(const platform::Workspace& workspace, platform::Prompter& prompter,
+                                   int picture, const Picture& thumbnail);
 
 // For a window building its controls: one 25 by 25 picture per picture
 // number, cut from the sheet at the number's tile, in the order given. The
@@ -54,7 +54,7 @@ Picture MakeThumbnailFromSlotFile(const std::filesystem::path& path);
 // and do not count. When the sheet does not load, shows "Error": "can't
 // create icons" and writes nothing; when it cannot be written, "Error":
 // "can't write ic". True when the sheet was written.
-bool RebuildIconSheet(const platform::Workspace& workspace, platform::Prompter& prompter, int& counter,
-                      const platform::Progress& progress = {});
+[[nodiscard]] bool RebuildIconSheet(const platform::Workspace& workspace, platform::Prompter& prompter,
+                                    int& counter, const platform::Progress& progress = {});
 
 }  // namespace assets

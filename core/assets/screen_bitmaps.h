@@ -38,9 +38,9 @@ bool FitsSize(const ScreenBitmap& row, int width, int height);
 // smaller than 32 by 32 or does not load (after showing the minimum-size
 // message), when it is not exactly 64 by 64 (silently), or when the file
 // cannot be written. `column_done` is called after each column.
-bool ConvertScreenPicture(const platform::Workspace& workspace, platform::Prompter& prompter,
-                          const std::filesystem::path& source, const std::string& name,
-                          const platform::Progress& column_done = {});
+[[nodiscard]] bool ConvertScreenPicture(const platform::Workspace& workspace, platform::Prompter& prompter,
+                                        const std::filesystem::path& source, const std::string& name,
+                                        const platform::Progress& column_done = {});
 
 // The question ImportGameBitmaps asks first ("Warning", three lines).
 platform::Message ImportGameBitmapsQuestion();
@@ -55,8 +55,8 @@ constexpr std::string_view kImportingLabel = "Importing...";
 // successfully", or "Error": "<name> is missing or has the wrong size" for
 // the last row that failed (a missing file, a wrong size, a failed copy or
 // conversion). True when every row was imported.
-bool ImportGameBitmaps(const platform::Workspace& workspace, platform::Prompter& prompter,
-                       const std::function<void(std::string_view label)>& show_label = {},
-                       const platform::Progress& progress = {});
+[[nodiscard]] bool ImportGameBitmaps(const platform::Workspace& workspace, platform::Prompter& prompter,
+                                     const std::function<void(std::string_view label)>& show_label = {},
+                                     const platform::Progress& progress = {});
 
 }  // namespace assets

@@ -74,7 +74,8 @@ bool ImportSlotPicture(const platform::Workspace& workspace, platform::Prompter&
   const auto thumbnail =
       ConvertSlotPicture(workspace, prompter, *path, slot_name, slot && slot->keyed, column_done);
   if (!thumbnail) return false;
-  UpdateSheetTile(workspace, prompter, picture, *thumbnail);
+  // A tile that cannot be drawn has shown why; the slot picture is stored all the same.
+  (void)UpdateSheetTile(workspace, prompter, picture, *thumbnail);
   if (stored) stored();
   return true;
 }

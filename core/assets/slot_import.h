@@ -40,9 +40,11 @@ SlotPictures MakeSlotPictures(const Picture& loaded, bool keyed, const platform:
 // stored picture as workspace file `slot_name`. Gives the thumbnail, for
 // UpdateSheetTile, when the file was written; nothing (after showing why)
 // when the picture is too small, does not load or cannot be written.
-std::optional<Picture> ConvertSlotPicture(const platform::Workspace& workspace, platform::Prompter& prompter,
-                                          const std::filesystem::path& path, const std::string& slot_name,
-                                          bool keyed, const platform::Progress& column_done = {});
+[[nodiscard]] std::optional<Picture> ConvertSlotPicture(const platform::Workspace& workspace,
+                                                        platform::Prompter& prompter,
+                                                        const std::filesystem::path& path,
+                                                        const std::string& slot_name, bool keyed,
+                                                        const platform::Progress& column_done = {});
 
 // The requester ImportSlotPicture shows: "import bitmap", default name
 // "*.bmp", patterns "Bitmap (*.bmp)|*.bmp|PNG (*.png)|*.png|TGA (*.tga)|*.tga".
@@ -55,8 +57,9 @@ platform::FileRequest ImportPictureRequest();
 // sheet, then calls `stored` so that the editor rebuilds its tool palette
 // and redraws the map. `column_done` is called during the conversion so
 // that the editor can repaint. True when the slot picture was stored.
-bool ImportSlotPicture(const platform::Workspace& workspace, platform::Prompter& prompter,
-                       const std::string& slot_name, int picture, const std::function<void()>& stored,
-                       const platform::Progress& column_done = {});
+[[nodiscard]] bool ImportSlotPicture(const platform::Workspace& workspace, platform::Prompter& prompter,
+                                     const std::string& slot_name, int picture,
+                                     const std::function<void()>& stored,
+                                     const platform::Progress& column_done = {});
 
 }  // namespace assets

@@ -37,11 +37,11 @@ std::optional<std::filesystem::path> GameSavePath(const std::string& chosen);
 // Runs Create Game. Returns the path of the written game, to be remembered
 // for Execute Game; nothing when the command stopped (its message shown),
 // was cancelled, or a write failed (reported with an "Error" message).
-std::optional<std::filesystem::path> CreateGame(const CreateGameContext& context);
+[[nodiscard]] std::optional<std::filesystem::path> CreateGame(const CreateGameContext& context);
 
 // Writes the runtime block to `path` and makes it executable; then copies
 // twksys/game.pak beside it and puts in the icon. False, with an "Error"
 // message, when a write fails.
-bool WriteGame(const CreateGameContext& context, const std::filesystem::path& path);
+[[nodiscard]] bool WriteGame(const CreateGameContext& context, const std::filesystem::path& path);
 
 }  // namespace gamebuild

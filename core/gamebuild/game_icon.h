@@ -69,7 +69,7 @@ size_t SizeWithoutIconTrailer(std::span<const uint8_t> executable);
 // titled "Error" and leaves the executable as it is. Any trailer the
 // executable had is replaced. Returns false only when the executable could
 // not be rewritten.
-bool ReplaceGameIcon(const std::filesystem::path& executable_path, const std::filesystem::path& icon_path,
-                     platform::Prompter& prompter);
+[[nodiscard]] bool ReplaceGameIcon(const std::filesystem::path& executable_path,
+                                   const std::filesystem::path& icon_path, platform::Prompter& prompter);
 
 }  // namespace gamebuild

@@ -14,14 +14,14 @@ namespace gamebuild {
 // accepts a pack only when its second entry starts with it.
 constexpr int32_t kPackVersion = 405;
 std::vector<uint8_t> VersionRecord();
-bool WriteVersionFile(const platform::Workspace& workspace);
+[[nodiscard]] bool WriteVersionFile(const platform::Workspace& workspace);
 
 // Writes twksys/game.pak. True when all 380 entries were stored; otherwise
 // the reason is shown ("N Files missing!", a password that is too long, a
 // pack that can't be created or written) and no game.pak is left behind
 // (a password that is too long leaves everything untouched). `progress`, if
 // set, receives the number of entries stored at each progress point.
-bool BuildGamePak(const platform::Workspace& workspace, platform::Prompter& prompter,
-                  const platform::Progress& progress);
+[[nodiscard]] bool BuildGamePak(const platform::Workspace& workspace, platform::Prompter& prompter,
+                                const platform::Progress& progress);
 
 }  // namespace gamebuild

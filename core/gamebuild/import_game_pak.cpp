@@ -136,7 +136,8 @@ bool ImportGamePakCommand(const ImportContext& context, const std::function<void
   const bool imported = ImportGamePak(context, counter);
   if (imported) {
     if (start_new_world) start_new_world();
-    assets::RebuildIconSheet(context.workspace, context.prompter, counter, context.progress);
+    // A sheet that cannot be rebuilt has shown why; the workspace is replaced all the same.
+    (void)assets::RebuildIconSheet(context.workspace, context.prompter, counter, context.progress);
     if (start_new_world) start_new_world();
   }
   if (context.show_progress) context.show_progress(false);

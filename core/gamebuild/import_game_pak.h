@@ -31,7 +31,7 @@ struct ImportContext {
 // "wrong game.pak password"; a pack that is not of this version (or ends
 // after its first entry), "wrong game.pak version". False when it stopped
 // early or was cancelled.
-bool ImportGamePak(const ImportContext& context, int& counter);
+[[nodiscard]] bool ImportGamePak(const ImportContext& context, int& counter);
 
 // The whole command: the question "This will overwrite all your work! Do
 // you wish to proceed?", the import, and after a successful import
@@ -39,6 +39,7 @@ bool ImportGamePak(const ImportContext& context, int& counter);
 // (continuing the same count on the bar), and `start_new_world` again. The
 // progress display is hidden in every case after Yes. True when the
 // workspace was replaced.
-bool ImportGamePakCommand(const ImportContext& context, const std::function<void()>& start_new_world);
+[[nodiscard]] bool ImportGamePakCommand(const ImportContext& context,
+                                        const std::function<void()>& start_new_world);
 
 }  // namespace gamebuild

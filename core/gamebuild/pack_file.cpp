@@ -52,7 +52,7 @@ std::optional<StoredEntry> MakeFileEntry(const std::filesystem::path& path) {
 }
 
 bool PackWriter::PackCreate(const std::filesystem::path& path) {
-  PackClose();
+  (void)PackClose();  // the pack open before is given up
   write_failed_ = false;
   file_.open(path, std::ios::binary | std::ios::trunc);
   return file_.is_open();

@@ -30,11 +30,11 @@ struct StoredEntry {
 
 // Compresses the data at the level; nothing for empty data, data above
 // kMaxEntrySize or when memory runs out. Safe to call from any thread.
-std::optional<StoredEntry> MakeStoredEntry(std::span<const uint8_t> data, int level);
+[[nodiscard]] std::optional<StoredEntry> MakeStoredEntry(std::span<const uint8_t> data, int level);
 
 // The whole content of a file as an entry at level 4; nothing when the file
 // is missing, unreadable or empty. Safe to call from any thread.
-std::optional<StoredEntry> MakeFileEntry(const std::filesystem::path& path);
+[[nodiscard]] std::optional<StoredEntry> MakeFileEntry(const std::filesystem::path& path);
 
 // Writes one pack. Creating a new pack closes the one open.
 class PackWriter {
@@ -42,25 +42,25 @@ class PackWriter {
   PackWriter() = default;
   PackWriter(const PackWriter&) = delete;
   PackWriter& operator=(const PackWriter&) = delete;
-  ~PackWriter() { PackClose(); }
+  ~PackWriter() { (void)PackClose(); }  // a writer that cares closes first
 
   // Creates (or truncates) the file; false when it can't be created, and
   // then every add fails until the next successful create.
-  bool PackCreate(const std::filesystem::path& path);
+  [[nodiscard]] bool PackCreate(const std::filesystem::path& path);
 
   // Appends the data as one entry compressed at level 9. 1 when the entry
   // was written, 0 (nothing written) for empty data or no open pack.
-  int PackAddMemory(std::span<const uint8_t> data);
+  [[nodiscard]] int PackAddMemory(std::span<const uint8_t> data);
 
   // Appends the whole content of a file as one entry compressed at level 4.
   // 0 (nothing written) when the file is missing, unreadable or empty.
-  int PackAddFile(const std::filesystem::path& path);
+  [[nodiscard]] int PackAddFile(const std::filesystem::path& path);
 
   // Appends an entry made beforehand; 1 when written, 0 with no open pack.
-  int PackAddStored(const StoredEntry& entry);
+  [[nodiscard]] int PackAddStored(const StoredEntry& entry);
 
   // Closes the file; false when any write to it failed.
-  bool PackClose();
+  [[nodiscard]] bool PackClose();
 
   bool IsOpen() const { return file_.is_open(); }
 
@@ -91,7 +91,7 @@ class PackReader {
   PackReader& operator=(const PackReader&) = delete;
 
   // Opens the file for reading (closing any pack open); false when it can't.
-  bool PackOpen(const std::filesystem::path& path);
+  [[nodiscard]] bool PackOpen(const std::filesystem::path& path);
 
   // The decoded bytes of the next entry, valid until the next call of
   // PackNextEntry, PackOpen or PackClose; empty at the end of the pack and

@@ -26,7 +26,7 @@ class ParallelFileEntries {
 
   // Waits for the entry of paths[index] (as MakeFileEntry makes it) and
   // hands it over; take each index once.
-  std::optional<StoredEntry> Take(size_t index);
+  [[nodiscard]] std::optional<StoredEntry> Take(size_t index);
 
  private:
   void Work();

@@ -17,15 +17,15 @@ int64_t FileSizeByName(const std::filesystem::path& path);
 
 // The content of a regular file, at most `limit` bytes of it; nothing when
 // it can't be read (missing, a folder, unreadable).
-std::optional<Bytes> ReadFileBytes(const std::filesystem::path& path, size_t limit = SIZE_MAX);
+[[nodiscard]] std::optional<Bytes> ReadFileBytes(const std::filesystem::path& path, size_t limit = SIZE_MAX);
 
 // Writes through a temporary file in the same folder, then renames it over
 // the target, so the target is either the old or the complete new content.
-bool WriteFileAtomic(const std::filesystem::path& path, std::span<const uint8_t> bytes);
-bool WriteFileAtomic(const std::filesystem::path& path, std::string_view text);
+[[nodiscard]] bool WriteFileAtomic(const std::filesystem::path& path, std::span<const uint8_t> bytes);
+[[nodiscard]] bool WriteFileAtomic(const std::filesystem::path& path, std::string_view text);
 
 // Copies a file, replacing the target atomically.
-bool CopyFileReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
+[[nodiscard]] bool CopyFileReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
 
 // The entry of `folder` whose name equals `name` without regard to ASCII
 // case; `folder / name` when there is none (a new file gets that spelling).

@@ -34,14 +34,14 @@ class Workspace {
 
   int64_t FileSize(const std::string& name) const { return FileSizeByName(PathOf(name)); }
   bool Exists(const std::string& name) const { return FileSize(name) >= 0; }
-  std::optional<Bytes> Read(const std::string& name, size_t limit = SIZE_MAX) const {
+  [[nodiscard]] std::optional<Bytes> Read(const std::string& name, size_t limit = SIZE_MAX) const {
     return ReadFileBytes(PathOf(name), limit);
   }
 
   // Atomic replacement of workspace file `name` (an existing spelling of the
   // name is replaced, no second spelling is made).
-  bool Write(const std::string& name, std::span<const uint8_t> bytes) const;
-  bool Write(const std::string& name, std::string_view text) const;
+  [[nodiscard]] bool Write(const std::string& name, std::span<const uint8_t> bytes) const;
+  [[nodiscard]] bool Write(const std::string& name, std::string_view text) const;
 
  private:
   std::filesystem::path program_folder_;

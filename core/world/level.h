@@ -34,11 +34,11 @@ void MakeNewWorld(LevelState& level);
 // Reads `twksys/game<N>` into the grid. A missing file shows "Level does not
 // exist" titled "Warning" and leaves the grid as it was; bytes past the end
 // of a short file read as 0, bytes past 4,224 are ignored.
-bool LoadLevelFile(const platform::Workspace& workspace, int level, LevelGrid& grid,
-                   platform::Prompter& prompter);
+[[nodiscard]] bool LoadLevelFile(const platform::Workspace& workspace, int level, LevelGrid& grid,
+                                 platform::Prompter& prompter);
 
 // Writes the grid (columns 64 and 65 set to 13 and 10) to `twksys/game<N>`.
-bool SaveLevelFile(const platform::Workspace& workspace, int level, LevelGrid& grid);
+[[nodiscard]] bool SaveLevelFile(const platform::Workspace& workspace, int level, LevelGrid& grid);
 
 // The 4,224 bytes of a level file for the grid, without touching the grid.
 platform::Bytes LevelFileBytes(const LevelGrid& grid);

@@ -56,8 +56,9 @@ void RunDialog(MainWindow& window) {
 
 void ImportOnePicture(MainWindow& window, assets::SlotKind kind) {
   const assets::Slot& slot = *assets::FindSlotOf(kind);
-  assets::ImportSlotPicture(window.Workspace(), window.Prompter(), slot.name, slot.picture, PictureStored(window),
-                            [](int) { kit::RepaintPending(); });
+  // Every way the import can fail has shown its message.
+  (void)assets::ImportSlotPicture(window.Workspace(), window.Prompter(), slot.name, slot.picture,
+                                  PictureStored(window), [](int) { kit::RepaintPending(); });
 }
 
 void ImportGameBitmaps(MainWindow& window) {
@@ -69,8 +70,9 @@ void ImportGameBitmaps(MainWindow& window) {
     label.setVisible(!text.empty());
     kit::RepaintPending();
   };
-  assets::ImportGameBitmaps(window.Workspace(), window.Prompter(), show_label,
-                            [](int) { kit::RepaintPending(); });
+  // The import ends with a message saying how it went.
+  (void)assets::ImportGameBitmaps(window.Workspace(), window.Prompter(), show_label,
+                                  [](int) { kit::RepaintPending(); });
 }
 
 void CreateGame(MainWindow& window) {

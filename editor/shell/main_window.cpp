@@ -87,7 +87,9 @@ void MainWindow::BuildPalette() {
 }
 
 void MainWindow::LoadSheet() {
-  assets::EnsureIconSheet(workspace_);  // a missing sheet is made anew in black
+  // A missing sheet is made anew in black; one that cannot be made leaves
+  // the palette as it was, and the first import of a picture says so.
+  if (!assets::EnsureIconSheet(workspace_)) return;
   if (auto sheet = assets::LoadIconSheet(workspace_)) sheet_ = std::move(*sheet);
 }
 

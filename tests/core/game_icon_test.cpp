@@ -143,7 +143,7 @@ TEST_F(ReplaceGameIconTest, IncompatibleIconsAreReportedAndLeaveNoTrailer) {
     const auto exe = WriteGame();
     platform::ScriptedPrompter prompter;
     home.Write("icon.ico", icon);
-    gamebuild::ReplaceGameIcon(exe, home / "icon.ico", prompter);
+    EXPECT_TRUE(gamebuild::ReplaceGameIcon(exe, home / "icon.ico", prompter));
     EXPECT_EQ(*platform::ReadFileBytes(exe), runtime);
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0], (platform::Message{"incompatible icon", "Error"}));

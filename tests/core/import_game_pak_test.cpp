@@ -189,7 +189,7 @@ TEST_F(ImportGamePakTest, VersionChecks) {
   for (const Case& c : cases) {
     gamebuild::PackWriter writer;
     ASSERT_TRUE(writer.PackCreate(target / "made.pak"));
-    for (const auto& entry : c.entries) writer.PackAddMemory(entry);
+    for (const auto& entry : c.entries) ASSERT_EQ(writer.PackAddMemory(entry), 1);
     ASSERT_TRUE(writer.PackClose());
     prompter = {};
     const size_t before = FilesInTarget();

@@ -127,9 +127,9 @@ TEST(PackFile, MemoryEntriesReachSixtyFourKiBAndFileEntriesSixteen) {
   folder.Write("file", data);
   PackWriter writer;
   ASSERT_TRUE(writer.PackCreate(folder / "p"));
-  writer.PackAddMemory(data);
-  writer.PackAddFile(folder / "file");
-  writer.PackClose();
+  ASSERT_EQ(writer.PackAddMemory(data), 1);
+  ASSERT_EQ(writer.PackAddFile(folder / "file"), 1);
+  ASSERT_TRUE(writer.PackClose());
   const auto [entries, status] = ReadAll(folder / "p");
   ASSERT_EQ(entries.size(), 2u);
   EXPECT_LT(entries[0].stored, 31000u);
@@ -155,9 +155,9 @@ TEST(PackFile, DamagedPacksAreRefused) {
   const Bytes block = [] {
     TempFolder f;
     PackWriter w;
-    w.PackCreate(f / "p");
-    w.PackAddMemory(Repetitive(1000));
-    w.PackClose();
+    EXPECT_TRUE(w.PackCreate(f / "p"));
+    EXPECT_EQ(w.PackAddMemory(Repetitive(1000)), 1);
+    EXPECT_TRUE(w.PackClose());
     const auto bytes = platform::ReadFileBytes(f / "p");
     return Bytes(bytes->begin() + 8, bytes->end());
   }();
@@ -199,10 +199,10 @@ TEST(PackFile, ReadingGoesOnAfterADamagedBlockButNotAfterADamagedHeader) {
   TempFolder folder;
   {
     PackWriter writer;
-    writer.PackCreate(folder / "p");
-    writer.PackAddMemory(Repetitive(1000));
-    writer.PackAddMemory(Bytes{9, 8, 7});
-    writer.PackClose();
+    ASSERT_TRUE(writer.PackCreate(folder / "p"));
+    ASSERT_EQ(writer.PackAddMemory(Repetitive(1000)), 1);
+    ASSERT_EQ(writer.PackAddMemory(Bytes{9, 8, 7}), 1);
+    ASSERT_TRUE(writer.PackClose());
   }
   auto bytes = *platform::ReadFileBytes(folder / "p");
   bytes[8 + gamebuild::kBlockChecksumOffset] ^= 1;

@@ -148,9 +148,9 @@ platform::Bytes PackWithEntry(const fs::path& pack, size_t index, const platform
   for (size_t i = 0;; ++i) {
     const auto entry = reader.PackNextEntry();
     if (entry.empty()) break;
-    writer.PackAddMemory(i == index ? std::span<const uint8_t>(replacement) : entry);
+    if (writer.PackAddMemory(i == index ? std::span<const uint8_t>(replacement) : entry) != 1) return {};
   }
-  writer.PackClose();
+  if (!writer.PackClose()) return {};
   return platform::ReadFileBytes(out).value_or(platform::Bytes{});
 }
 
