@@ -4,6 +4,7 @@
 
 BUILD ?= build
 CMAKE_FLAGS ?=
+CTEST_FLAGS ?=
 
 .PHONY: all deps configure build run test bench clean
 
@@ -24,7 +25,7 @@ run: build
 	cd $(BUILD) && ./tarnwick
 
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j2
+	cd $(BUILD) && ctest --output-on-failure -j2 $(CTEST_FLAGS)
 
 bench: configure
 	cmake --build $(BUILD) --target benchmarks
