@@ -49,7 +49,7 @@ class LevelSession {
   // The level dialog, the overwrite question, then the level file. True when
   // the level was saved; a file that cannot be written is reported and keeps
   // the unsaved flags.
-  bool Save();
+  [[nodiscard]] bool Save();
   // The "Save changes?" question, asked only when there are unsaved
   // changes: true when the level may be dropped (no changes, No, or Yes and
   // saved). New and Load ask it first; the editor quits only on true.

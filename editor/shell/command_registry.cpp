@@ -152,7 +152,7 @@ using namespace command;
 const CommandRow kCommands[] = {
     {kNew, "World", "New", [](MainWindow& w) { w.Session().New(); }},
     {kLoadLevel, "World", "LoadWorld", [](MainWindow& w) { w.Session().Load(); }, kSeparatorAbove},
-    {kSaveLevel, "World", "Save World", [](MainWindow& w) { w.Session().Save(); }, kSeparatorAbove},
+    {kSaveLevel, "World", "Save World", [](MainWindow& w) { (void)w.Session().Save(); }, kSeparatorAbove},
     {kImportGamePak, "World", "Import game.pak", ImportGamePak, kSeparatorAbove},
     {kQuit, "World", "Quit", [](MainWindow& w) { w.Quit(); }, kSeparatorAbove},
     {kReplaceWalls, "Tools", "Exchange walls", ReplaceWalls},
