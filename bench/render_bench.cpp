@@ -116,12 +116,12 @@ struct FoundView {
 
 // How much of the view sprites cover: each sprite in front of the walls at
 // its centre column counts by its width on screen.
-double SpriteCover(const game::Play& play, const game::Renderer& renderer, int width) {
+double SpriteCover(const game::Play& play, const game::Renderer& renderer, int width, int height) {
   const game::Player& p = play.player();
   const double x = game::ToDouble(p.x), y = game::ToDouble(p.y);
   const double angle = game::AngleToRadians(p.angle);
   const double dir_x = std::cos(angle), dir_y = std::sin(angle);
-  const double projection = (width / 2.0) / game::kHalfFovTan;
+  const double projection = game::FocalLength(game::kDefaultFovDegrees, width, height);
   double cover = 0;
   for (const game::RenderSprite& s : game::BuildScene(play).sprites) {
     const double depth = (s.x - x) * dir_x + (s.y - y) * dir_y;
@@ -158,7 +158,7 @@ std::pair<FoundView, FoundView> FindStarterViews() {
           const double mean = depth.empty() ? 0
                                             : std::accumulate(depth.begin(), depth.end(), 0.0) /
                                                   static_cast<double>(depth.size());
-          const double cover = SpriteCover(play, renderer, frame.width);
+          const double cover = SpriteCover(play, renderer, frame.width, frame.height);
           if (cover > dense.sprite_cover) dense = {view, cover, mean};
           if (mean > open.mean_depth) open = {view, cover, mean};
         }

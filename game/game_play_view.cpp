@@ -158,12 +158,14 @@ Scene BuildScene(const Play& play) {
   return scene;
 }
 
-void DrawPlayFrame(const Play& play, Renderer& renderer, FrameBuffer& frame) {
+void DrawPlayFrame(const Play& play, Renderer& renderer, FrameBuffer& frame, const RenderSettings& settings) {
   const GameData& data = play.data();
   const int scale = ScreenScale(frame.width, frame.height);
   const ViewRect view{0, 0, frame.width, std::max(1, frame.height - kHudHeight * scale)};
   const Player& p = play.player();
-  Camera camera{ToDouble(p.x), ToDouble(p.y), AngleToRadians(p.angle), p.pitch * view.height / 200.0};
+  // The field of view spans the whole frame, as if the view went on behind the HUD.
+  const Camera camera{ToDouble(p.x), ToDouble(p.y), AngleToRadians(p.angle), p.pitch * view.height / 200.0,
+                      FocalLength(settings.fov_degrees, frame.width, frame.height)};
   renderer.Render(BuildScene(play), camera, frame, view);
   if (p.carry.weapon >= 0) {
     const Image& hand = data.weapon_in_hand[static_cast<size_t>(p.carry.weapon)]

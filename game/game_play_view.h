@@ -13,6 +13,6 @@ Scene BuildScene(const Play& play);
 int WeaponPicture(int fire_tics);
 
 // The whole play frame: view, weapon, gun centre, flashes, HUD and (when on) the map.
-void DrawPlayFrame(const Play& play, Renderer& renderer, FrameBuffer& frame);
+void DrawPlayFrame(const Play& play, Renderer& renderer, FrameBuffer& frame, const RenderSettings& settings = {});
 
 }  // namespace game

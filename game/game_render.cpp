@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace game {
 namespace {
 
 constexpr double kEyeHeight = 0.5;  // eye half-way up a wall, walls one cell high
 constexpr int kFixedShift = 16;
+constexpr int kStripsPerThread = 6;  // more strips than threads, so that none waits long for the slowest
+constexpr int kNarrowestStrip = 16;  // columns
 
 int ShadeOf(const Scene& scene, double distance) {
   if (!scene.shade) return 256;
@@ -36,11 +39,11 @@ const Texture* WallTexture(const Scene& scene, const WallHit& hit) {
   }
 }
 
-// One row of floor (or ceiling): only the pixels the walls left free, below a
-// column's wall for the floor, above it for the ceiling.
+// Part of one row of floor (or ceiling): only the pixels the walls left free, below a column's wall for
+// the floor, above it for the ceiling.
 template <bool kFloor, bool kShade>
-void FloorRow(uint32_t* row, int width, int y, const int* limit, const uint32_t* texels, int64_t fx,
-              int64_t fy, int64_t step_x, int64_t step_y, int shade) {
+void FlatRowPixels(uint32_t* row, int width, int y, const int* limit, const uint32_t* texels, int64_t fx,
+                   int64_t fy, int64_t step_x, int64_t step_y, int shade) {
   for (int x = 0; x < width; ++x, fx += step_x, fy += step_y) {
     if (kFloor ? y < limit[x] : y >= limit[x]) continue;
     const int u = static_cast<int>(fx >> (kFixedShift - 6)) & 63;
@@ -63,143 +66,179 @@ OpaqueRows OpaqueRowsOf(const uint32_t* column) {
 
 }  // namespace
 
+double FocalLength(double fov_degrees, int width, int height) {
+  const double fov = std::clamp(fov_degrees, kMinFovDegrees, kMaxFovDegrees);
+  const double height_at_16_10 = width * 0.625;
+  return std::min(static_cast<double>(height), height_at_16_10) / 2.0 / std::tan(fov * std::numbers::pi / 360.0);
+}
+
+FrameSize ScaledFrameSize(int window_width, int window_height, int scale_percent) {
+  const int64_t percent = std::clamp(scale_percent, 50, 100);
+  return {std::max(1, static_cast<int>(window_width * percent / 100)),
+          std::max(1, static_cast<int>(window_height * percent / 100))};
+}
+
+Renderer::Renderer(int threads) : pool_(std::make_unique<WorkerPool>(threads)) {}
+
 void Renderer::Render(const Scene& scene, const Camera& camera, FrameBuffer& frame, const ViewRect& view) {
   if (view.width <= 0 || view.height <= 0 || !scene.map) return;
-  const double projection = (view.width / 2.0) / kHalfFovTan;
-  const double horizon = view.y + view.height / 2.0 + camera.pitch;
+  scene_ = &scene;
+  frame_ = &frame;
+  view_ = view;
+  projection_ = camera.focal > 0 ? camera.focal : FocalLength(kDefaultFovDegrees, view.width, view.height);
+  horizon_ = view.y + view.height / 2.0 + camera.pitch;
+  const double half_width_tan = view.width / 2.0 / projection_;
+  eye_x_ = camera.x, eye_y_ = camera.y;
+  dir_x_ = std::cos(camera.angle), dir_y_ = std::sin(camera.angle);
+  plane_x_ = -dir_y_ * half_width_tan, plane_y_ = dir_x_ * half_width_tan;
   depth_.assign(static_cast<size_t>(view.width), 1e9f);
   wall_top_.assign(static_cast<size_t>(view.width), view.y + view.height);
   wall_bottom_.assign(static_cast<size_t>(view.width), view.y + view.height);
-  DrawWalls(scene, camera, frame, view, horizon, projection);
-  DrawFloorAndCeiling(scene, camera, frame, view, horizon, projection);
-  DrawSprites(scene, camera, frame, view, horizon, projection);
+  PrepareFlatRows();
+  PrepareSprites();
+  const int strips = std::clamp(view.width / kNarrowestStrip, 1, pool_->threads() * kStripsPerThread);
+  pool_->Run(strips, [&](int strip) {
+    DrawStrip(static_cast<int>(int64_t{view.width} * strip / strips),
+              static_cast<int>(int64_t{view.width} * (strip + 1) / strips));
+  });
 }
 
-void Renderer::DrawFloorAndCeiling(const Scene& scene, const Camera& camera, FrameBuffer& frame,
-                                   const ViewRect& view, double horizon, double projection) {
-  const double dir_x = std::cos(camera.angle), dir_y = std::sin(camera.angle);
-  const double plane_x = -dir_y * kHalfFovTan, plane_y = dir_x * kHalfFovTan;
-  const double first_cam = 1.0 / view.width - 1.0;
-  const double cam_step = 2.0 / view.width;
-  for (int y = view.y; y < view.y + view.height; ++y) {
-    const double from_horizon = y + 0.5 - horizon;
-    const bool is_floor = from_horizon > 0;
-    const Texture* texture = is_floor ? scene.floor : scene.ceiling;
-    uint32_t* row = &frame.pixels[static_cast<size_t>(y) * frame.width + view.x];
-    const double distance = kEyeHeight * projection / std::max(std::abs(from_horizon), 1e-3);
-    if (!texture || !texture->present) {
-      for (int x = 0; x < view.width; ++x)
-        if (is_floor ? y >= wall_bottom_[static_cast<size_t>(x)] : y < wall_top_[static_cast<size_t>(x)])
-          row[x] = is_floor ? Rgb(40, 40, 40) : Rgb(20, 20, 20);
-      continue;
-    }
-    const int shade = ShadeOf(scene, distance);
-    const double wx = camera.x + distance * (dir_x + plane_x * first_cam);
-    const double wy = camera.y + distance * (dir_y + plane_y * first_cam);
-    const double scale = 65536.0;
-    int64_t fx = static_cast<int64_t>(std::floor(wx * scale));
-    int64_t fy = static_cast<int64_t>(std::floor(wy * scale));
-    const int64_t step_x = static_cast<int64_t>(distance * plane_x * cam_step * scale);
-    const int64_t step_y = static_cast<int64_t>(distance * plane_y * cam_step * scale);
-    const uint32_t* texels = texture->texels.data();
-    const int* limit = is_floor ? wall_bottom_.data() : wall_top_.data();
-    if (is_floor) {
-      if (shade < 256)
-        FloorRow<true, true>(row, view.width, y, limit, texels, fx, fy, step_x, step_y, shade);
-      else
-        FloorRow<true, false>(row, view.width, y, limit, texels, fx, fy, step_x, step_y, shade);
-    } else {
-      if (shade < 256)
-        FloorRow<false, true>(row, view.width, y, limit, texels, fx, fy, step_x, step_y, shade);
-      else
-        FloorRow<false, false>(row, view.width, y, limit, texels, fx, fy, step_x, step_y, shade);
-    }
+void Renderer::PrepareFlatRows() {
+  const double first_cam = 1.0 / view_.width - 1.0;
+  const double cam_step = 2.0 / view_.width;
+  const double scale = 65536.0;
+  flat_rows_.resize(static_cast<size_t>(view_.height));
+  for (int y = view_.y; y < view_.y + view_.height; ++y) {
+    FlatRow& row = flat_rows_[static_cast<size_t>(y - view_.y)];
+    const double from_horizon = y + 0.5 - horizon_;
+    row.floor = from_horizon > 0;
+    const Texture* texture = row.floor ? scene_->floor : scene_->ceiling;
+    row.texels = texture && texture->present ? texture->texels.data() : nullptr;
+    if (!row.texels) continue;
+    const double distance = kEyeHeight * projection_ / std::max(std::abs(from_horizon), 1e-3);
+    row.shade = ShadeOf(*scene_, distance);
+    const double wx = eye_x_ + distance * (dir_x_ + plane_x_ * first_cam);
+    const double wy = eye_y_ + distance * (dir_y_ + plane_y_ * first_cam);
+    row.fx = static_cast<int64_t>(std::floor(wx * scale));
+    row.fy = static_cast<int64_t>(std::floor(wy * scale));
+    row.step_x = static_cast<int64_t>(distance * plane_x_ * cam_step * scale);
+    row.step_y = static_cast<int64_t>(distance * plane_y_ * cam_step * scale);
   }
 }
 
-void Renderer::DrawWalls(const Scene& scene, const Camera& camera, FrameBuffer& frame, const ViewRect& view,
-                         double horizon, double projection) {
-  const double dir_x = std::cos(camera.angle), dir_y = std::sin(camera.angle);
-  const double plane_x = -dir_y * kHalfFovTan, plane_y = dir_x * kHalfFovTan;
-  const int view_bottom = view.y + view.height;
-  for (int column = 0; column < view.width; ++column) {
-    const double cam = 2.0 * (column + 0.5) / view.width - 1.0;
-    const WallHit hit = CastRay(*scene.map, scene.door_open, camera.x, camera.y, dir_x + plane_x * cam,
-                                dir_y + plane_y * cam);
-    if (!hit.hit) continue;
-    const double distance = std::max(hit.distance, 1e-4);
-    depth_[static_cast<size_t>(column)] = static_cast<float>(distance);
-    const Texture* texture = WallTexture(scene, hit);
-    const double line = projection / distance;
-    const double top = horizon - line * kEyeHeight;
-    const int y0 = std::max(view.y, static_cast<int>(std::ceil(top - 0.5)));
-    const int y1 = std::min(view_bottom, static_cast<int>(std::ceil(top + line - 0.5)));
-    if (y0 >= y1) continue;
-    wall_top_[static_cast<size_t>(column)] = y0;
-    wall_bottom_[static_cast<size_t>(column)] = y1;
-    const int shade = ShadeOf(scene, distance);
-    uint32_t* out = &frame.pixels[static_cast<size_t>(y0) * frame.width + view.x + column];
-    if (!texture || !texture->present) {
-      for (int y = y0; y < y1; ++y, out += frame.width) *out = Shaded(Rgb(128, 128, 128), shade);
-      continue;
-    }
-    const uint32_t* texels = texture->column(static_cast<int>(hit.u * Texture::kSize));
-    const double step = Texture::kSize / line;
-    int64_t v = static_cast<int64_t>((y0 + 0.5 - top) * step * 65536.0);
-    const int64_t v_step = static_cast<int64_t>(step * 65536.0);
-    for (int y = y0; y < y1; ++y, out += frame.width, v += v_step)
-      *out = Shaded(texels[std::clamp(static_cast<int>(v >> kFixedShift), 0, 63)], shade);
-  }
-}
-
-void Renderer::DrawSprites(const Scene& scene, const Camera& camera, FrameBuffer& frame, const ViewRect& view,
-                           double horizon, double projection) {
-  const double dir_x = std::cos(camera.angle), dir_y = std::sin(camera.angle);
-  std::vector<double> depths(scene.sprites.size());
-  order_.clear();
-  for (size_t i = 0; i < scene.sprites.size(); ++i) {
-    const RenderSprite& s = scene.sprites[i];
-    depths[i] = (s.x - camera.x) * dir_x + (s.y - camera.y) * dir_y;
-    if (depths[i] > 0.05 && s.texture && s.texture->present) order_.push_back(static_cast<int>(i));
+void Renderer::PrepareSprites() {
+  spans_.clear();
+  for (const RenderSprite& s : scene_->sprites) {
+    const double depth = (s.x - eye_x_) * dir_x_ + (s.y - eye_y_) * dir_y_;
+    if (depth <= 0.05 || !s.texture || !s.texture->present) continue;
+    const double lateral = -(s.x - eye_x_) * dir_y_ + (s.y - eye_y_) * dir_x_;
+    const double size = projection_ / depth;
+    SpriteSpan span;
+    span.texture = s.texture;
+    span.depth = depth;
+    span.left = view_.width / 2.0 + lateral / depth * projection_ - size / 2.0;
+    const double top = horizon_ - size * kEyeHeight;
+    span.x0 = std::max(0, static_cast<int>(std::ceil(span.left - 0.5)));
+    span.x1 = std::min(view_.width, static_cast<int>(std::ceil(span.left + size - 0.5)));
+    span.y0 = std::max(view_.y, static_cast<int>(std::ceil(top - 0.5)));
+    span.y1 = std::min(view_.y + view_.height, static_cast<int>(std::ceil(top + size - 0.5)));
+    span.shade = ShadeOf(*scene_, depth);
+    span.step = Texture::kSize / size;
+    span.v_first = static_cast<int64_t>((span.y0 + 0.5 - top) * span.step * 65536.0);
+    span.v_step = static_cast<int64_t>(span.step * 65536.0);
+    spans_.push_back(span);
   }
   // Far to near, so nearer sprites cover farther ones; ties keep list order.
-  std::stable_sort(order_.begin(), order_.end(), [&](int a, int b) { return depths[a] > depths[b]; });
-  const int view_bottom = view.y + view.height;
-  for (int index : order_) {
-    const RenderSprite& s = scene.sprites[static_cast<size_t>(index)];
-    const double depth = depths[static_cast<size_t>(index)];
-    const double lateral = -(s.x - camera.x) * dir_y + (s.y - camera.y) * dir_x;
-    const double size = projection / depth;
-    const double left = view.width / 2.0 + lateral / depth * projection - size / 2.0;
-    const double top = horizon - size * kEyeHeight;
-    const int x0 = std::max(0, static_cast<int>(std::ceil(left - 0.5)));
-    const int x1 = std::min(view.width, static_cast<int>(std::ceil(left + size - 0.5)));
-    const int y0 = std::max(view.y, static_cast<int>(std::ceil(top - 0.5)));
-    const int y1 = std::min(view_bottom, static_cast<int>(std::ceil(top + size - 0.5)));
-    const int shade = ShadeOf(scene, depth);
-    const double step = Texture::kSize / size;
-    const int64_t v_first = static_cast<int64_t>((y0 + 0.5 - top) * step * 65536.0);
-    const int64_t v_step = static_cast<int64_t>(step * 65536.0);
-    for (int column = x0; column < x1; ++column) {
-      if (depth >= depth_[static_cast<size_t>(column)]) continue;
-      const int u = std::clamp(static_cast<int>((column + 0.5 - left) * step), 0, 63);
+  std::stable_sort(spans_.begin(), spans_.end(),
+                   [](const SpriteSpan& a, const SpriteSpan& b) { return a.depth > b.depth; });
+}
+
+void Renderer::DrawStrip(int x0, int x1) {
+  for (int column = x0; column < x1; ++column) DrawWallColumn(column);
+  DrawFlatRows(x0, x1);
+  DrawSprites(x0, x1);
+}
+
+void Renderer::DrawWallColumn(int column) {
+  const double cam = (2.0 * column + 1 - view_.width) / view_.width;  // -1 .. 1, the same both ways from the middle
+  const WallHit hit = CastRay(*scene_->map, scene_->door_open, eye_x_, eye_y_, dir_x_ + plane_x_ * cam,
+                              dir_y_ + plane_y_ * cam);
+  if (!hit.hit) return;
+  const double distance = std::max(hit.distance, 1e-4);
+  depth_[static_cast<size_t>(column)] = static_cast<float>(distance);
+  const Texture* texture = WallTexture(*scene_, hit);
+  const double line = projection_ / distance;
+  const double top = horizon_ - line * kEyeHeight;
+  const int y0 = std::max(view_.y, static_cast<int>(std::ceil(top - 0.5)));
+  const int y1 = std::min(view_.y + view_.height, static_cast<int>(std::ceil(top + line - 0.5)));
+  if (y0 >= y1) return;
+  wall_top_[static_cast<size_t>(column)] = y0;
+  wall_bottom_[static_cast<size_t>(column)] = y1;
+  const int shade = ShadeOf(*scene_, distance);
+  const int stride = frame_->width;
+  uint32_t* out = &frame_->pixels[static_cast<size_t>(y0) * stride + view_.x + column];
+  if (!texture || !texture->present) {
+    for (int y = y0; y < y1; ++y, out += stride) *out = Shaded(Rgb(128, 128, 128), shade);
+    return;
+  }
+  const uint32_t* texels = texture->column(static_cast<int>(hit.u * Texture::kSize));
+  const double step = Texture::kSize / line;
+  int64_t v = static_cast<int64_t>((y0 + 0.5 - top) * step * 65536.0);
+  const int64_t v_step = static_cast<int64_t>(step * 65536.0);
+  for (int y = y0; y < y1; ++y, out += stride, v += v_step)
+    *out = Shaded(texels[std::clamp(static_cast<int>(v >> kFixedShift), 0, 63)], shade);
+}
+
+void Renderer::DrawFlatRows(int x0, int x1) {
+  const int width = x1 - x0;
+  for (int y = view_.y; y < view_.y + view_.height; ++y) {
+    const FlatRow& r = flat_rows_[static_cast<size_t>(y - view_.y)];
+    uint32_t* row = &frame_->pixels[static_cast<size_t>(y) * frame_->width + view_.x + x0];
+    const int* limit = (r.floor ? wall_bottom_.data() : wall_top_.data()) + x0;
+    if (!r.texels) {
+      const uint32_t plain = r.floor ? Rgb(40, 40, 40) : Rgb(20, 20, 20);
+      for (int x = 0; x < width; ++x)
+        if (r.floor ? y >= limit[x] : y < limit[x]) row[x] = plain;
+      continue;
+    }
+    const int64_t fx = r.fx + x0 * r.step_x, fy = r.fy + x0 * r.step_y;
+    if (r.floor) {
+      if (r.shade < 256)
+        FlatRowPixels<true, true>(row, width, y, limit, r.texels, fx, fy, r.step_x, r.step_y, r.shade);
+      else
+        FlatRowPixels<true, false>(row, width, y, limit, r.texels, fx, fy, r.step_x, r.step_y, r.shade);
+    } else {
+      if (r.shade < 256)
+        FlatRowPixels<false, true>(row, width, y, limit, r.texels, fx, fy, r.step_x, r.step_y, r.shade);
+      else
+        FlatRowPixels<false, false>(row, width, y, limit, r.texels, fx, fy, r.step_x, r.step_y, r.shade);
+    }
+  }
+}
+
+void Renderer::DrawSprites(int x0, int x1) {
+  const int stride = frame_->width;
+  for (const SpriteSpan& s : spans_) {
+    for (int column = std::max(x0, s.x0); column < std::min(x1, s.x1); ++column) {
+      if (s.depth >= depth_[static_cast<size_t>(column)]) continue;
+      const int u = std::clamp(static_cast<int>((column + 0.5 - s.left) * s.step), 0, 63);
       const uint32_t* texels = s.texture->column(u);
       const OpaqueRows rows = OpaqueRowsOf(texels);
-      if (rows.first > rows.last || v_step <= 0) continue;
+      if (rows.first > rows.last || s.v_step <= 0) continue;
       // Only the rows whose texels lie between the column's first and last opaque texel.
       const int64_t skip =
-          std::max<int64_t>(0, ((int64_t{rows.first} << kFixedShift) - v_first + v_step - 1) / v_step);
-      const int end =
-          rows.last == Texture::kSize - 1
-              ? y1
-              : static_cast<int>(std::min<int64_t>(
-                    y1, y0 + ((int64_t{rows.last + 1} << kFixedShift) - v_first + v_step - 1) / v_step));
-      const int start = static_cast<int>(std::min<int64_t>(y1, y0 + skip));
-      uint32_t* out = &frame.pixels[static_cast<size_t>(start) * frame.width + view.x + column];
-      int64_t v = v_first + (start - y0) * v_step;
-      for (int y = start; y < end; ++y, out += frame.width, v += v_step) {
+          std::max<int64_t>(0, ((int64_t{rows.first} << kFixedShift) - s.v_first + s.v_step - 1) / s.v_step);
+      const int end = rows.last == Texture::kSize - 1
+                          ? s.y1
+                          : static_cast<int>(std::min<int64_t>(
+                                s.y1, s.y0 + ((int64_t{rows.last + 1} << kFixedShift) - s.v_first + s.v_step - 1) /
+                                                 s.v_step));
+      const int start = static_cast<int>(std::min<int64_t>(s.y1, s.y0 + skip));
+      uint32_t* out = &frame_->pixels[static_cast<size_t>(start) * stride + view_.x + column];
+      int64_t v = s.v_first + (start - s.y0) * s.v_step;
+      for (int y = start; y < end; ++y, out += stride, v += s.v_step) {
         const uint32_t texel = texels[std::min(static_cast<int>(v >> kFixedShift), 63)];
-        if (!IsTransparent(texel)) *out = Shaded(texel, shade);
+        if (!IsTransparent(texel)) *out = Shaded(texel, s.shade);
       }
     }
   }

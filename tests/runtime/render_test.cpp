@@ -131,7 +131,7 @@ TEST(Renderer, HalfOpenDoorShowsItsClosedHalfAndTheRoomBehind) {
   ASSERT_GE(first_door, 0);
   EXPECT_LE(UOf(f.at(first_door, row)), 1);
   // The door cell spans the columns of one cell at 2 cells' distance (door plane at 2.5 - 0.5).
-  const int cell_columns = static_cast<int>(std::lround(200 / 2.0 / kHalfFovTan / 2.0));
+  const int cell_columns = static_cast<int>(std::lround(FocalLength(kDefaultFovDegrees, 200, 120) / 2.0));
   EXPECT_NEAR(door_columns, cell_columns / 2, 2);
 
   world.open.fill(0.f);
@@ -184,6 +184,87 @@ TEST(Renderer, TransparentTexelsLeaveTheBackground) {
   const FrameBuffer f = Draw(scene, {2.5, 3.5, kEast, 0});
   EXPECT_NE(f.at(80, 45), Rgb(0, 0, 255));
   EXPECT_EQ(f.at(80, 55), Rgb(0, 0, 255));
+}
+
+// ---- field of view and threads -----------------------------------------------------
+
+// The frame at the default field of view over the whole frame, as the play view draws it.
+FrameBuffer DrawFrame(const Scene& scene, Camera camera, int w, int h, int threads = 1) {
+  camera.focal = FocalLength(kDefaultFovDegrees, w, h);
+  FrameBuffer frame(w, h, Rgb(255, 0, 255));
+  Renderer(threads).Render(scene, camera, frame, {0, 0, w, h});
+  return frame;
+}
+
+struct Extent {
+  int columns = 0, rows = 0;  // of texture `id`, along the middle row and the middle column of its span
+};
+Extent ExtentOf(const FrameBuffer& f, int id) {
+  Extent e;
+  int first = -1;
+  for (int x = 0; x < f.width; ++x)
+    if (IdOf(f.at(x, f.height / 2)) == id) first = first < 0 ? x : first, ++e.columns;
+  if (first >= 0) e.rows = HeightOf(f, first + e.columns / 2, id);
+  return e;
+}
+
+// One block of texture 2 in a big room.
+World BlockRoom(int block_x, int block_y) {
+  std::vector<std::string> rows(21, "#" + std::string(19, '.') + "#");
+  rows.front() = rows.back() = std::string(21, '#');
+  rows[static_cast<size_t>(block_y)][static_cast<size_t>(block_x)] = '2';
+  return World(rows);
+}
+
+TEST(RendererFieldOfView, ASquareFaceStaysSquareInWideAndTallFrames) {
+  World world = BlockRoom(10, 10);
+  const Camera camera{10.5, 13.5, kNorth, 0};  // three cells south of the block, facing its south face
+  for (const auto& [w, h] : {std::pair{160, 100}, {234, 100}, {320, 100}, {160, 256}, {100, 160}}) {
+    const Extent face = ExtentOf(DrawFrame(world.MakeScene(), camera, w, h), kWall2Id);
+    EXPECT_GT(face.columns, 10) << w << "x" << h;
+    EXPECT_NEAR(face.columns, face.rows, 1) << w << "x" << h;
+  }
+  // A frame narrower than 16:10 keeps the width of the 16:10 frame and shows more above and below.
+  const FrameBuffer wide = DrawFrame(world.MakeScene(), camera, 160, 100);
+  const FrameBuffer tall = DrawFrame(world.MakeScene(), camera, 160, 256);
+  EXPECT_EQ(ExtentOf(wide, kWall2Id).columns, ExtentOf(tall, kWall2Id).columns);
+}
+
+TEST(RendererFieldOfView, A21By9FrameShowsMoreToTheSidesWithTheSameVerticalExtent) {
+  World world = BlockRoom(6, 6);
+  const Camera camera{2.5, 10.5, kEast, 0};  // the block lies 40 to 52 degrees to the left
+  const FrameBuffer normal = DrawFrame(world.MakeScene(), camera, 160, 100);
+  const FrameBuffer wide = DrawFrame(world.MakeScene(), camera, 234, 100);
+  EXPECT_EQ(ExtentOf(normal, kWall2Id).columns, 0);
+  EXPECT_GT(ExtentOf(wide, kWall2Id).columns, 0) << "the block comes into view at the left";
+  EXPECT_EQ(HeightOf(normal, 80, kWallId), HeightOf(wide, 117, kWallId)) << "the far wall ahead";
+  EXPECT_GT(HeightOf(normal, 80, kWallId), 5);
+}
+
+TEST(RendererThreads, TheFrameIsTheSameWithOneThreadOrMany) {
+  World world({"##########",  //
+               "#........#",  //
+               "#..2.....#",  //
+               "#........D",  //
+               "#....2...#",  //
+               "##D#######",  //
+               "#........#",  //
+               "##########"});
+  world.open[static_cast<size_t>(5 * kMapSize + 2)] = 0.4f;
+  Texture holed = Plain(Rgb(0, 0, 200));
+  for (int u = 0; u < 64; ++u)
+    for (int v = 0; v < 64; v += 3) holed.at(u, v) = kTransparent;
+  Scene scene = world.MakeScene();
+  scene.shade = true;
+  scene.sprites = {{6.5, 2.5, &holed}, {7.5, 3.2, &holed}, {2.6, 2.1, &holed}, {4.0, 4.0, &holed}};
+  const Camera camera{1.6, 1.4, 0.6, -7};
+  for (const auto& [w, h] : {std::pair{397, 211}, {64, 40}, {15, 9}}) {
+    const FrameBuffer one = DrawFrame(scene, camera, w, h, 1);
+    for (int threads : {2, 3, 8}) {
+      const FrameBuffer many = DrawFrame(scene, camera, w, h, threads);
+      EXPECT_TRUE(one.pixels == many.pixels) << w << "x" << h << " with " << threads << " threads";
+    }
+  }
 }
 
 // ---- golden frames ------------------------------------------------------------
