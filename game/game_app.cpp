@@ -89,8 +89,14 @@ void App::StartLevel(int level) {
   Log("level " + std::to_string(level) + " loaded");
 }
 
+void App::SetRenderSettings(const RenderSettings& settings) {
+  if (settings.threads != render_settings_.threads) renderer_ = std::make_unique<Renderer>(settings.threads);
+  render_settings_ = settings;
+}
+
 void App::Tick(const TicInput& input) {
   ++screen_tics_;
+  play_ticked_ = false;
   switch (screen_) {
     case AppScreen::kIntro:
       if (AnyPress(input)) Enter(AppScreen::kMenu);
@@ -173,6 +179,7 @@ void App::TickPlaying(const TicInput& input) {
     return;
   }
   play_->Tick(input);
+  play_ticked_ = true;
   if (play_->outcome() == Outcome::kDied) {
     Log("player died on level " + std::to_string(play_->level()));
     Enter(AppScreen::kGameOver);
@@ -194,7 +201,7 @@ void App::TickPlaying(const TicInput& input) {
   }
 }
 
-void App::Draw(FrameBuffer& frame) {
+void App::Draw(FrameBuffer& frame, const FrameMoment& moment) {
   const ScreenPlacement at = PlaceScreen(frame);
   switch (screen_) {
     case AppScreen::kIntro:
@@ -219,7 +226,8 @@ void App::Draw(FrameBuffer& frame) {
       DrawScreen(frame, data_.help, help_row_);
       break;
     case AppScreen::kPlaying:
-      DrawPlayFrame(*play_, renderer_, frame);
+      DrawPlayFrame(*play_, *renderer_, frame, render_settings_,
+                    {play_ticked_ ? moment.fraction : 1.0, moment.mouse_dx, moment.mouse_dy});
       break;
     case AppScreen::kNextLevel:
       DrawScreen(frame, data_.entering_next_level);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game_play.h"
+#include "game_play_view.h"
 #include "game_render.h"
 
 namespace game {
@@ -29,7 +30,11 @@ class App {
   // Starts level `level` at once, without the menus (a new game's player).
   void StartLevel(int level);
   void Tick(const TicInput& input);
-  void Draw(FrameBuffer& frame);
+  // Draws the screen; play shows `moment` between the last tic's start and end when that tic played.
+  void Draw(FrameBuffer& frame, const FrameMoment& moment = {});
+
+  const RenderSettings& render_settings() const { return render_settings_; }
+  void SetRenderSettings(const RenderSettings& settings);
 
   AppScreen screen() const { return screen_; }
   const Play* play() const { return play_.get(); }
@@ -65,9 +70,11 @@ class App {
   int screen_tics_ = 0;
   bool quit_ = false;
   bool info_request_ = false;
+  bool play_ticked_ = false;  // the last tic ran the play
   std::vector<int> sounds_;
   std::vector<std::string> log_;
-  Renderer renderer_;
+  RenderSettings render_settings_;
+  std::unique_ptr<Renderer> renderer_ = std::make_unique<Renderer>(render_settings_.threads);
 };
 
 }  // namespace game

@@ -65,6 +65,18 @@ Play::Play(const GameData& data, int level, const PlayerCarry& carry, uint32_t s
     }
   }
   RefreshDoorOpen();
+  MarkTicStart();
+}
+
+void Play::MarkTicStart() {
+  tic_start_.x = player_.x;
+  tic_start_.y = player_.y;
+  tic_start_.angle = player_.angle;
+  tic_start_.pitch = player_.pitch;
+  tic_start_.enemies.clear();
+  for (const Enemy& e : enemies_) tic_start_.enemies.push_back({e.x, e.y});
+  tic_start_.doors.clear();
+  for (const Door& d : doors_) tic_start_.doors.push_back(d.open);
 }
 
 std::vector<int> Play::TakeSounds() {
@@ -75,6 +87,7 @@ std::vector<int> Play::TakeSounds() {
 
 void Play::Tick(const TicInput& input) {
   if (outcome_ != Outcome::kPlaying) return;
+  MarkTicStart();
   ++tic_;
   if (red_flash_ > 0) --red_flash_;
   if (bright_flash_ > 0) --bright_flash_;

@@ -101,11 +101,24 @@ constexpr int kEnemyShootTics = 12;  // two frames, the shot between them
 struct Bullet {
   int weapon = 0;
   Fixed x = 0, y = 0, dx = 0, dy = 0;
+  Fixed from_x = 0, from_y = 0;  // where the last tic found it (or fired it), for the frames between tics
   int explode_tics = 0;  // > 0 while the explosion shows
   bool done = false;
 };
 
 enum class Outcome { kPlaying, kLevelDone, kDied };
+
+constexpr int kMaxPitch = 60;
+
+// Where the player, the enemies and the doors stood when the last tic began, with that tic's mouse turning
+// and looking already made: the mouse turns the view at once, and the frames drawn until the next tic move
+// everything else from here to where the tic left it.
+struct TicStart {
+  Fixed x = 0, y = 0;
+  int angle = 0, pitch = 0;
+  std::vector<std::array<Fixed, 2>> enemies;  // positions, by enemy
+  std::vector<Fixed> doors;                   // openness, by door
+};
 
 class Play {
  public:
@@ -115,6 +128,10 @@ class Play {
 
   // Entry positions of the sounds started since the last call.
   std::vector<int> TakeSounds();
+
+  // Angle steps turned and pitch looked for mouse motion (dx, dy), as a tic makes them.
+  int MouseTurn(int mouse_dx) const;
+  int MouseLook(int mouse_dy) const;
 
   const GameData& data() const { return *data_; }
   int level() const { return level_; }
@@ -128,6 +145,7 @@ class Play {
   std::vector<Enemy>& enemies() { return enemies_; }
   const std::vector<Bullet>& bullets() const { return bullets_; }
   const DoorOpenness& door_open() const { return door_open_; }
+  const TicStart& tic_start() const { return tic_start_; }
   Outcome outcome() const { return outcome_; }
   int tic() const { return tic_; }
   bool show_map() const { return show_map_; }
@@ -172,6 +190,7 @@ class Play {
   // The cheat code (game_play.cpp).
   void CheckCheat(const TicInput& input);
   void Sound(int entry_position) { sounds_.push_back(entry_position); }
+  void MarkTicStart();
 
   const GameData* data_;
   int level_;
@@ -185,6 +204,7 @@ class Play {
   std::vector<Bullet> bullets_;
   DoorOpenness door_open_{};
   DoorOpenness sight_open_{};  // doors block the view until open halfway
+  TicStart tic_start_;
   std::vector<int> sounds_;
   std::string typed_;
   Random random_;

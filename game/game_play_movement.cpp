@@ -8,8 +8,6 @@
 namespace game {
 namespace {
 
-constexpr int kMaxPitch = 60;
-
 // Cells walked per tic for a speed setting, angle steps turned per tic, and so on.
 Fixed WalkPerTic(int speed) {
   return speed * kFixedOne * 6 / (10 * kTicRate);
@@ -60,21 +58,33 @@ void Play::TryMove(Fixed& x, Fixed& y, Fixed dx, Fixed dy, Fixed radius, bool fo
   if (dy != 0 && !Collides(x, y + dy, radius, for_enemy, self)) y += dy;
 }
 
+int Play::MouseTurn(int mouse_dx) const {
+  const GameSettings& s = data_->settings;
+  return s.turn_mouse ? mouse_dx * s.mouse_sensitivity * 2 : 0;
+}
+
+int Play::MouseLook(int mouse_dy) const {
+  const GameSettings& s = data_->settings;
+  const bool mouse_walks = s.walk_forward_mouse || s.walk_backward_mouse;
+  return s.look_mouse && !mouse_walks ? -(mouse_dy * s.mouse_sensitivity / 4) : 0;
+}
+
 void Play::MovePlayer(const TicInput& input) {
   const GameSettings& s = data_->settings;
   Player& p = player_;
   int turn = 0;
   if (input.Held(s.turn_left_key)) turn -= TurnPerTic(s.turn_speed);
   if (input.Held(s.turn_right_key)) turn += TurnPerTic(s.turn_speed);
-  if (s.turn_mouse) turn += input.mouse_dx * s.mouse_sensitivity * 2;
-  p.angle = NormalAngle(p.angle + turn);
+  const int mouse_turn = MouseTurn(input.mouse_dx);
+  p.angle = NormalAngle(p.angle + turn + mouse_turn);
+  tic_start_.angle = NormalAngle(tic_start_.angle + mouse_turn);
 
   int look = 0;
   if (input.Held(s.look_up_key)) look += s.look_speed;
   if (input.Held(s.look_down_key)) look -= s.look_speed;
-  const bool mouse_walks = s.walk_forward_mouse || s.walk_backward_mouse;
-  if (s.look_mouse && !mouse_walks) look -= input.mouse_dy * s.mouse_sensitivity / 4;
-  p.pitch = std::clamp(p.pitch + look, -kMaxPitch, kMaxPitch);
+  const int mouse_look = MouseLook(input.mouse_dy);
+  p.pitch = std::clamp(p.pitch + look + mouse_look, -kMaxPitch, kMaxPitch);
+  tic_start_.pitch = std::clamp(tic_start_.pitch + mouse_look, -kMaxPitch, kMaxPitch);
 
   Fixed forward = 0, sideways = 0;
   if (input.Held(s.walk_forward_key)) forward += WalkPerTic(s.walk_forward_speed);

@@ -1,6 +1,8 @@
 #include "game_play_view.h"
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 
 #include "game_draw.h"
 
@@ -31,6 +33,11 @@ const Texture* EnemyFrame(const GameData& data, const Enemy& e) {
     default:
       return &frames[0];
   }
+}
+
+// `fraction` of the way from `from` to `to`, in cells: exactly `from` at 0 and `to` at 1.
+double Between(Fixed from, Fixed to, double fraction) {
+  return (from + fraction * (to - from)) / kFixedOne;
 }
 
 bool IsOpenCell(const LevelMap& map, int x, int y) {
@@ -105,7 +112,20 @@ int WeaponPicture(int fire_tics) {
   return fire_tics < 8 ? 1 + fire_tics / 2 : 0;
 }
 
-Scene BuildScene(const Play& play) {
+Eye EyeAt(const Play& play, const FrameMoment& moment) {
+  const TicStart& start = play.tic_start();
+  const Player& p = play.player();
+  const double f = moment.fraction;
+  int turned = NormalAngle(p.angle - start.angle);  // the short way round
+  if (turned > kAngleSteps / 2) turned -= kAngleSteps;
+  double angle = std::fmod(p.angle - (1 - f) * turned + play.MouseTurn(moment.mouse_dx), kAngleSteps);
+  if (angle < 0) angle += kAngleSteps;
+  const double pitch = start.pitch + f * (p.pitch - start.pitch) + play.MouseLook(moment.mouse_dy);
+  return {Between(start.x, p.x, f), Between(start.y, p.y, f), angle,
+          std::clamp(pitch, double{-kMaxPitch}, double{kMaxPitch})};
+}
+
+Scene BuildScene(const Play& play, double fraction, DoorOpenness* doors) {
   const GameData& data = play.data();
   Scene scene;
   scene.map = &play.map();
@@ -118,6 +138,16 @@ Scene BuildScene(const Play& play) {
   scene.ceiling = &data.ceiling_textures[level];
   scene.exit_door = &data.exit_door_texture;
   scene.door_open = &play.door_open();
+  const TicStart& start = play.tic_start();
+  if (fraction < 1 && doors && start.doors.size() == play.doors().size()) {
+    *doors = play.door_open();
+    for (size_t i = 0; i < start.doors.size(); ++i) {
+      const Door& d = play.doors()[i];
+      (*doors)[static_cast<size_t>(d.y * kMapSize + d.x)] =
+          static_cast<float>(Between(start.doors[i], d.open, fraction));
+    }
+    scene.door_open = doors;
+  }
   scene.shade = data.settings.shader;
   for (const Prop& p : play.props()) {
     const int endurance = data.sprites[static_cast<size_t>(p.kind)].endurance;
@@ -149,24 +179,33 @@ Scene BuildScene(const Play& play) {
     }
     scene.sprites.push_back({i.x + 0.5, i.y + 0.5, t});
   }
-  for (const Enemy& e : play.enemies())
-    scene.sprites.push_back({ToDouble(e.x), ToDouble(e.y), EnemyFrame(data, e)});
+  const std::vector<Enemy>& enemies = play.enemies();
+  for (size_t i = 0; i < enemies.size(); ++i) {
+    const Enemy& e = enemies[i];
+    const bool known = i < start.enemies.size();
+    scene.sprites.push_back({Between(known ? start.enemies[i][0] : e.x, e.x, fraction),
+                             Between(known ? start.enemies[i][1] : e.y, e.y, fraction), EnemyFrame(data, e)});
+  }
   for (const Bullet& b : play.bullets()) {
     const auto& set = b.explode_tics > 0 ? data.explosion_textures : data.bullet_textures;
-    scene.sprites.push_back({ToDouble(b.x), ToDouble(b.y), &set[static_cast<size_t>(b.weapon)]});
+    scene.sprites.push_back(
+        {Between(b.from_x, b.x, fraction), Between(b.from_y, b.y, fraction), &set[static_cast<size_t>(b.weapon)]});
   }
   return scene;
 }
 
-void DrawPlayFrame(const Play& play, Renderer& renderer, FrameBuffer& frame, const RenderSettings& settings) {
+void DrawPlayFrame(const Play& play, Renderer& renderer, FrameBuffer& frame, const RenderSettings& settings,
+                   const FrameMoment& moment) {
   const GameData& data = play.data();
   const int scale = ScreenScale(frame.width, frame.height);
   const ViewRect view{0, 0, frame.width, std::max(1, frame.height - kHudHeight * scale)};
   const Player& p = play.player();
+  const Eye eye = EyeAt(play, moment);
   // The field of view spans the whole frame, as if the view went on behind the HUD.
-  const Camera camera{ToDouble(p.x), ToDouble(p.y), AngleToRadians(p.angle), p.pitch * view.height / 200.0,
-                      FocalLength(settings.fov_degrees, frame.width, frame.height)};
-  renderer.Render(BuildScene(play), camera, frame, view);
+  const Camera camera{eye.x, eye.y, eye.angle * (2.0 * std::numbers::pi / kAngleSteps),
+                      eye.pitch * view.height / 200.0, FocalLength(settings.fov_degrees, frame.width, frame.height)};
+  DoorOpenness doors;
+  renderer.Render(BuildScene(play, moment.fraction, &doors), camera, frame, view);
   if (p.carry.weapon >= 0) {
     const Image& hand = data.weapon_in_hand[static_cast<size_t>(p.carry.weapon)]
                                            [static_cast<size_t>(WeaponPicture(p.fire_tics))];

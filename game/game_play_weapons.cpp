@@ -94,6 +94,7 @@ void Play::FireHitscan(const WeaponKind& weapon, bool melee) {
 
 void Play::UpdateBullets() {
   for (Bullet& b : bullets_) {
+    b.from_x = b.x, b.from_y = b.y;
     if (b.explode_tics > 0) {
       if (--b.explode_tics == 0) b.done = true;
       continue;
