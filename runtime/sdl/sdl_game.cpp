@@ -7,11 +7,13 @@
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <thread>
 
 #include "assets/picture.h"
 #include "game_app.h"
 #include "game_entry_source.h"
 #include "game_keys.h"
+#include "game_tic_clock.h"
 #include "game_window_icon.h"
 #include "platform/files.h"
 #include "sdl_audio.h"
@@ -104,6 +106,15 @@ class Screen {
   }
   FrameBuffer& frame() { return frame_; }
   SDL_Window* window() { return window_; }
+  // Whether presenting waits for the display's vertical sync.
+  bool vsync() const {
+    SDL_RendererInfo info;
+    return renderer_ && SDL_GetRendererInfo(renderer_, &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC);
+  }
+  int refresh_rate() const {
+    SDL_DisplayMode mode;
+    return SDL_GetWindowDisplayMode(window_, &mode) == 0 && mode.refresh_rate > 0 ? mode.refresh_rate : 60;
+  }
 
  private:
   SDL_Window* window_ = nullptr;
@@ -173,6 +184,9 @@ class InputCollector {
     }
     return true;
   }
+  // Mouse motion the next tic takes.
+  int pending_dx() const { return next_.mouse_dx; }
+  int pending_dy() const { return next_.mouse_dy; }
   TicInput Take() {
     TicInput input = next_;
     input.held = held_ | next_.pressed;  // a tap shorter than a tic still counts
@@ -197,23 +211,20 @@ int RunHeadless(App& app, SdlAudio& audio, Screen& screen, const RunOptions& opt
   return 0;
 }
 
+// Frames come at the display's rate; the simulation keeps its tic rate, and each frame shows the moment it
+// falls on between two tics. Without vertical sync a limiter holds frames to the display's rate; with it,
+// the limiter only guards against a sync that does not wait (a hidden window, some drivers).
 int RunInteractive(App& app, SdlAudio& audio, Screen& screen, const GameData& data) {
-  using Clock = std::chrono::steady_clock;
-  const auto tic_length = std::chrono::nanoseconds(1'000'000'000 / kTicRate);
+  using Clock = TicClock::Clock;
   InputCollector input;
-  auto next_tic = Clock::now();
+  TicClock clock(Clock::now());
+  FrameLimiter limiter(screen.refresh_rate() * (screen.vsync() ? 2 : 1));
   bool mouse_captured = false;
   const GameSettings& s = data.settings;
   const bool uses_mouse = s.turn_mouse || s.look_mouse || s.walk_forward_mouse || s.walk_backward_mouse;
   while (!app.quit_requested()) {
     if (!input.Poll(screen)) break;
-    int tics = 0;
-    while (Clock::now() >= next_tic && tics < 5) {
-      app.Tick(input.Take());
-      next_tic += tic_length;
-      ++tics;
-    }
-    if (tics == 5) next_tic = Clock::now();
+    for (int tics = clock.TakeDueTics(Clock::now()); tics > 0; --tics) app.Tick(input.Take());
     Deliver(app, audio, screen.window());
     if (app.TakeInfoRequest())
       SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "Info", data.info_text.c_str(), screen.window());
@@ -222,9 +233,9 @@ int RunInteractive(App& app, SdlAudio& audio, Screen& screen, const GameData& da
       SDL_SetRelativeMouseMode(want_capture ? SDL_TRUE : SDL_FALSE);
       mouse_captured = want_capture;
     }
-    app.Draw(screen.frame());
+    app.Draw(screen.frame(), {clock.Fraction(Clock::now()), input.pending_dx(), input.pending_dy()});
     screen.Present();
-    if (tics == 0) SDL_Delay(1);
+    std::this_thread::sleep_until(limiter.NextFrame(Clock::now()));
   }
   return 0;
 }
