@@ -84,19 +84,28 @@ class Screen {
     if (renderer_) SDL_DestroyRenderer(renderer_);
     if (window_) SDL_DestroyWindow(window_);
   }
+  // The frame follows the window's size, scaled down by the render scale.
   void Resize() {
     int w = 0, h = 0;
     if (renderer_)
       SDL_GetRendererOutputSize(renderer_, &w, &h);
     else
       SDL_GetWindowSize(window_, &w, &h);
-    w = std::max(w, 64), h = std::max(h, 48);
-    if (w == frame_.width && h == frame_.height) return;
-    frame_ = FrameBuffer(w, h);
+    const FrameSize size = ScaledFrameSize(std::max(w, 64), std::max(h, 48), scale_percent_);
+    if (size == FrameSize{frame_.width, frame_.height}) return;
+    frame_ = FrameBuffer(size.width, size.height);
     if (texture_) SDL_DestroyTexture(texture_);
-    texture_ = renderer_
-                   ? SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, w, h)
-                   : nullptr;
+    texture_ = nullptr;
+    if (!renderer_) return;
+    // A frame smaller than the window is scaled up smoothly when shown.
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, scale_percent_ < 100 ? "linear" : "nearest");
+    texture_ =
+        SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, size.width, size.height);
+  }
+  void SetScale(int percent) {
+    if (percent == scale_percent_) return;
+    scale_percent_ = percent;
+    Resize();
   }
   void Present() {
     if (!renderer_ || !texture_) return;
@@ -121,6 +130,7 @@ class Screen {
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
   FrameBuffer frame_;
+  int scale_percent_ = 100;
 };
 
 // A created game carries the author's icon after its own image.
@@ -201,6 +211,7 @@ class InputCollector {
 
 int RunHeadless(App& app, SdlAudio& audio, Screen& screen, const RunOptions& options,
                 const InputScript& script) {
+  screen.SetScale(app.render_settings().scale_percent);
   for (int tic = 1; tic <= options.frames && !app.quit_requested(); ++tic) {
     app.Tick(script.At(tic));
     Deliver(app, audio, screen.window());
@@ -233,6 +244,7 @@ int RunInteractive(App& app, SdlAudio& audio, Screen& screen, const GameData& da
       SDL_SetRelativeMouseMode(want_capture ? SDL_TRUE : SDL_FALSE);
       mouse_captured = want_capture;
     }
+    screen.SetScale(app.render_settings().scale_percent);
     app.Draw(screen.frame(), {clock.Fraction(Clock::now()), input.pending_dx(), input.pending_dy()});
     screen.Present();
     std::this_thread::sleep_until(limiter.NextFrame(Clock::now()));
