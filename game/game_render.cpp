@@ -39,18 +39,10 @@ const Texture* WallTexture(const Scene& scene, const WallHit& hit) {
   }
 }
 
-// Part of one row of floor (or ceiling): only the pixels the walls left free, below a column's wall for
-// the floor, above it for the ceiling.
-template <bool kFloor, bool kShade>
-void FlatRowPixels(uint32_t* row, int width, int y, const int* limit, const uint32_t* texels, int64_t fx,
-                   int64_t fy, int64_t step_x, int64_t step_y, int shade) {
-  for (int x = 0; x < width; ++x, fx += step_x, fy += step_y) {
-    if (kFloor ? y < limit[x] : y >= limit[x]) continue;
-    const int u = static_cast<int>(fx >> (kFixedShift - 6)) & 63;
-    const int v = static_cast<int>(fy >> (kFixedShift - 6)) & 63;
-    const uint32_t texel = texels[u * 64 + v];
-    row[x] = kShade ? Shaded(texel, shade) : texel;
-  }
+// Texture positions of floor and ceiling step in 1/65536 of a cell; only their bits within the cell count,
+// so they may wrap around.
+inline uint32_t FlatTexel(const uint32_t* texels, uint32_t fx, uint32_t fy) {
+  return texels[((fx >> (kFixedShift - 6)) & 63) * 64 + ((fy >> (kFixedShift - 6)) & 63)];
 }
 
 struct OpaqueRows {
@@ -189,56 +181,70 @@ void Renderer::DrawWallColumn(int column) {
     *out = Shaded(texels[std::clamp(static_cast<int>(v >> kFixedShift), 0, 63)], shade);
 }
 
+// Only the pixels the walls left free: below a column's wall for the floor, above it for the ceiling.
 void Renderer::DrawFlatRows(int x0, int x1) {
-  const int width = x1 - x0;
   for (int y = view_.y; y < view_.y + view_.height; ++y) {
     const FlatRow& r = flat_rows_[static_cast<size_t>(y - view_.y)];
-    uint32_t* row = &frame_->pixels[static_cast<size_t>(y) * frame_->width + view_.x + x0];
-    const int* limit = (r.floor ? wall_bottom_.data() : wall_top_.data()) + x0;
+    uint32_t* row = &frame_->pixels[static_cast<size_t>(y) * frame_->width + view_.x];
+    const int* limit = r.floor ? wall_bottom_.data() : wall_top_.data();
     if (!r.texels) {
       const uint32_t plain = r.floor ? Rgb(40, 40, 40) : Rgb(20, 20, 20);
-      for (int x = 0; x < width; ++x)
+      for (int x = x0; x < x1; ++x)
         if (r.floor ? y >= limit[x] : y < limit[x]) row[x] = plain;
       continue;
     }
-    const int64_t fx = r.fx + x0 * r.step_x, fy = r.fy + x0 * r.step_y;
+    auto fx = static_cast<uint32_t>(r.fx + x0 * r.step_x), fy = static_cast<uint32_t>(r.fy + x0 * r.step_y);
+    const auto step_x = static_cast<uint32_t>(r.step_x), step_y = static_cast<uint32_t>(r.step_y);
     if (r.floor) {
-      if (r.shade < 256)
-        FlatRowPixels<true, true>(row, width, y, limit, r.texels, fx, fy, r.step_x, r.step_y, r.shade);
-      else
-        FlatRowPixels<true, false>(row, width, y, limit, r.texels, fx, fy, r.step_x, r.step_y, r.shade);
+      for (int x = x0; x < x1; ++x, fx += step_x, fy += step_y)
+        if (y >= limit[x]) row[x] = Shaded(FlatTexel(r.texels, fx, fy), r.shade);
     } else {
-      if (r.shade < 256)
-        FlatRowPixels<false, true>(row, width, y, limit, r.texels, fx, fy, r.step_x, r.step_y, r.shade);
-      else
-        FlatRowPixels<false, false>(row, width, y, limit, r.texels, fx, fy, r.step_x, r.step_y, r.shade);
+      for (int x = x0; x < x1; ++x, fx += step_x, fy += step_y)
+        if (y < limit[x]) row[x] = Shaded(FlatTexel(r.texels, fx, fy), r.shade);
     }
   }
 }
 
+// Row by row, so that the frame is written in order; the sprite's columns that show the same texture
+// column side by side form one run, drawn with one texel per row.
 void Renderer::DrawSprites(int x0, int x1) {
-  const int stride = frame_->width;
+  struct Run {
+    int x0, x1;  // columns
+    const uint32_t* texels;
+    int y0, y1;  // rows between the first and the last opaque texel
+  };
+  std::vector<Run> runs;
   for (const SpriteSpan& s : spans_) {
+    if (s.v_step <= 0) continue;
+    runs.clear();
+    int y0 = s.y1, y1 = s.y0;
     for (int column = std::max(x0, s.x0); column < std::min(x1, s.x1); ++column) {
       if (s.depth >= depth_[static_cast<size_t>(column)]) continue;
       const int u = std::clamp(static_cast<int>((column + 0.5 - s.left) * s.step), 0, 63);
       const uint32_t* texels = s.texture->column(u);
+      if (!runs.empty() && runs.back().x1 == column && runs.back().texels == texels) {
+        ++runs.back().x1;
+        continue;
+      }
       const OpaqueRows rows = OpaqueRowsOf(texels);
-      if (rows.first > rows.last || s.v_step <= 0) continue;
-      // Only the rows whose texels lie between the column's first and last opaque texel.
+      if (rows.first > rows.last) continue;
       const int64_t skip =
           std::max<int64_t>(0, ((int64_t{rows.first} << kFixedShift) - s.v_first + s.v_step - 1) / s.v_step);
+      const int start = static_cast<int>(std::min<int64_t>(s.y1, s.y0 + skip));
       const int end = rows.last == Texture::kSize - 1
                           ? s.y1
                           : static_cast<int>(std::min<int64_t>(
                                 s.y1, s.y0 + ((int64_t{rows.last + 1} << kFixedShift) - s.v_first + s.v_step - 1) /
                                                  s.v_step));
-      const int start = static_cast<int>(std::min<int64_t>(s.y1, s.y0 + skip));
-      uint32_t* out = &frame_->pixels[static_cast<size_t>(start) * stride + view_.x + column];
-      int64_t v = s.v_first + (start - s.y0) * s.v_step;
-      for (int y = start; y < end; ++y, out += stride, v += s.v_step) {
-        const uint32_t texel = texels[std::min(static_cast<int>(v >> kFixedShift), 63)];
-        if (!IsTransparent(texel)) *out = Shaded(texel, s.shade);
+      runs.push_back({column, column + 1, texels, start, end});
+      y0 = std::min(y0, start), y1 = std::max(y1, end);
+    }
+    for (int y = y0; y < y1; ++y) {
+      const int v = std::min(static_cast<int>((s.v_first + (y - s.y0) * s.v_step) >> kFixedShift), 63);
+      uint32_t* row = &frame_->pixels[static_cast<size_t>(y) * frame_->width + view_.x];
+      for (const Run& run : runs) {
+        if (y < run.y0 || y >= run.y1 || IsTransparent(run.texels[v])) continue;
+        std::fill(row + run.x0, row + run.x1, Shaded(run.texels[v], s.shade));
       }
     }
   }
