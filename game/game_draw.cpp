@@ -46,10 +46,12 @@ void DrawImage(FrameBuffer& frame, const Image& image, int x, int y, int scale, 
     const uint32_t* source = &image.pixels[static_cast<size_t>(iy) * image.width];
     for (int row = r0; row < r1; ++row) {
       uint32_t* out = &frame.at(0, row);
-      int ix = (x0 - x) / scale, sub = (x0 - x) % scale;
-      for (int px = x0; px < x1; ++px) {
-        if (!IsTransparent(source[ix])) out[px] = source[ix];
-        if (++sub == scale) sub = 0, ++ix;
+      // Each opaque source pixel as a run of `scale` pixels, clipped to the frame.
+      for (int ix = (x0 - x) / scale; ix < image.width; ++ix) {
+        const int64_t left = int64_t{x} + int64_t{ix} * scale;
+        if (left >= x1) break;
+        if (IsTransparent(source[ix])) continue;
+        std::fill(out + std::max<int64_t>(x0, left), out + std::min<int64_t>(x1, left + scale), source[ix]);
       }
     }
   }
