@@ -1,6 +1,8 @@
 // Rendering speed of the game's 3-D view, next to a plain fill of the same frame
 // buffer; the speed of the simulation and of loading a game.
 #include <benchmark/benchmark.h>
+#include <pthread.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -9,6 +11,7 @@
 #include <filesystem>
 #include <memory>
 #include <numeric>
+#include <thread>
 #include <sstream>
 #include <string>
 
@@ -40,27 +43,61 @@ struct View {
 constexpr View kDense{1, 4.5, 2.5, 0};
 constexpr View kOpen{2, 1.5, 1.5, game::kAngleSteps / 16};
 
+// CPU time a thread has used, in milliseconds.
+double CpuMilliseconds(clockid_t clock) {
+  timespec time{};
+  clock_gettime(clock, &time);
+  return static_cast<double>(time.tv_sec) * 1e3 + static_cast<double>(time.tv_nsec) / 1e6;
+}
+
 void Fill(benchmark::State& state) {
   game::FrameBuffer frame(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
   uint32_t colour = 0;
+  const double before = CpuMilliseconds(CLOCK_THREAD_CPUTIME_ID);
   for (auto _ : state) {
     std::fill(frame.pixels.begin(), frame.pixels.end(), game::kOpaque | ++colour);
     benchmark::DoNotOptimize(frame.pixels.data());
   }
+  state.counters["busiest_ms"] = benchmark::Counter(CpuMilliseconds(CLOCK_THREAD_CPUTIME_ID) - before,
+                                                    benchmark::Counter::kAvgIterations);
   state.SetLabel("plain fill (reference)");
 }
 
+// The CPU time of this thread and of each of the pool's workers.
+std::vector<double> ThreadCpuMilliseconds(game::WorkerPool& pool) {
+  std::vector<double> times{CpuMilliseconds(CLOCK_THREAD_CPUTIME_ID)};
+  for (pthread_t worker : pool.WorkerHandles()) {
+    clockid_t clock;
+    times.push_back(pthread_getcpuclockid(worker, &clock) == 0 ? CpuMilliseconds(clock) : 0.0);
+  }
+  return times;
+}
+
+// Arguments: frame width, height, and threads (0: one per core). Besides the wall time, which other
+// programs on the machine stretch, the counters give the CPU time a frame takes on each thread: "busiest"
+// is the thread that worked longest, what a frame takes on an otherwise idle machine; "all" the sum.
 void RenderView(benchmark::State& state, const game::GameData& data, View view) {
   game::Play play(data, view.level, game::NewGameCarry(data.weapons), 1);
   play.player().x = game::ToFixed(view.x);
   play.player().y = game::ToFixed(view.y);
   play.player().angle = view.angle;
   game::FrameBuffer frame(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-  game::Renderer renderer;
+  game::Renderer renderer(static_cast<int>(state.range(2)));
+  game::DrawPlayFrame(play, renderer, frame);  // threads started and buffers grown
+  const std::vector<double> before = ThreadCpuMilliseconds(renderer.pool());
   for (auto _ : state) {
     game::DrawPlayFrame(play, renderer, frame);
     benchmark::DoNotOptimize(frame.pixels.data());
   }
+  const std::vector<double> after = ThreadCpuMilliseconds(renderer.pool());
+  double busiest = 0, all = 0;
+  for (size_t i = 0; i < after.size(); ++i) {
+    busiest = std::max(busiest, after[i] - before[i]);
+    all += after[i] - before[i];
+  }
+  state.counters["busiest_ms"] = benchmark::Counter(busiest, benchmark::Counter::kAvgIterations);
+  state.counters["all_ms"] = benchmark::Counter(all, benchmark::Counter::kAvgIterations);
+  state.counters["threads"] = renderer.threads();
 }
 
 void Dense(benchmark::State& state) {
@@ -141,7 +178,7 @@ std::pair<FoundView, FoundView> FindStarterViews() {
   const game::GameData& data = Starter().data();
   FoundView dense, open;
   game::FrameBuffer frame(320, 200);
-  game::Renderer renderer;
+  game::Renderer renderer(1);
   for (int level = 1; level <= data.LevelCount(); ++level) {
     game::Play play(data, level, game::NewGameCarry(data.weapons), 1);
     const game::LevelMap& map = data.levels[static_cast<size_t>(level - 1)];
@@ -257,12 +294,18 @@ void LoadGame(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(Fill)->Args({640, 400})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
-BENCHMARK(Dense)->Args({640, 400})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
-BENCHMARK(Open)->Args({640, 400})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+// One thread, and one per core (0), at the sizes of a 16:10 window, a full-HD and a 4K screen.
+void FrameSizes(benchmark::internal::Benchmark* b) {
+  for (const auto& [w, h] : {std::pair{640, 400}, {1920, 1080}, {3840, 2160}})
+    for (int threads : {1, 0}) b->Args({w, h, threads});
+}
+
+BENCHMARK(Fill)->Args({640, 400})->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMicrosecond);
+BENCHMARK(Dense)->Args({640, 400, 1})->Args({1920, 1080, 1})->Unit(benchmark::kMicrosecond);
+BENCHMARK(Open)->Args({640, 400, 1})->Args({1920, 1080, 1})->Unit(benchmark::kMicrosecond);
 BENCHMARK(LoadGame)->Unit(benchmark::kMillisecond);
-BENCHMARK(StarterDense)->Args({640, 400})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
-BENCHMARK(StarterOpen)->Args({640, 400})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+BENCHMARK(StarterDense)->Apply(FrameSizes)->Unit(benchmark::kMicrosecond);
+BENCHMARK(StarterOpen)->Apply(FrameSizes)->Unit(benchmark::kMicrosecond);
 BENCHMARK(LoadStarterPack)->Unit(benchmark::kMillisecond);
 BENCHMARK(Simulate)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SimulateStarter)->Unit(benchmark::kMicrosecond);

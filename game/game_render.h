@@ -76,6 +76,7 @@ class Renderer {
   void Render(const Scene& scene, const Camera& camera, FrameBuffer& frame, const ViewRect& view);
 
   int threads() const { return pool_->threads(); }
+  WorkerPool& pool() { return *pool_; }
   // Wall distance of each column of the last frame, for tests.
   const std::vector<float>& depth() const { return depth_; }
 

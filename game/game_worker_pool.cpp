@@ -18,6 +18,12 @@ WorkerPool::~WorkerPool() {
   for (std::thread& worker : workers_) worker.join();
 }
 
+std::vector<std::thread::native_handle_type> WorkerPool::WorkerHandles() {
+  std::vector<std::thread::native_handle_type> handles;
+  for (std::thread& worker : workers_) handles.push_back(worker.native_handle());
+  return handles;
+}
+
 void WorkerPool::Run(int parts, const std::function<void(int)>& work) {
   if (workers_.empty() || parts <= 1) {
     for (int part = 0; part < parts; ++part) work(part);

@@ -19,6 +19,8 @@ class WorkerPool {
   WorkerPool& operator=(const WorkerPool&) = delete;
 
   int threads() const { return static_cast<int>(workers_.size()) + 1; }
+  // The workers' own threads, for measuring each one's CPU time.
+  std::vector<std::thread::native_handle_type> WorkerHandles();
 
   // Calls work(part) once for every part 0 .. parts - 1, on this thread and the workers, and returns when
   // all are done. Which thread takes which part varies from run to run.
