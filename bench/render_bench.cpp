@@ -11,9 +11,9 @@
 #include <filesystem>
 #include <memory>
 #include <numeric>
-#include <thread>
 #include <sstream>
 #include <string>
+#include <thread>
 
 #include "game_data.h"
 #include "game_entry_source.h"

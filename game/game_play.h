@@ -102,7 +102,7 @@ struct Bullet {
   int weapon = 0;
   Fixed x = 0, y = 0, dx = 0, dy = 0;
   Fixed from_x = 0, from_y = 0;  // where the last tic found it (or fired it), for the frames between tics
-  int explode_tics = 0;  // > 0 while the explosion shows
+  int explode_tics = 0;          // > 0 while the explosion shows
   bool done = false;
 };
 

@@ -188,8 +188,8 @@ Scene BuildScene(const Play& play, double fraction, DoorOpenness* doors) {
   }
   for (const Bullet& b : play.bullets()) {
     const auto& set = b.explode_tics > 0 ? data.explosion_textures : data.bullet_textures;
-    scene.sprites.push_back(
-        {Between(b.from_x, b.x, fraction), Between(b.from_y, b.y, fraction), &set[static_cast<size_t>(b.weapon)]});
+    scene.sprites.push_back({Between(b.from_x, b.x, fraction), Between(b.from_y, b.y, fraction),
+                             &set[static_cast<size_t>(b.weapon)]});
   }
   return scene;
 }
@@ -203,7 +203,8 @@ void DrawPlayFrame(const Play& play, Renderer& renderer, FrameBuffer& frame, con
   const Eye eye = EyeAt(play, moment);
   // The field of view spans the whole frame, as if the view went on behind the HUD.
   const Camera camera{eye.x, eye.y, eye.angle * (2.0 * std::numbers::pi / kAngleSteps),
-                      eye.pitch * view.height / 200.0, FocalLength(settings.fov_degrees, frame.width, frame.height)};
+                      eye.pitch * view.height / 200.0,
+                      FocalLength(settings.fov_degrees, frame.width, frame.height)};
   DoorOpenness doors;
   renderer.Render(BuildScene(play, moment.fraction, &doors), camera, frame, view);
   if (p.carry.weapon >= 0) {

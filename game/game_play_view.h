@@ -28,7 +28,7 @@ Scene BuildScene(const Play& play, double fraction = 1, DoorOpenness* doors = nu
 int WeaponPicture(int fire_tics);
 
 // The whole play frame: view, weapon, gun centre, flashes, HUD and (when on) the map.
-void DrawPlayFrame(const Play& play, Renderer& renderer, FrameBuffer& frame, const RenderSettings& settings = {},
-                   const FrameMoment& moment = {});
+void DrawPlayFrame(const Play& play, Renderer& renderer, FrameBuffer& frame,
+                   const RenderSettings& settings = {}, const FrameMoment& moment = {});
 
 }  // namespace game

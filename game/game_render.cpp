@@ -61,7 +61,8 @@ OpaqueRows OpaqueRowsOf(const uint32_t* column) {
 double FocalLength(double fov_degrees, int width, int height) {
   const double fov = std::clamp(fov_degrees, kMinFovDegrees, kMaxFovDegrees);
   const double height_at_16_10 = width * 0.625;
-  return std::min(static_cast<double>(height), height_at_16_10) / 2.0 / std::tan(fov * std::numbers::pi / 360.0);
+  return std::min(static_cast<double>(height), height_at_16_10) / 2.0 /
+         std::tan(fov * std::numbers::pi / 360.0);
 }
 
 FrameSize ScaledFrameSize(int window_width, int window_height, int scale_percent) {
@@ -152,7 +153,8 @@ void Renderer::DrawStrip(int x0, int x1) {
 }
 
 void Renderer::DrawWallColumn(int column) {
-  const double cam = (2.0 * column + 1 - view_.width) / view_.width;  // -1 .. 1, the same both ways from the middle
+  // -1 .. 1 across the view, the same both ways from the middle.
+  const double cam = (2.0 * column + 1 - view_.width) / view_.width;
   const WallHit hit = CastRay(*scene_->map, scene_->door_open, eye_x_, eye_y_, dir_x_ + plane_x_ * cam,
                               dir_y_ + plane_y_ * cam);
   if (!hit.hit) return;
@@ -231,11 +233,12 @@ void Renderer::DrawSprites(int x0, int x1) {
       const int64_t skip =
           std::max<int64_t>(0, ((int64_t{rows.first} << kFixedShift) - s.v_first + s.v_step - 1) / s.v_step);
       const int start = static_cast<int>(std::min<int64_t>(s.y1, s.y0 + skip));
-      const int end = rows.last == Texture::kSize - 1
-                          ? s.y1
-                          : static_cast<int>(std::min<int64_t>(
-                                s.y1, s.y0 + ((int64_t{rows.last + 1} << kFixedShift) - s.v_first + s.v_step - 1) /
-                                                 s.v_step));
+      const int end =
+          rows.last == Texture::kSize - 1
+              ? s.y1
+              : static_cast<int>(std::min<int64_t>(
+                    s.y1,
+                    s.y0 + ((int64_t{rows.last + 1} << kFixedShift) - s.v_first + s.v_step - 1) / s.v_step));
       runs.push_back({column, column + 1, texels, start, end});
       y0 = std::min(y0, start), y1 = std::max(y1, end);
     }

@@ -18,7 +18,7 @@ struct Camera {
   double x = 0, y = 0;  // in cells; x grows to the east (columns), y to the south (rows)
   double angle = 0;     // radians; 0 looks east, pi / 2 south
   double pitch = 0;     // horizon shift in pixels of the view, positive looks up
-  double focal = 0;     // pixels from the eye to the picture plane; 0: the default field of view over the view
+  double focal = 0;     // pixels from the eye to the picture plane; 0: the default field of view
 };
 
 struct ViewRect {

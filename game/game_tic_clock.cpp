@@ -28,7 +28,8 @@ double TicClock::Fraction(Clock::time_point now) const {
 }
 
 FrameLimiter::FrameLimiter(int rate)
-    : period_(std::chrono::duration_cast<Clock::duration>(std::chrono::nanoseconds(1'000'000'000 / std::max(rate, 1)))) {}
+    : period_(std::chrono::duration_cast<Clock::duration>(
+          std::chrono::nanoseconds(1'000'000'000 / std::max(rate, 1)))) {}
 
 FrameLimiter::Clock::time_point FrameLimiter::NextFrame(Clock::time_point now) {
   next_ = std::max(next_ + period_, now);

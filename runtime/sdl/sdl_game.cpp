@@ -99,8 +99,8 @@ class Screen {
     if (!renderer_) return;
     // A frame smaller than the window is scaled up smoothly when shown.
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, scale_percent_ < 100 ? "linear" : "nearest");
-    texture_ =
-        SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, size.width, size.height);
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, size.width,
+                                 size.height);
   }
   void SetScale(int percent) {
     if (percent == scale_percent_) return;
@@ -118,7 +118,8 @@ class Screen {
   // Whether presenting waits for the display's vertical sync.
   bool vsync() const {
     SDL_RendererInfo info;
-    return renderer_ && SDL_GetRendererInfo(renderer_, &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC);
+    return renderer_ && SDL_GetRendererInfo(renderer_, &info) == 0 &&
+           (info.flags & SDL_RENDERER_PRESENTVSYNC);
   }
   int refresh_rate() const {
     SDL_DisplayMode mode;

@@ -9,7 +9,6 @@ namespace {
 using namespace play_fixture;
 using sample::kCtrl, sample::kRight, sample::kSpace, sample::kUp;
 
-
 constexpr int kSouthAngle = kAngleSteps / 4;
 
 void ExpectSameEye(const Eye& a, const Eye& b, const std::string& where) {

@@ -19,7 +19,8 @@ TEST(WorkerPool, EveryPartRunsOnceInEveryJob) {
       std::vector<std::atomic<int>> runs(static_cast<size_t>(parts));
       pool.Run(parts, [&](int part) { ++runs[static_cast<size_t>(part)]; });
       for (int part = 0; part < parts; ++part)
-        ASSERT_EQ(runs[static_cast<size_t>(part)], 1) << threads << " threads, job " << job << ", part " << part;
+        ASSERT_EQ(runs[static_cast<size_t>(part)], 1)
+            << threads << " threads, job " << job << ", part " << part;
     }
   }
 }
