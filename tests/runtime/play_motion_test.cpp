@@ -115,4 +115,18 @@ TEST(TicClock, TicsKeepTheirRateAndFramesFallBetweenThem) {
   EXPECT_EQ(clock.TakeDueTics(stalled + tic / 10 + tic / 2), 0);
 }
 
+// Without vertical sync the limiter spaces frames at the display's rate, and a late frame is not made up.
+TEST(FrameLimiter, FramesComeAtTheRateAndALateOneDoesNotBunchTheNext) {
+  using namespace std::chrono;
+  const FrameLimiter::Clock::time_point t0{seconds(100)};
+  const auto period = duration_cast<FrameLimiter::Clock::duration>(nanoseconds(1'000'000'000 / 144));
+  FrameLimiter limiter(144);
+  EXPECT_EQ(limiter.NextFrame(t0), t0) << "the first frame at once";
+  EXPECT_EQ(limiter.NextFrame(t0 + milliseconds(1)), t0 + period) << "a quick frame waits";
+  EXPECT_EQ(limiter.NextFrame(t0 + 2 * period - microseconds(10)), t0 + 2 * period);
+  const auto late = t0 + 10 * period;
+  EXPECT_EQ(limiter.NextFrame(late), late) << "a slow frame is followed at once";
+  EXPECT_EQ(limiter.NextFrame(late + microseconds(100)), late + period) << "then the rate again";
+}
+
 }  // namespace

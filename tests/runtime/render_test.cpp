@@ -241,6 +241,20 @@ TEST(RendererFieldOfView, A21By9FrameShowsMoreToTheSidesWithTheSameVerticalExten
   EXPECT_GT(HeightOf(normal, 80, kWallId), 5);
 }
 
+// The render scale shrinks the frame drawn for a window, kept within 50 .. 100 % and at least one pixel.
+TEST(RenderScale, TheFrameIsTheWindowAtTheScaleWithinItsLimits) {
+  struct Case {
+    int width, height, percent;
+    FrameSize frame;
+  };
+  for (const Case& c : {Case{1920, 1080, 100, {1920, 1080}}, Case{1920, 1080, 50, {960, 540}},
+                        Case{3840, 2160, 75, {2880, 1620}}, Case{1001, 333, 67, {670, 223}},
+                        Case{1920, 1080, 20, {960, 540}}, Case{1920, 1080, 0, {960, 540}},
+                        Case{1920, 1080, 250, {1920, 1080}}, Case{1, 1, 50, {1, 1}}})
+    EXPECT_EQ(ScaledFrameSize(c.width, c.height, c.percent), c.frame)
+        << c.width << "x" << c.height << " at " << c.percent << " %";
+}
+
 TEST(RendererThreads, TheFrameIsTheSameWithOneThreadOrMany) {
   World world({"##########",  //
                "#........#",  //
