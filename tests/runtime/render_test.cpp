@@ -255,15 +255,18 @@ TEST(RenderScale, TheFrameIsTheWindowAtTheScaleWithinItsLimits) {
         << c.width << "x" << c.height << " at " << c.percent << " %";
 }
 
+// A room with doors and blocks, for the threads test and the golden frames.
+const std::vector<std::string> kGoldenMap = {"##########",  //
+                                             "#........#",  //
+                                             "#..2.....#",  //
+                                             "#........D",  //
+                                             "#....2...#",  //
+                                             "##D#######",  //
+                                             "#........#",  //
+                                             "##########"};
+
 TEST(RendererThreads, TheFrameIsTheSameWithOneThreadOrMany) {
-  World world({"##########",  //
-               "#........#",  //
-               "#..2.....#",  //
-               "#........D",  //
-               "#....2...#",  //
-               "##D#######",  //
-               "#........#",  //
-               "##########"});
+  World world(kGoldenMap);
   world.open[static_cast<size_t>(5 * kMapSize + 2)] = 0.4f;
   Texture holed = Plain(Rgb(0, 0, 200));
   for (int u = 0; u < 64; ++u)
@@ -307,15 +310,6 @@ void ExpectGolden(const std::string& name, const FrameBuffer& f) {
         ADD_FAILURE() << name << ": pixel " << x << "," << y << " differs";
   EXPECT_EQ(differing, 0) << name;
 }
-
-const std::vector<std::string> kGoldenMap = {"##########",  //
-                                             "#........#",  //
-                                             "#..2.....#",  //
-                                             "#........D",  //
-                                             "#....2...#",  //
-                                             "##D#######",  //
-                                             "#........#",  //
-                                             "##########"};
 
 TEST(RendererGolden, CornerViewWithSprites) {
   World world(kGoldenMap);
