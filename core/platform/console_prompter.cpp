@@ -21,6 +21,10 @@ std::optional<std::filesystem::path> ConsolePrompter::SaveFile(const FileRequest
   return Written(request, ScriptedPrompter::SaveFile(request));
 }
 
+std::optional<std::filesystem::path> ConsolePrompter::ChooseFolder(const FileRequest& request) {
+  return Written(request, ScriptedPrompter::ChooseFolder(request));
+}
+
 std::optional<std::filesystem::path> ConsolePrompter::Written(const FileRequest& request,
                                                               std::optional<std::filesystem::path> file) {
   if (!file) *out_ << request.title << ": " << request.default_name << std::endl;

@@ -20,6 +20,7 @@ class ConsolePrompter : public ScriptedPrompter {
   bool Ask(const Message& question) override;
   std::optional<std::filesystem::path> OpenFile(const FileRequest& request) override;
   std::optional<std::filesystem::path> SaveFile(const FileRequest& request) override;
+  std::optional<std::filesystem::path> ChooseFolder(const FileRequest& request) override;
 
  private:
   std::optional<std::filesystem::path> Written(const FileRequest& request,

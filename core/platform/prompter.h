@@ -44,6 +44,9 @@ class Prompter {
   // Open-file and save-file requesters; nothing when cancelled.
   virtual std::optional<std::filesystem::path> OpenFile(const FileRequest& request) = 0;
   virtual std::optional<std::filesystem::path> SaveFile(const FileRequest& request) = 0;
+  // A folder requester titled `request.title`, opening at the folder
+  // `request.default_name`; nothing when cancelled.
+  virtual std::optional<std::filesystem::path> ChooseFolder(const FileRequest& request) = 0;
 };
 
 // Called at the progress points of long operations with the new position.

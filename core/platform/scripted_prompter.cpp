@@ -30,4 +30,8 @@ std::optional<std::filesystem::path> ScriptedPrompter::SaveFile(const FileReques
   return NextFile(request);
 }
 
+std::optional<std::filesystem::path> ScriptedPrompter::ChooseFolder(const FileRequest& request) {
+  return NextFile(request);
+}
+
 }  // namespace platform

@@ -23,6 +23,7 @@ class ScriptedPrompter : public Prompter {
   bool Ask(const Message& question) override;
   std::optional<std::filesystem::path> OpenFile(const FileRequest& request) override;
   std::optional<std::filesystem::path> SaveFile(const FileRequest& request) override;
+  std::optional<std::filesystem::path> ChooseFolder(const FileRequest& request) override;
 
  private:
   std::optional<std::filesystem::path> NextFile(const FileRequest& request);

@@ -62,4 +62,8 @@ std::optional<std::filesystem::path> QtPrompter::SaveFile(const FileRequest& req
                                              QtFilterOf(request.patterns)));
 }
 
+std::optional<std::filesystem::path> QtPrompter::ChooseFolder(const FileRequest& request) {
+  return PathOf(QFileDialog::getExistingDirectory(parent_, Text(request.title), Text(request.default_name)));
+}
+
 }  // namespace platform

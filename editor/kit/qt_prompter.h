@@ -17,6 +17,7 @@ class QtPrompter : public Prompter {
   bool Ask(const Message& question) override;
   std::optional<std::filesystem::path> OpenFile(const FileRequest& request) override;
   std::optional<std::filesystem::path> SaveFile(const FileRequest& request) override;
+  std::optional<std::filesystem::path> ChooseFolder(const FileRequest& request) override;
 
  private:
   QPointer<QWidget> parent_;
