@@ -1,7 +1,9 @@
 // Everything the editor keeps in memory while it runs, in one record.
 #pragma once
 
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "world/editing_tools.h"
 #include "world/level.h"
@@ -19,6 +21,8 @@ struct EditorState {
   std::string icon_path;       // the .ico file Create Game puts into the game
   std::string last_game_path;  // the game Create Game wrote last
   bool quit = false;
+  std::string project_name;  // in the window title; empty for the editor's own folder
+  std::vector<std::filesystem::path> recent_projects;  // newest first, as the World menu lists them
 };
 
 }  // namespace app

@@ -14,6 +14,8 @@
 #include "map/map_view.h"
 #include "map/tool_palette_widget.h"
 #include "platform/int_parse.h"
+#include "project/project_folder.h"
+#include "project/window_title.h"
 #include "shell/builtin_pictures.h"
 #include "shell/command_registry.h"
 #include "world/cell_codes.h"
@@ -30,8 +32,9 @@ QString Text(const std::string& text) {
 
 }  // namespace
 
-MainWindow::MainWindow(platform::Workspace workspace, platform::Prompter& prompter, QWidget* parent)
-    : QMainWindow(parent), workspace_(std::move(workspace)), prompter_(prompter) {
+MainWindow::MainWindow(platform::Workspace workspace, platform::Prompter& prompter, project::Places places,
+                       QWidget* parent)
+    : QMainWindow(parent), workspace_(std::move(workspace)), prompter_(prompter), places_(std::move(places)) {
   setWindowTitle("Tarnwick");
   setMinimumSize(world::kMinWindowWidth, world::kMinWindowHeight);
   setMaximumSize(world::kMaxWindowWidth, world::kMaxWindowHeight);
@@ -137,8 +140,19 @@ void MainWindow::Dispatch(int command) {
   commands_.Dispatch(command);
 }
 
+void MainWindow::SwitchProject(const std::filesystem::path& folder) {
+  workspace_ = platform::Workspace(folder);
+  state_.project_name = project::ProjectName(folder);
+  state_.icon_path.clear();  // the icon and the game written last were the other project's
+  state_.last_game_path.clear();
+  sheet_.reset();
+  BuildPalette();
+  session_.DiscardChanges();
+  session_.New();
+}
+
 void MainWindow::SetLevelTitle(const QString& name) {
-  setWindowTitle(name.isEmpty() ? QString("Tarnwick") : name + " - Tarnwick");
+  setWindowTitle(Text(project::WindowTitle(name.toStdString(), state_.project_name)));
 }
 
 void MainWindow::FitMap() {

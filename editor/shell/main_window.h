@@ -11,6 +11,7 @@
 #include "kit/progress.h"
 #include "platform/prompter.h"
 #include "platform/workspace.h"
+#include "project/start_project.h"
 #include "shell/command_table.h"
 #include "shell/editor_state.h"
 #include "world/level_session.h"
@@ -26,7 +27,8 @@ namespace app {
 class MainWindow : public QMainWindow, private world::LevelScreen {
   Q_OBJECT
  public:
-  MainWindow(platform::Workspace workspace, platform::Prompter& prompter, QWidget* parent = nullptr);
+  MainWindow(platform::Workspace workspace, platform::Prompter& prompter, project::Places places = {},
+             QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // The start-up steps after the workspace check: palette, new world, menus.
@@ -41,8 +43,10 @@ class MainWindow : public QMainWindow, private world::LevelScreen {
   void Quit();
 
   EditorState& State() { return state_; }
+  const EditorState& State() const { return state_; }
   CommandTable& Commands() { return commands_; }
   const platform::Workspace& Workspace() const { return workspace_; }
+  const project::Places& Places() const { return places_; }
   platform::Prompter& Prompter() { return prompter_; }
   kit::ProgressDisplay MakingProgress() const { return making_; }
   kit::ProgressDisplay ImportProgress() const { return importing_; }
@@ -53,7 +57,12 @@ class MainWindow : public QMainWindow, private world::LevelScreen {
   // The Save Level dialog; true when the level was saved.
   bool SaveLevel() { return session_.Save(); }
 
-  // "Tarnwick", or name + " - Tarnwick".
+  // Works on the project in `folder` from now on: its palette, a new world
+  // and its name in the title. The level on screen is dropped without a
+  // question; the caller asked it.
+  void SwitchProject(const std::filesystem::path& folder);
+
+  // The level's name, the project's and "Tarnwick" (project::WindowTitle).
   void SetLevelTitle(const QString& name);
   // The map picture made anew for the window's size, then redrawn.
   void FitMap() override;
@@ -84,6 +93,7 @@ class MainWindow : public QMainWindow, private world::LevelScreen {
 
   platform::Workspace workspace_;
   platform::Prompter& prompter_;
+  project::Places places_;
   EditorState state_;
   world::LevelSession session_{state_.level, state_.scroll, workspace_, prompter_, *this};
   CommandTable commands_;

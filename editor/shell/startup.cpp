@@ -1,6 +1,8 @@
 #include "shell/startup.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -10,6 +12,8 @@
 #include "kit/qt_prompter.h"
 #include "platform/console_prompter.h"
 #include "platform/instance_lock.h"
+#include "project/project_folder.h"
+#include "project/start_project.h"
 #include "shell/main_window.h"
 
 namespace app {
@@ -32,6 +36,27 @@ bool ScreenAvailable() {
   return Set("QT_QPA_PLATFORM") || Set("DISPLAY") || Set("WAYLAND_DISPLAY");
 }
 
+// Ties the editor's windows to its desktop entry and its icon in the theme.
+void SetDesktopIdentity() {
+  QGuiApplication::setDesktopFileName("org.tarnwick.Tarnwick");
+  QApplication::setWindowIcon(QIcon::fromTheme("tarnwick"));
+}
+
+// The project the editor works on: the folder named by the first argument
+// left after the toolkit's own, else the last one used or the default one.
+project::StartProject ChooseProject(const project::Places& places, platform::Prompter& prompter) {
+  const QStringList arguments = QApplication::arguments();
+  std::optional<std::filesystem::path> named;
+  if (arguments.size() > 1) named = std::filesystem::path(arguments[1].toStdString());
+  return project::OpenStartProject(places, named, prompter);
+}
+
+// For tests and CI: with TARNWICK_QUIT_AFTER_START set, the editor quits
+// through its Quit command as soon as its event loop runs.
+void QuitAfterStartIfAsked(MainWindow& window) {
+  if (Set("TARNWICK_QUIT_AFTER_START")) QTimer::singleShot(0, &window, [&window] { window.Quit(); });
+}
+
 }  // namespace
 
 int RunEditor(int argc, char** argv) {
@@ -40,25 +65,32 @@ int RunEditor(int argc, char** argv) {
     return 1;
   }
   QApplication application(argc, argv);
+  SetDesktopIdentity();
   const platform::InstanceLock lock(platform::RuntimeFolder(), platform::kInstanceLockName);
   if (!lock.Held()) return 0;
 
   const auto prompter = MakePrompter();
-  const platform::Workspace workspace(platform::ExecutableFolder());
-  auto window = std::make_unique<MainWindow>(workspace, *prompter);
+  const project::Places places =
+      project::PlacesOf(project::UserFoldersOfEnvironment(), platform::ExecutableFolder());
+  const project::StartProject start = ChooseProject(places, *prompter);
+  const platform::Workspace workspace(start.folder);
+  auto window = std::make_unique<MainWindow>(workspace, *prompter, places);
+  window->State().project_name = start.name;
+  window->State().recent_projects = start.recent;
   if (auto* qt = dynamic_cast<platform::QtPrompter*>(prompter.get())) qt->SetParent(window.get());
   window->show();
 
-  if (!workspace.Read("ic", 1)) {  // the icon sheet must open for reading
+  if (!project::IconSheetOpens(workspace)) {
     window.reset();
     if (auto* qt = dynamic_cast<platform::QtPrompter*>(prompter.get())) qt->SetParent(nullptr);
-    prompter->Show({"Can't load ressources", "Error"});
+    prompter->Show(project::kCannotLoadResources);
     return 1;
   }
   std::mt19937 random(std::random_device{}());
   // A password that cannot be written is reported; the editor starts all the same.
   static_cast<void>(config::EnsurePackPassword(workspace, *prompter, random));
   window->Start();
+  QuitAfterStartIfAsked(*window);
   application.exec();
   return 0;
 }

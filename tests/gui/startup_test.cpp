@@ -1,6 +1,6 @@
 // Start-up of the real editor executable, copied into a temporary program
-// folder. TARNWICK_ECHO_PROMPTS makes it write its messages to the error
-// output instead of showing boxes.
+// folder or into an installed layout. TARNWICK_ECHO_PROMPTS makes it write
+// its messages to the error output instead of showing boxes.
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
@@ -125,3 +125,91 @@ TEST_F(StartupTest, ADefaultPasswordThatCannotBeWrittenIsReportedNotAnnounced) {
   EXPECT_FALSE(seen.contains("has been set"));
   EXPECT_EQ(editor->state(), QProcess::Running);
 }
+
+namespace {
+
+// The editor as installed: <prefix>/bin/tarnwick beside <prefix>/share, with
+// no workspace beside the executable, started with a fresh home folder.
+class InstalledStartupTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directories(root / "usr/bin");
+    std::filesystem::create_directories(root / "home");
+    std::filesystem::create_directories(root / "runtime");
+    std::filesystem::permissions(root / "runtime", std::filesystem::perms::owner_all);
+    std::filesystem::remove_all(root / "twksys");
+    std::error_code ec;
+    std::filesystem::create_hard_link(TARNWICK_EDITOR, root / "usr/bin/tarnwick", ec);
+    if (ec) std::filesystem::copy_file(TARNWICK_EDITOR, root / "usr/bin/tarnwick");
+    std::filesystem::create_directory_symlink(TARNWICK_SHARE, root / "usr/share");
+  }
+
+  struct Run {
+    int status = -1;
+    QString errors;
+  };
+  // Runs the editor until it quits by itself after starting.
+  Run Start(const QStringList& arguments = {}) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DOCUMENTS_DIR"}) env.remove(name);
+    env.insert("HOME", QString::fromStdString((root / "home").string()));
+    env.insert("XDG_RUNTIME_DIR", QString::fromStdString((root / "runtime").string()));
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("TARNWICK_ECHO_PROMPTS", "1");
+    env.insert("TARNWICK_QUIT_AFTER_START", "1");
+    process.setProcessEnvironment(env);
+    process.start(QString::fromStdString((root / "usr/bin/tarnwick").string()), arguments);
+    Run run;
+    if (!process.waitForFinished(30000)) return run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.errors = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
+    return run;
+  }
+  std::filesystem::path DefaultProject() const { return root / "home/Tarnwick/Ember Keep"; }
+  std::string RecentFile() const {
+    const auto bytes = platform::ReadFileBytes(root / "home/.config/tarnwick/recent-projects");
+    return bytes ? std::string(bytes->begin(), bytes->end()) : "";
+  }
+
+  TempFolder root;
+};
+
+TEST_F(InstalledStartupTest, FirstStartMakesTheDefaultProjectFromTheStarterAndQuitsCleanly) {
+  const Run first = Start();
+  EXPECT_EQ(first.status, 0);
+  EXPECT_EQ(first.errors, kPasswordMessage);
+  EXPECT_EQ(platform::ReadFileBytes(DefaultProject() / "twksys/game1"),
+            platform::ReadFileBytes(std::filesystem::path(TARNWICK_SHARE) / "tarnwick/starter/twksys/game1"));
+  EXPECT_EQ(RecentFile(), DefaultProject().string() + "\n");
+
+  const Run second = Start();
+  EXPECT_EQ(second.status, 0);
+  EXPECT_EQ(second.errors, "");
+}
+
+TEST_F(InstalledStartupTest, OpensTheNamedProjectThenTheLastOneAndFallsBackFromAMissingOne) {
+  const std::filesystem::path mine = root / "home/Mine";
+  std::filesystem::create_directories(mine / "twksys");
+  ASSERT_TRUE(platform::WriteFileAtomic(mine / "twksys/ic", assets::EncodeBmp24(assets::Picture(550, 550))));
+
+  EXPECT_EQ(Start({QString::fromStdString(mine.string())}).status, 0);
+  EXPECT_TRUE(std::filesystem::exists(mine / "pakpassword.txt"));  // set as the project opened
+  EXPECT_EQ(RecentFile(), mine.string() + "\n");
+
+  std::filesystem::remove(mine / "pakpassword.txt");
+  EXPECT_EQ(Start().errors, kPasswordMessage);
+  EXPECT_TRUE(std::filesystem::exists(mine / "pakpassword.txt"));
+
+  const std::filesystem::path gone = root / "home/Gone";
+  const Run fallback = Start({QString::fromStdString(gone.string())});
+  EXPECT_EQ(fallback.status, 0);
+  EXPECT_TRUE(fallback.errors.startsWith(QString::fromStdString(
+      "Error: The project folder " + gone.string() + " does not exist.\nThe default project " +
+      DefaultProject().string() + " is opened instead.\n")))
+      << fallback.errors.toStdString();
+  EXPECT_TRUE(std::filesystem::exists(DefaultProject() / "twksys/ic"));
+  EXPECT_EQ(RecentFile(), DefaultProject().string() + "\n" + mine.string() + "\n");
+}
+
+}  // namespace
