@@ -33,6 +33,7 @@
 #include "shell/about_dialog.h"
 #include "shell/command_numbers.h"
 #include "shell/main_window.h"
+#include "shell/project_commands.h"
 #include "world/palette_layout.h"
 
 namespace app {
@@ -130,10 +131,14 @@ void ReplaceWalls(MainWindow& window) {
   });
 }
 
+// The project's own guide when it has one, else the one installed with the editor.
 void OpenHelp(MainWindow& window) {
-  const auto page = window.Workspace().HelpPage();
-  if (platform::FileSizeByName(page) >= 0)
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(page.string())));
+  for (const auto& page : {window.Workspace().HelpPage(), window.Places().Guide()}) {
+    if (!page.empty() && platform::FileSizeByName(page) >= 0) {
+      QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(page.string())));
+      return;
+    }
+  }
 }
 
 void OpenGameBitmapsFolder(MainWindow& window) {
@@ -147,6 +152,16 @@ void Escape(MainWindow& window) {
   if (state.tools.tool_code && state.mouse_x > world::kPaletteWidth) window.DropTool();
 }
 
+template <size_t kIndex>
+void OpenRecent(MainWindow& window) {
+  OpenRecentProject(window, kIndex);
+}
+
+template <size_t kIndex>
+std::string RecentText(const MainWindow& window) {
+  return RecentProjectText(window, kIndex);
+}
+
 using namespace command;
 
 const CommandRow kCommands[] = {
@@ -154,6 +169,13 @@ const CommandRow kCommands[] = {
     {kLoadLevel, "World", "LoadWorld", [](MainWindow& w) { w.Session().Load(); }, kSeparatorAbove},
     {kSaveLevel, "World", "Save World", [](MainWindow& w) { (void)w.Session().Save(); }, kSeparatorAbove},
     {kImportGamePak, "World", "Import game.pak", ImportGamePak, kSeparatorAbove},
+    {kNewProject, "World", "New Project", NewProject, kSeparatorAbove},
+    {kOpenProject, "World", "Open Project", OpenProject},
+    {.number = kRecentProject1, .menu = "World", .run = OpenRecent<0>, .separator_above = true, .caption = RecentText<0>},
+    {.number = kRecentProject1 + 1, .menu = "World", .run = OpenRecent<1>, .caption = RecentText<1>},
+    {.number = kRecentProject1 + 2, .menu = "World", .run = OpenRecent<2>, .caption = RecentText<2>},
+    {.number = kRecentProject1 + 3, .menu = "World", .run = OpenRecent<3>, .caption = RecentText<3>},
+    {.number = kRecentProject1 + 4, .menu = "World", .run = OpenRecent<4>, .caption = RecentText<4>},
     {kQuit, "World", "Quit", [](MainWindow& w) { w.Quit(); }, kSeparatorAbove},
     {kReplaceWalls, "Tools", "Exchange walls", ReplaceWalls},
     {kImportWallTextures, "Walls", "Import Wall Textures", RunDialog<assets::WallTexturesDialog>},

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 
 namespace app {
 
@@ -16,6 +17,9 @@ struct CommandRow {
   void (*run)(MainWindow& window) = nullptr;
   bool separator_above = false;  // a separator line stands above the item
   int key = 0;                   // the Qt::Key of its shortcut; 0 for none
+  // For an item whose text changes (the recent projects): gives the text
+  // when the menu is built; the item is left out while it is empty.
+  std::string (*caption)(const MainWindow& window) = nullptr;
 };
 
 constexpr bool kSeparatorAbove = true;

@@ -110,10 +110,12 @@ void MainWindow::BuildMenuBar() {
   std::map<std::string_view, QMenu*> menus;
   for (const CommandRow& row : CommandRegistry()) {
     if (!row.menu) continue;
+    const QString text = row.caption ? Text(row.caption(*this)) : QString(row.text);
+    if (text.isEmpty()) continue;
     QMenu*& menu = menus[row.menu];
     if (!menu) menu = menuBar()->addMenu(row.menu);
     if (row.separator_above) menu->addSeparator();
-    AddCommandAction(menu->addAction(row.text), row.number);
+    AddCommandAction(menu->addAction(text), row.number);
   }
 }
 
