@@ -3,9 +3,11 @@
 #include <cstring>
 #include <functional>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "project/start_project.h"
 #include "tools/cli_commands.h"
 
 namespace {
@@ -47,10 +49,12 @@ const std::vector<Command>& Commands() {
 }
 
 void PrintUsage() {
-  std::cerr << "usage: tarnwick-cli [--home DIR] [--yes] COMMAND [ARGS]\n"
-               "  --home DIR  the program folder (holds twksys, GameBitmaps, pakpassword.txt);\n"
-               "              default: the folder of this executable\n"
-               "  --yes       answer Yes to every question\n"
+  std::cerr << "usage: tarnwick-cli [--project DIR] [--yes] COMMAND [ARGS]\n"
+               "  --project DIR  the project folder (holds twksys, GameBitmaps, pakpassword.txt);\n"
+               "                 default: the folder of this executable when it holds twksys,\n"
+               "                 else the default project Tarnwick/Ember Keep in the documents\n"
+               "                 folder; --home DIR is its old name\n"
+               "  --yes          answer Yes to every question\n"
                "commands:\n";
   for (const auto& command : Commands())
     std::cerr << "  " << command.usage << "\n      " << command.summary << "\n";
@@ -62,8 +66,19 @@ const Command* FindCommand(const std::string& name) {
   return nullptr;
 }
 
+bool IsProjectOption(const std::string& option) {
+  return option == "--project" || option == "--home";
+}
+
+// Without --project: the folder of this executable when it holds a
+// workspace (the build folder), else the default project.
+std::filesystem::path DefaultProject() {
+  const auto places = project::PlacesOf(project::UserFoldersOfEnvironment(), platform::ExecutableFolder());
+  return project::ChooseStartProject(places, std::nullopt, {}).folder;
+}
+
 bool TakesValue(const Command* command, const std::string& option) {
-  if (option == "--home") return true;
+  if (IsProjectOption(option)) return true;
   if (!command) return false;
   for (const auto& name : command->value_options)
     if (option == name) return true;
@@ -78,7 +93,7 @@ int main(int argc, char** argv) {
   for (const auto& word : words)
     if (!word.starts_with("--") && (command = FindCommand(word))) break;
 
-  std::filesystem::path home = platform::ExecutableFolder();
+  std::optional<std::filesystem::path> home;
   bool yes = false;
   std::vector<std::string> args;
   std::vector<std::pair<std::string, std::string>> options;
@@ -97,7 +112,7 @@ int main(int argc, char** argv) {
           std::cerr << "tarnwick-cli: " << word << " needs a value\n";
           return cli::kUsage;
         }
-        if (word == "--home")
+        if (IsProjectOption(word))
           home = words[++i];
         else
           options.emplace_back(word, words[++i]);
@@ -116,7 +131,7 @@ int main(int argc, char** argv) {
     return cli::kUsage;
   }
 
-  cli::Context context{platform::Workspace(home), {}, args, options};
+  cli::Context context{platform::Workspace(home ? *home : DefaultProject()), {}, args, options};
   context.prompter.default_answer = yes;
   const int status = command->run(context);
   if (status == cli::kUsage) {
