@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
   for (const auto& word : words)
     if (!word.starts_with("--") && (command = FindCommand(word))) break;
 
-  std::optional<std::filesystem::path> home;
+  std::optional<std::filesystem::path> project_folder;
   bool yes = false;
   std::vector<std::string> args;
   std::vector<std::pair<std::string, std::string>> options;
@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
           return cli::kUsage;
         }
         if (IsProjectOption(word))
-          home = words[++i];
+          project_folder = words[++i];
         else
           options.emplace_back(word, words[++i]);
       } else {
@@ -131,7 +131,7 @@ int main(int argc, char** argv) {
     return cli::kUsage;
   }
 
-  cli::Context context{platform::Workspace(home ? *home : DefaultProject()), {}, args, options};
+  cli::Context context{platform::Workspace(project_folder ? *project_folder : DefaultProject()), {}, args, options};
   context.prompter.default_answer = yes;
   const int status = command->run(context);
   if (status == cli::kUsage) {

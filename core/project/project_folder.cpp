@@ -62,7 +62,7 @@ fs::path NormalFolder(const fs::path& folder) {
 
 bool IsProjectFolder(const fs::path& folder) {
   std::error_code ec;
-  return fs::is_directory(folder / "twksys", ec);
+  return !folder.empty() && fs::is_directory(folder / "twksys", ec);
 }
 
 ProjectProblem CheckProject(const fs::path& folder) {

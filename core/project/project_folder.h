@@ -17,7 +17,8 @@ enum class ProjectProblem { kNone, kMissing, kNotAProject, kUnwritable };
 // trailing separator, so that one folder is always written the same way.
 std::filesystem::path NormalFolder(const std::filesystem::path& folder);
 
-// Whether `folder` holds a workspace folder `twksys`.
+// Whether `folder` holds a workspace folder `twksys` (an empty path names
+// no folder, not the current one).
 bool IsProjectFolder(const std::filesystem::path& folder);
 
 // Whether the editor can work on `folder`: it exists, holds `twksys`, and

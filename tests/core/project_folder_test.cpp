@@ -58,8 +58,8 @@ TEST(RecentProjects, KeepFiveAndSkipWhatIsNoFolderLine) {
 }
 
 TEST(NewProject, FromTheStarterValidatesAndPacks) {
-  TempFolder root;
-  const fs::path folder = root / "My Maze";
+  TempFolder home;
+  const fs::path folder = home / "Tarnwick/Ember Keep";  // the default project without a documents folder
   platform::ScriptedPrompter prompter;
   ASSERT_TRUE(project::CreateProject(folder, project::ProjectContent::kStarter,
                                      fs::path(TARNWICK_SHARE) / "tarnwick/starter", prompter));
@@ -67,6 +67,10 @@ TEST(NewProject, FromTheStarterValidatesAndPacks) {
   EXPECT_EQ(project::CheckProject(folder), project::ProjectProblem::kNone);
   EXPECT_EQ(world::ValidateLevels(platform::Workspace(folder), nullptr), 0);
 
+  // tarnwick-cli finds the default project by itself, or is given it.
+  const std::string fresh = "env -u XDG_CONFIG_HOME -u XDG_DOCUMENTS_DIR HOME='" + home.path().string() + "' ";
+  const auto validate = RunAndCapture(fresh + TARNWICK_CLI + " validate");
+  EXPECT_EQ(validate.status, 0) << validate.out;
   ASSERT_TRUE(platform::WriteFileAtomic(folder / "pakpassword.txt", std::string("NEWPROJECT")));
   const std::string cli = std::string(TARNWICK_CLI) + " --project '" + folder.string() + "' ";
   const auto pack = RunAndCapture(cli + "pack");
