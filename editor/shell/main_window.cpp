@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QWheelEvent>
 #include <algorithm>
@@ -104,6 +105,8 @@ void MainWindow::RefreshDoor() {
 }
 
 void MainWindow::BuildMenuBar() {
+  // The menus of an earlier build go once the command that rebuilds them is done.
+  for (QMenu* menu : menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) menu->deleteLater();
   menuBar()->clear();
   // Narrow items, so that all fourteen menus fit the default window width.
   menuBar()->setStyleSheet("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 4px; }");

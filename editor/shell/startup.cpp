@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QSettings>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -42,6 +43,16 @@ void SetDesktopIdentity() {
   QApplication::setWindowIcon(QIcon::fromTheme("tarnwick"));
 }
 
+// The toolkit's own settings (its file dialogs remember their last folder
+// and layout) go to the editor's settings folder beside the recent projects,
+// not to a toolkit file of the user's config folder.
+void KeepToolkitSettingsWith(const project::Places& places) {
+  if (places.recent_file.empty()) return;
+  const QString folder = QString::fromStdString(places.recent_file.parent_path().string());
+  for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+    QSettings::setPath(format, QSettings::UserScope, folder);
+}
+
 // The project the editor works on: the folder named by the first argument
 // left after the toolkit's own, else the last one used or the default one.
 project::StartProject ChooseProject(const project::Places& places, platform::Prompter& prompter) {
@@ -72,6 +83,7 @@ int RunEditor(int argc, char** argv) {
   const auto prompter = MakePrompter();
   const project::Places places =
       project::PlacesOf(project::UserFoldersOfEnvironment(), platform::ExecutableFolder());
+  KeepToolkitSettingsWith(places);
   const project::StartProject start = ChooseProject(places, *prompter);
   const platform::Workspace workspace(start.folder);
   auto window = std::make_unique<MainWindow>(workspace, *prompter, places);

@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QTest>
 #include <regex>
+#include <set>
+#include <string>
 
 #include "assets/picture.h"
 #include "platform/files.h"
@@ -172,6 +174,17 @@ class InstalledStartupTest : public ::testing::Test {
     return bytes ? std::string(bytes->begin(), bytes->end()) : "";
   }
 
+  // Every file and folder in the home folder, the default project's content left out.
+  std::set<std::string> WrittenOutsideTheProject() const {
+    std::set<std::string> written;
+    const std::filesystem::path home = root / "home";
+    for (auto it = std::filesystem::recursive_directory_iterator(home); it != decltype(it)(); ++it) {
+      written.insert(std::filesystem::relative(it->path(), home).string());
+      if (it->path() == DefaultProject()) it.disable_recursion_pending();
+    }
+    return written;
+  }
+
   TempFolder root;
 };
 
@@ -182,6 +195,9 @@ TEST_F(InstalledStartupTest, FirstStartMakesTheDefaultProjectFromTheStarterAndQu
   EXPECT_EQ(platform::ReadFileBytes(DefaultProject() / "twksys/game1"),
             platform::ReadFileBytes(std::filesystem::path(TARNWICK_SHARE) / "tarnwick/starter/twksys/game1"));
   EXPECT_EQ(RecentFile(), DefaultProject().string() + "\n");
+  EXPECT_EQ(WrittenOutsideTheProject(), (std::set<std::string>{".config", ".config/tarnwick",
+                                                               ".config/tarnwick/recent-projects", "Tarnwick",
+                                                               "Tarnwick/Ember Keep"}));
 
   const Run second = Start();
   EXPECT_EQ(second.status, 0);
