@@ -7,6 +7,7 @@
 #include "tests/gui/editor_fixture.h"
 
 using testing_support::EditorTest;
+using testing_support::TempFolder;
 
 class OpenedUrls : public QObject {
   Q_OBJECT
@@ -36,6 +37,21 @@ TEST_F(ShellTest, HelpOpensItsPageOnlyWhenItExists) {
   window->Dispatch(app::command::kHelp);
   ASSERT_EQ(opened.urls.size(), 1);
   EXPECT_EQ(opened.urls[0].toLocalFile(), Local(folder / "help/index.htm"));
+}
+
+TEST_F(ShellTest, HelpFallsBackToTheGuideInstalledWithTheEditor) {
+  TempFolder share;
+  share.Write("tarnwick/help/index.htm", std::string("<html></html>"));
+  project::Places places;
+  places.data = share / "tarnwick";
+  window = std::make_unique<app::MainWindow>(platform::Workspace(folder.path()), prompter, places);
+  window->Start();
+
+  window->Dispatch(app::command::kHelp);  // the project has no guide of its own
+  folder.Write("help/index.htm", std::string("<html></html>"));
+  window->Dispatch(app::command::kHelp);
+  EXPECT_EQ(opened.urls, (QList<QUrl>{QUrl::fromLocalFile(Local(share / "tarnwick/help/index.htm")),
+                                      QUrl::fromLocalFile(Local(folder / "help/index.htm"))}));
 }
 
 TEST_F(ShellTest, GameBitmapsFolderIsOpenedWithoutAnyCheck) {
