@@ -66,8 +66,13 @@ bool ImportSound(const platform::Workspace& workspace, const SoundSlot& slot, pl
     prompter.Show({"Filesize must be < 120kB", "Error"});
     return false;
   }
-  if (!platform::CopyFileReplacing(*chosen, workspace.PathOf(slot.file))) {
+  const auto sound = platform::ReadFileBytes(*chosen);
+  if (!sound) {
     prompter.Show({"Cannot copy the sound file " + chosen->string(), "Error"});
+    return false;
+  }
+  if (!workspace.Write(slot.file, *sound)) {
+    prompter.Show(platform::CannotWriteMessage(workspace.PathOf(slot.file)));
     return false;
   }
   return true;

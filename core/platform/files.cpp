@@ -43,6 +43,12 @@ fs::path TemporaryNameBeside(const fs::path& path) {
 }  // namespace
 
 bool WriteFileAtomic(const fs::path& path, std::span<const uint8_t> bytes) {
+  // The rename would replace a file its owner made read-only, whoever runs
+  // this (root included): such a file is refused, by its mode bits.
+  std::error_code ec;
+  const fs::file_status existing = fs::status(path, ec);
+  const bool replacing = fs::exists(existing);
+  if (replacing && (existing.permissions() & fs::perms::owner_write) == fs::perms::none) return false;
   const fs::path temp = TemporaryNameBeside(path);
   {
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
@@ -56,7 +62,8 @@ bool WriteFileAtomic(const fs::path& path, std::span<const uint8_t> bytes) {
       return false;
     }
   }
-  std::error_code ec;
+  // The new content keeps the permissions of the file it replaces.
+  if (replacing) fs::permissions(temp, existing.permissions(), ec);
   fs::rename(temp, path, ec);
   if (ec) {
     fs::remove(temp, ec);

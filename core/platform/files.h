@@ -21,6 +21,8 @@ int64_t FileSizeByName(const std::filesystem::path& path);
 
 // Writes through a temporary file in the same folder, then renames it over
 // the target, so the target is either the old or the complete new content.
+// A target without its owner's write permission is not replaced (false); a
+// replaced one keeps its permission bits.
 [[nodiscard]] bool WriteFileAtomic(const std::filesystem::path& path, std::span<const uint8_t> bytes);
 [[nodiscard]] bool WriteFileAtomic(const std::filesystem::path& path, std::string_view text);
 

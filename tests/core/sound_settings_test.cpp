@@ -89,7 +89,7 @@ TEST_F(ImportSound, ACancelledRequesterChangesNothing) {
   EXPECT_TRUE(prompter.shown.empty());
 }
 
-TEST_F(ImportSound, AFailedCopyIsReportedNamingTheFile) {
+TEST_F(ImportSound, AFailedCopyIsReportedNamingTheFileThatFailed) {
   home.Write("twksys/weapon1sound", "old");
   const auto missing = home / "gone.wav";
   prompter.files = {missing};
@@ -97,6 +97,14 @@ TEST_F(ImportSound, AFailedCopyIsReportedNamingTheFile) {
   ASSERT_EQ(prompter.shown.size(), 1u);
   EXPECT_EQ(prompter.shown[0].title, "Error");
   EXPECT_NE(prompter.shown[0].text.find(missing.string()), std::string::npos);
+  EXPECT_EQ(workspace.FileSize("weapon1sound"), 3);
+
+  // A slot file its owner made read-only stays as it is.
+  std::filesystem::permissions(workspace.PathOf("weapon1sound"), std::filesystem::perms::owner_read);
+  prompter = {};
+  prompter.files = {Source("shot.wav", 10)};
+  EXPECT_FALSE(config::ImportSound(workspace, *config::FindSoundSlot("Weapon 1"), prompter));
+  EXPECT_EQ(prompter.shown, (Messages{platform::CannotWriteMessage(workspace.PathOf("weapon1sound"))}));
   EXPECT_EQ(workspace.FileSize("weapon1sound"), 3);
 }
 

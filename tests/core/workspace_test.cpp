@@ -63,6 +63,28 @@ TEST(WriteFileAtomic, LeavesNoTemporaryFileAndFailsIntoAMissingFolder) {
   EXPECT_FALSE(platform::WriteFileAtomic(home / "no/such/folder/a", std::string_view("x")));
 }
 
+// By the mode bits themselves: the tests may run as root, who may write anything.
+TEST(WriteFileAtomic, AFileWithoutItsOwnersWritePermissionIsKeptAndAReplacedOneKeepsItsMode) {
+  TempFolder home;
+  const fs::perms read_only = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+  const fs::perms shared = fs::perms::owner_read | fs::perms::owner_write | fs::perms::owner_exec |
+                           fs::perms::group_read | fs::perms::group_write;
+  struct Case {
+    const char* name;
+    fs::perms mode;
+    bool replaced;
+  };
+  for (const Case& c : {Case{"locked", read_only, false}, Case{"shared", shared, true}}) {
+    home.Write(c.name, "old");
+    fs::permissions(home / c.name, c.mode);
+    EXPECT_EQ(platform::WriteFileAtomic(home / c.name, std::string_view("new")), c.replaced) << c.name;
+    const auto bytes = *platform::ReadFileBytes(home / c.name);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), c.replaced ? "new" : "old") << c.name;
+    EXPECT_EQ(fs::status(home / c.name).permissions(), c.mode) << c.name;
+  }
+  EXPECT_EQ(FilesIn(home.path()), 3u) << "no temporary file is left";
+}
+
 TEST(ReadFileBytes, StopsAtTheLimit) {
   TempFolder home;
   home.Write("ten", "0123456789");
