@@ -81,7 +81,8 @@ void BM_ImportGamePak(benchmark::State& state) {
     prompter.answers.push_back(true);
     prompter.files.push_back(pak);
     const gamebuild::ImportContext context{workspace, prompter, nullptr, [&](int) { ++moves; }};
-    if (!gamebuild::ImportGamePakCommand(context, nullptr)) state.SkipWithError("import failed");
+    if (gamebuild::ImportGamePakCommand(context, nullptr) != gamebuild::ImportResult::kImported)
+      state.SkipWithError("import failed");
   }
   state.counters["bar_moves"] = benchmark::Counter(moves, benchmark::Counter::kAvgIterations);
 }

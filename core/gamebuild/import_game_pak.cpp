@@ -60,24 +60,23 @@ std::optional<Entries> ReadWholePack(const ImportContext& context, const fs::pat
 }
 
 // Writes one entry under exactly its pack name (another spelling of the
-// name is replaced); "write error" when it can't.
-void WriteWorkspaceEntry(const ImportContext& context, const platform::Bytes& data, const std::string& name,
+// name is replaced); false when it can't.
+bool WriteWorkspaceEntry(const ImportContext& context, const platform::Bytes& data, const std::string& name,
                          int& counter) {
   const fs::path exact = context.workspace.Folder() / name;
   const fs::path existing = context.workspace.PathOf(name);
-  if (!platform::WriteFileAtomic(exact, data)) {
-    context.prompter.Show({"write error", "Error"});
-    return;
-  }
+  if (!platform::WriteFileAtomic(exact, data)) return false;
   std::error_code ignored;
   if (existing != exact) fs::remove(existing, ignored);
   ++counter;
   if (context.progress) context.progress(counter);
+  return true;
 }
 
 // The editable bitmaps: bullets and their explosions transposed back to the
-// way they are drawn, every other screen bitmap copied.
-void RefreshGameBitmaps(const ImportContext& context, int counter) {
+// way they are drawn, every other screen bitmap copied. Adds the files it
+// could not write to `unwritten`.
+void RefreshGameBitmaps(const ImportContext& context, int counter, std::vector<fs::path>& unwritten) {
   const fs::path folder = context.workspace.GameBitmapsFolder();
   std::error_code ignored;
   fs::create_directories(folder, ignored);
@@ -95,7 +94,7 @@ void RefreshGameBitmaps(const ImportContext& context, int counter) {
       } else if (platform::FileSizeByName(source) >= 0) {
         written = platform::CopyFileReplacing(source, target);
       }
-      if (!written) context.prompter.Show(platform::CannotWriteMessage(target));
+      if (!written) unwritten.push_back(target);
       if (context.progress) context.progress(counter);
     }
   }
@@ -103,45 +102,50 @@ void RefreshGameBitmaps(const ImportContext& context, int counter) {
 
 }  // namespace
 
-bool ImportGamePak(const ImportContext& context, int& counter) {
+ImportResult ImportGamePak(const ImportContext& context, int& counter) {
   counter = 0;
   const auto password = platform::ReadFileBytes(context.workspace.PasswordFile());
   if (!password) {
     context.prompter.Show({"game.pak password not found", "Error"});
-    return false;
+    return ImportResult::kNotImported;
   }
   const auto path = context.prompter.OpenFile({"import a pak file", "*.pak", "pak- File (*.pak)|*.pak"});
-  if (!path || path->empty()) return false;
+  if (!path || path->empty()) return ImportResult::kNotImported;
   if (context.show_progress) context.show_progress(true);
 
   const auto entries = ReadWholePack(context, *path, *password);
   if (!entries) {
     if (context.show_progress) context.show_progress(false);
-    return false;
+    return ImportResult::kNotImported;
   }
   const auto& names = GamePakEntryNames();
   std::error_code ignored;
   fs::create_directories(context.workspace.Folder(), ignored);
+  std::vector<fs::path> unwritten;
   for (size_t position = 2; position < names.size(); ++position)
-    WriteWorkspaceEntry(context, (*entries)[position], names[position], counter);
-  RefreshGameBitmaps(context, counter);
-  return true;
+    if (!WriteWorkspaceEntry(context, (*entries)[position], names[position], counter))
+      unwritten.push_back(context.workspace.Folder() / names[position]);
+  RefreshGameBitmaps(context, counter, unwritten);
+  if (unwritten.empty()) return ImportResult::kImported;
+  context.prompter.Show(platform::CannotWriteMessage(unwritten));
+  return ImportResult::kPartlyImported;
 }
 
-bool ImportGamePakCommand(const ImportContext& context, const std::function<void()>& start_new_world) {
+ImportResult ImportGamePakCommand(const ImportContext& context,
+                                  const std::function<void()>& start_new_world) {
   if (!context.prompter.Ask(
           {"This will overwrite all your work! Do you wish to proceed?", "Import game.pak"}))
-    return false;
+    return ImportResult::kNotImported;
   int counter = 0;
-  const bool imported = ImportGamePak(context, counter);
-  if (imported) {
+  const ImportResult result = ImportGamePak(context, counter);
+  if (result != ImportResult::kNotImported) {
     if (start_new_world) start_new_world();
     // A sheet that cannot be rebuilt has shown why; the workspace is replaced all the same.
     (void)assets::RebuildIconSheet(context.workspace, context.prompter, counter, context.progress);
     if (start_new_world) start_new_world();
   }
   if (context.show_progress) context.show_progress(false);
-  return imported;
+  return result;
 }
 
 }  // namespace gamebuild

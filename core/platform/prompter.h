@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
 
 namespace platform {
@@ -24,6 +25,17 @@ inline std::ostream& operator<<(std::ostream& out, const Message& message) {
 // What a write that failed tells the user.
 inline Message CannotWriteMessage(const std::filesystem::path& path) {
   return {"cannot write to file " + path.string(), "Error"};
+}
+
+// What many writes that failed tell the user at once: the message above for
+// one file; for more, how many and the first few, one a line.
+inline Message CannotWriteMessage(std::span<const std::filesystem::path> paths) {
+  constexpr size_t kNamed = 5;
+  if (paths.size() == 1) return CannotWriteMessage(paths.front());
+  std::string text = "cannot write to " + std::to_string(paths.size()) + " files:";
+  for (size_t i = 0; i < paths.size() && i < kNamed; ++i) text += "\r\n" + paths[i].string();
+  if (paths.size() > kNamed) text += "\r\n...";
+  return {text, "Error"};
 }
 
 // A requester: its title, the default file name and the pattern list in the

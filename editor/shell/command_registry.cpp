@@ -109,11 +109,11 @@ void ImportGamePak(MainWindow& window) {
   const gamebuild::ImportContext context{window.Workspace(), window.Prompter(),
                                          [progress](bool shown) { progress.SetShown(shown); },
                                          [progress](int position) { progress.SetPosition(position); }};
-  const bool imported = gamebuild::ImportGamePakCommand(context, [&window] {
+  const auto result = gamebuild::ImportGamePakCommand(context, [&window] {
     window.Session().DiscardChanges();
     window.Session().New();
   });
-  if (imported) window.BuildPalette();
+  if (result != gamebuild::ImportResult::kNotImported) window.BuildPalette();
   window.FitMap();
 }
 

@@ -18,6 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing_support::TempFolder;
+using enum gamebuild::ImportResult;
 
 const std::string kPassword = "Maze\xE9Runner";
 
@@ -62,7 +63,7 @@ class ImportGamePakTest : public ::testing::Test {
  protected:
   ImportGamePakTest() { target.Write("pakpassword.txt", kPassword); }
 
-  bool Import(const fs::path& file) {
+  gamebuild::ImportResult Import(const fs::path& file) {
     prompter.files.push_back(file);
     const gamebuild::ImportContext context{target_workspace, prompter,
                                            [this](bool shown) { shows.push_back(shown); },
@@ -95,7 +96,7 @@ class ImportGamePakTest : public ::testing::Test {
 
 TEST_F(ImportGamePakTest, GivesBackEveryWorkspaceFile) {
   target.Write("twksys/Treasure1sprite", "other spelling");
-  ASSERT_TRUE(Import(pak));
+  ASSERT_EQ(Import(pak), kImported);
   EXPECT_TRUE(prompter.shown.empty()) << prompter.shown[0].text;
   for (const auto& [name, bytes] : made.files) {
     ASSERT_TRUE(fs::exists(target / ("twksys/" + name))) << name;
@@ -113,13 +114,13 @@ TEST_F(ImportGamePakTest, GivesBackEveryWorkspaceFile) {
 
 TEST_F(ImportGamePakTest, MakesTheWorkspaceFolderWhenThereIsNone) {
   fs::remove_all(target / "twksys");
-  ASSERT_TRUE(Import(pak));
+  ASSERT_EQ(Import(pak), kImported);
   EXPECT_TRUE(prompter.shown.empty());
   EXPECT_EQ(*platform::ReadFileBytes(target / "twksys/game20"), made.files.at("game20"));
 }
 
 TEST_F(ImportGamePakTest, RefreshesTheGameBitmaps) {
-  ASSERT_TRUE(Import(pak));
+  ASSERT_EQ(Import(pak), kImported);
   const fs::path bitmaps = target / "GameBitmaps";
   EXPECT_EQ(*platform::ReadFileBytes(bitmaps / "SoundScreen.bmp"), made.files.at("menu4"));
   EXPECT_EQ(*platform::ReadFileBytes(bitmaps / "ScoreNums.bmp"), made.files.at("scorenums"));
@@ -155,7 +156,7 @@ TEST_F(ImportGamePakTest, RefusedPacksWriteNothing) {
     prompter = {};
     shows.clear();
     const size_t before = FilesInTarget();
-    EXPECT_FALSE(Import(target / c.file)) << c.file;
+    EXPECT_EQ(Import(target / c.file), kNotImported) << c.file;
     ExpectRefused(c.message, before);
     EXPECT_EQ(shows, (std::vector<bool>{true, false})) << c.file;
   }
@@ -164,7 +165,7 @@ TEST_F(ImportGamePakTest, RefusedPacksWriteNothing) {
 TEST_F(ImportGamePakTest, AChangedPasswordIsRefused) {
   target.Write("pakpassword.txt", "Changed");
   const size_t before = FilesInTarget();
-  EXPECT_FALSE(Import(pak));
+  EXPECT_EQ(Import(pak), kNotImported);
   ExpectRefused({"wrong game.pak password", "Error"}, before);
 }
 
@@ -193,19 +194,19 @@ TEST_F(ImportGamePakTest, VersionChecks) {
     ASSERT_TRUE(writer.PackClose());
     prompter = {};
     const size_t before = FilesInTarget();
-    EXPECT_FALSE(Import(target / "made.pak")) << c.name;
+    EXPECT_EQ(Import(target / "made.pak"), kNotImported) << c.name;
     ExpectRefused(c.message, before);
   }
 }
 
 TEST_F(ImportGamePakTest, NoPasswordFileAndCancelledRequester) {
-  EXPECT_FALSE(Import(fs::path()));  // cancelled
+  EXPECT_EQ(Import(fs::path()), kNotImported);  // cancelled
   EXPECT_TRUE(prompter.shown.empty());
   EXPECT_TRUE(shows.empty());
 
   fs::remove(target / "pakpassword.txt");
   prompter = {};
-  EXPECT_FALSE(Import(pak));
+  EXPECT_EQ(Import(pak), kNotImported);
   ASSERT_EQ(prompter.shown.size(), 1u);
   EXPECT_EQ(prompter.shown[0], (platform::Message{"game.pak password not found", "Error"}));
   EXPECT_TRUE(prompter.requests.empty());
@@ -217,7 +218,7 @@ TEST_F(ImportGamePakTest, TheCommandAsksFirstAndRebuildsTheIconSheet) {
                                          [this](bool shown) { shows.push_back(shown); },
                                          [this](int position) { positions.push_back(position); }};
   prompter.answers = {false};
-  EXPECT_FALSE(gamebuild::ImportGamePakCommand(context, [&] { ++new_worlds; }));
+  EXPECT_EQ(gamebuild::ImportGamePakCommand(context, [&] { ++new_worlds; }), kNotImported);
   EXPECT_TRUE(prompter.requests.empty());
   EXPECT_TRUE(shows.empty());
   ASSERT_EQ(prompter.asked.size(), 1u);
@@ -227,11 +228,43 @@ TEST_F(ImportGamePakTest, TheCommandAsksFirstAndRebuildsTheIconSheet) {
 
   prompter.answers = {true};
   prompter.files.push_back(pak);
-  EXPECT_TRUE(gamebuild::ImportGamePakCommand(context, [&] { ++new_worlds; }));
+  EXPECT_EQ(gamebuild::ImportGamePakCommand(context, [&] { ++new_worlds; }), kImported);
   EXPECT_EQ(new_worlds, 2);
   EXPECT_EQ(shows.back(), false);
   EXPECT_TRUE(fs::exists(target / "twksys/ic"));
   EXPECT_EQ(positions.back(), 379);  // the rebuild counts on from the import: tex1 loads
+}
+
+TEST_F(ImportGamePakTest, FilesThatCannotBeWrittenAreToldInOneMessageAndTheImportFails) {
+  // Seven workspace files in a row that a folder of their name keeps from being written.
+  std::vector<fs::path> blocked;
+  for (int level = 1; level <= 7; ++level) {
+    blocked.push_back(target / ("twksys/midilvl" + std::to_string(level)));
+    fs::create_directories(blocked.back() / "inside");
+  }
+  int new_worlds = 0;
+  const gamebuild::ImportContext context{target_workspace, prompter, nullptr,
+                                         [this](int position) { positions.push_back(position); }};
+  prompter.answers = {true};
+  prompter.files.push_back(pak);
+  EXPECT_EQ(gamebuild::ImportGamePakCommand(context, [&] { ++new_worlds; }), kPartlyImported);
+
+  std::string text = "cannot write to 7 files:";
+  for (size_t i = 0; i < 5; ++i) text += "\r\n" + blocked[i].string();
+  EXPECT_EQ(prompter.shown, (std::vector<platform::Message>{{text + "\r\n...", "Error"}}));
+  // What could be written was, and the views are rebuilt from it.
+  EXPECT_EQ(*platform::ReadFileBytes(target / "twksys/midilvl8"), made.files.at("midilvl8"));
+  EXPECT_EQ(*platform::ReadFileBytes(target / "GameBitmaps/SoundScreen.bmp"), made.files.at("menu4"));
+  EXPECT_EQ(new_worlds, 2);
+  EXPECT_TRUE(fs::exists(target / "twksys/ic"));
+  EXPECT_EQ(positions.back(), 378 - 7 + 1);  // the rebuild counts on from the files written
+
+  // One file alone is named in the usual message.
+  fs::remove_all(blocked[0]);
+  for (size_t i = 2; i < blocked.size(); ++i) fs::remove_all(blocked[i]);
+  prompter = {};
+  EXPECT_EQ(Import(pak), kPartlyImported);
+  EXPECT_EQ(prompter.shown, (std::vector<platform::Message>{platform::CannotWriteMessage(blocked[1])}));
 }
 
 }  // namespace
