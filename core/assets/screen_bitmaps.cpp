@@ -52,11 +52,12 @@ std::vector<ScreenBitmap> MakeList() {
   return list;
 }
 
-bool CopyRow(const platform::Workspace& workspace, const ScreenBitmap& row,
-             const std::filesystem::path& source) {
+RowOutcome CopyRow(const platform::Workspace& workspace, const ScreenBitmap& row,
+                   const std::filesystem::path& source) {
   const Picture picture = LoadPicture(source);
-  if (!FitsSize(row, picture.width, picture.height)) return false;
-  return platform::CopyFileReplacing(source, workspace.PathOf(row.workspace_name));
+  if (!FitsSize(row, picture.width, picture.height)) return RowOutcome::kWrongSize;
+  return platform::CopyFileReplacing(source, workspace.PathOf(row.workspace_name)) ? RowOutcome::kImported
+                                                                                   : RowOutcome::kNotWritten;
 }
 
 }  // namespace
@@ -70,18 +71,18 @@ bool FitsSize(const ScreenBitmap& row, int width, int height) {
   return width == row.width && height >= row.min_height && (row.max_height == 0 || height <= row.max_height);
 }
 
-bool ConvertScreenPicture(const platform::Workspace& workspace, platform::Prompter& prompter,
-                          const std::filesystem::path& source, const std::string& name,
-                          const platform::Progress& column_done) {
+RowOutcome ConvertScreenPicture(const platform::Workspace& workspace, platform::Prompter& prompter,
+                                const std::filesystem::path& source, const std::string& name,
+                                const platform::Progress& column_done) {
   const Picture picture = LoadPicture(source);
-  if (!CheckMinimumPictureSize(prompter, source.string(), picture)) return false;
-  if (picture.width != kSlotPictureSize || picture.height != kSlotPictureSize) return false;
+  if (!CheckMinimumPictureSize(prompter, source.string(), picture)) return RowOutcome::kWrongSize;
+  if (picture.width != kSlotPictureSize || picture.height != kSlotPictureSize) return RowOutcome::kWrongSize;
   Picture stored(kSlotPictureSize, kSlotPictureSize);
   for (int x = 0; x < kSlotPictureSize; ++x) {
     for (int y = 0; y < kSlotPictureSize; ++y) stored.set(x, y, picture.at(y, x));
     if (column_done) column_done(x + 1);
   }
-  return workspace.Write(name, EncodeBmp24(stored));
+  return workspace.Write(name, EncodeBmp24(stored)) ? RowOutcome::kImported : RowOutcome::kNotWritten;
 }
 
 platform::Message ImportGameBitmapsQuestion() {
@@ -98,24 +99,25 @@ bool ImportGameBitmaps(const platform::Workspace& workspace, platform::Prompter&
   if (!prompter.Ask(ImportGameBitmapsQuestion())) return false;
   if (show_label) show_label(kImportingLabel);
   const ScreenBitmap* last_failure = nullptr;
+  std::vector<std::filesystem::path> unwritten;
   int done = 0;
   const platform::Progress repaint = [&](int) {
     if (progress) progress(done);
   };
   for (const ScreenBitmap& row : ScreenBitmapList()) {
     const auto source = platform::ResolveNoCase(workspace.GameBitmapsFolder(), row.source);
-    const bool ok = row.convert
-                        ? ConvertScreenPicture(workspace, prompter, source, row.workspace_name, repaint)
-                        : CopyRow(workspace, row, source);
-    if (!ok) last_failure = &row;
+    const RowOutcome outcome =
+        row.convert ? ConvertScreenPicture(workspace, prompter, source, row.workspace_name, repaint)
+                    : CopyRow(workspace, row, source);
+    if (outcome == RowOutcome::kWrongSize) last_failure = &row;
+    if (outcome == RowOutcome::kNotWritten) unwritten.push_back(workspace.PathOf(row.workspace_name));
     ++done;
     if (progress) progress(done);
   }
   if (show_label) show_label("");
-  if (last_failure) {
-    prompter.Show({last_failure->shown_name + " is missing or has the wrong size", "Error"});
-    return false;
-  }
+  if (!unwritten.empty()) prompter.Show(platform::CannotWriteMessage(unwritten));
+  if (last_failure) prompter.Show({last_failure->shown_name + " is missing or has the wrong size", "Error"});
+  if (last_failure || !unwritten.empty()) return false;
   prompter.Show({"GameBitmaps imported successfully", "Info"});
   return true;
 }

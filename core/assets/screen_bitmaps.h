@@ -33,14 +33,17 @@ const std::vector<ScreenBitmap>& ScreenBitmapList();
 // Whether a picture of that size may be imported for `row`.
 bool FitsSize(const ScreenBitmap& row, int width, int height);
 
+// How one row of the list came in.
+enum class RowOutcome { kImported, kWrongSize, kNotWritten };
+
 // Stores the 64 by 64 picture at `source` as workspace file `name` with rows
-// and columns exchanged (no scaling, no keying). False when the picture is
-// smaller than 32 by 32 or does not load (after showing the minimum-size
-// message), when it is not exactly 64 by 64 (silently), or when the file
+// and columns exchanged (no scaling, no keying). kWrongSize when the picture
+// is smaller than 32 by 32 or does not load (after showing the minimum-size
+// message) or is not exactly 64 by 64 (silently); kNotWritten when the file
 // cannot be written. `column_done` is called after each column.
-[[nodiscard]] bool ConvertScreenPicture(const platform::Workspace& workspace, platform::Prompter& prompter,
-                                        const std::filesystem::path& source, const std::string& name,
-                                        const platform::Progress& column_done = {});
+[[nodiscard]] RowOutcome ConvertScreenPicture(const platform::Workspace& workspace, platform::Prompter& prompter,
+                                              const std::filesystem::path& source, const std::string& name,
+                                              const platform::Progress& column_done = {});
 
 // The question ImportGameBitmaps asks first ("Warning", three lines).
 platform::Message ImportGameBitmapsQuestion();
@@ -52,9 +55,10 @@ constexpr std::string_view kImportingLabel = "Importing...";
 // converts bullets and explosions), calling `progress` with the number of
 // rows done wherever the editor may repaint, calls `show_label` with "" to
 // remove the label, and finally shows "Info": "GameBitmaps imported
-// successfully", or "Error": "<name> is missing or has the wrong size" for
-// the last row that failed (a missing file, a wrong size, a failed copy or
-// conversion). True when every row was imported.
+// successfully"; or, for the files that could not be written, "Error":
+// "cannot write to file <path>" (one message for all of them), and for the
+// last row that was missing or had a wrong size "Error": "<name> is missing
+// or has the wrong size". True when every row was imported.
 [[nodiscard]] bool ImportGameBitmaps(const platform::Workspace& workspace, platform::Prompter& prompter,
                                      const std::function<void(std::string_view label)>& show_label = {},
                                      const platform::Progress& progress = {});

@@ -197,12 +197,25 @@ TEST(ImportGameBitmaps, BulletsMustBe64By64AndMissingOnesAreNamedTwice) {
                                   Failure("BulletExplode6.bmp")}));
 }
 
-TEST(ImportGameBitmaps, AFailedCopyIsReportedAsThatRowsFailure) {
+TEST(ImportGameBitmaps, ReadOnlyWorkspaceFilesAreKeptAndReportedAsNotWritten) {
+  namespace fs = std::filesystem;
   testing_support::PictureFixture f;
   WriteAllGameBitmaps(f);
-  std::filesystem::create_directories(f.home / "twksys" / "menu2");  // a folder where the copy goes
+  const fs::perms read_only = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+  for (const char* name : {"menu2", "bullet3"}) {  // a copy and a conversion
+    f.home.Write(std::string("twksys/") + name, "kept");
+    fs::permissions(f.workspace.PathOf(name), read_only);
+  }
   EXPECT_FALSE(RunImport(f));
-  EXPECT_EQ(f.prompter.shown, (std::vector<Message>{Failure("menu2.bmp")}));
+  EXPECT_EQ(f.prompter.shown,
+            (std::vector<Message>{{"cannot write to 2 files:\r\n" + f.workspace.PathOf("menu2").string() +
+                                       "\r\n" + f.workspace.PathOf("bullet3").string(),
+                                   "Error"}}));
+  for (const char* name : {"menu2", "bullet3"}) {
+    EXPECT_EQ(f.workspace.Read(name), platform::Bytes({'k', 'e', 'p', 't'})) << name;
+    EXPECT_EQ(fs::status(f.workspace.PathOf(name)).permissions(), read_only) << name;
+  }
+  EXPECT_TRUE(f.workspace.Exists("menu3")) << "the other rows are imported";
 }
 
 TEST(ImportGameBitmaps, SourceNamesMatchWithoutRegardToCase) {
