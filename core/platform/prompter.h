@@ -53,7 +53,8 @@ class Prompter {
   virtual void Show(const Message& message) = 0;
   // A question with Yes and No; true for Yes.
   virtual bool Ask(const Message& question) = 0;
-  // Open-file and save-file requesters; nothing when cancelled.
+  // Open-file and save-file requesters; nothing when cancelled. The
+  // save-file requester does not ask about a file that exists: its caller does.
   virtual std::optional<std::filesystem::path> OpenFile(const FileRequest& request) = 0;
   virtual std::optional<std::filesystem::path> SaveFile(const FileRequest& request) = 0;
   // A folder requester titled `request.title`, opening at the folder

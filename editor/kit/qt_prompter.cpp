@@ -57,9 +57,12 @@ std::optional<std::filesystem::path> QtPrompter::OpenFile(const FileRequest& req
                                              QtFilterOf(request.patterns)));
 }
 
+// The caller asks its own question about a file that exists; the requester
+// must not ask first.
 std::optional<std::filesystem::path> QtPrompter::SaveFile(const FileRequest& request) {
   return PathOf(QFileDialog::getSaveFileName(parent_, Text(request.title), StartName(request.default_name),
-                                             QtFilterOf(request.patterns)));
+                                             QtFilterOf(request.patterns), nullptr,
+                                             QFileDialog::DontConfirmOverwrite));
 }
 
 std::optional<std::filesystem::path> QtPrompter::ChooseFolder(const FileRequest& request) {

@@ -2,11 +2,17 @@
 // dialogs, Create Game, Execute Game and Import game.pak, on the real code.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTimer>
 #include <filesystem>
 
+#include "gamebuild/create_game.h"
 #include "gamebuild/embedded/runtime_block.h"
 #include "gamebuild/game_pak.h"
+#include "kit/qt_prompter.h"
 #include "shell/command_numbers.h"
 #include "tests/gui/editor_fixture.h"
 #include "tests/support/game_workspace.h"
@@ -82,6 +88,41 @@ TEST_F(EditorTest, CreateGameWritesTheRuntimeAndRemembersIt) {
   EXPECT_EQ(State().last_game_path, (folder / "out/mygame.exe").string());
   EXPECT_FALSE(window->MakingProgress().bar->isVisible());
   EXPECT_EQ(window->MakingProgress().bar->value(), 380);
+}
+
+// With the editor's own requester and message boxes, answered as a person
+// would: the existing game chosen once, every box recorded and answered No.
+TEST_F(EditorTest, CreateGameOverAnExistingGameAsksOnlyItsOwnQuestionOnce) {
+  MakeGameWorkspace(folder);
+  folder.Write("out/mygame.exe", "an older game");
+  const fs::path existing = folder / "out/mygame.exe";
+  QStringList boxes;
+  bool chosen = false;
+  QTimer person;
+  person.setInterval(5);
+  QObject::connect(&person, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* requester = qobject_cast<QFileDialog*>(modal); requester && requester->isVisible()) {
+      if (chosen) return requester->reject();  // asked again after a No: give up
+      chosen = true;
+      requester->selectFile(QString::fromStdString(existing.string()));
+      // As its Save button does, from the event loop: a box it opens is
+      // then seen here too.
+      QMetaObject::invokeMethod(requester, &QDialog::accept, Qt::QueuedConnection);
+    } else if (auto* box = qobject_cast<QMessageBox*>(modal); box && box->isVisible()) {
+      boxes << box->text();
+      box->button(QMessageBox::No)->click();
+    }
+  });
+  person.start();
+  platform::QtPrompter prompter_of_the_editor(window.get());
+  const gamebuild::CreateGameContext context{
+      window->Workspace(), prompter_of_the_editor, gamebuild::RuntimeBlock(), "", false, nullptr, nullptr};
+  EXPECT_FALSE(gamebuild::CreateGame(context));
+  person.stop();
+  EXPECT_EQ(boxes.join('|').toStdString(), "overwrite existing mygame.exe?");
+  const auto kept = platform::ReadFileBytes(existing);
+  EXPECT_EQ(std::string(kept->begin(), kept->end()), "an older game");
 }
 
 TEST_F(EditorTest, ImportGamePakAnsweredNoOrCancelledKeepsTheLevel) {
