@@ -41,7 +41,8 @@ enum class RowOutcome { kImported, kWrongSize, kNotWritten };
 // is smaller than 32 by 32 or does not load (after showing the minimum-size
 // message) or is not exactly 64 by 64 (silently); kNotWritten when the file
 // cannot be written. `column_done` is called after each column.
-[[nodiscard]] RowOutcome ConvertScreenPicture(const platform::Workspace& workspace, platform::Prompter& prompter,
+[[nodiscard]] RowOutcome ConvertScreenPicture(const platform::Workspace& workspace,
+                                              platform::Prompter& prompter,
                                               const std::filesystem::path& source, const std::string& name,
                                               const platform::Progress& column_done = {});
 

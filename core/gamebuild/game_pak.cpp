@@ -24,9 +24,10 @@ std::vector<std::filesystem::path> PackFilePaths(const platform::Workspace& work
   return paths;
 }
 
+// A failed build leaves no pack behind, not even the one of an earlier build.
 void RemovePack(const std::filesystem::path& path) {
   std::error_code ignored;
-  std::filesystem::remove(path, ignored);
+  if (!std::filesystem::is_directory(path, ignored)) std::filesystem::remove(path, ignored);
 }
 
 }  // namespace
@@ -46,7 +47,9 @@ bool WriteVersionFile(const platform::Workspace& workspace) {
 bool BuildGamePak(const platform::Workspace& workspace, platform::Prompter& prompter,
                   const platform::Progress& progress) {
   const auto password_path = workspace.PasswordFile();
+  const auto pack_path = workspace.PathOf(kPackName);
   if (platform::FileSizeByName(password_path) > static_cast<int64_t>(kMaxPasswordBytes)) {
+    RemovePack(pack_path);
     prompter.Show({"The GamePak password is too long: it may have at most " +
                        std::to_string(kMaxPasswordBytes) + " characters!",
                    "Error"});
@@ -55,9 +58,9 @@ bool BuildGamePak(const platform::Workspace& workspace, platform::Prompter& prom
   const platform::Bytes password =
       platform::ReadFileBytes(password_path, kMaxPasswordBytes).value_or(platform::Bytes{});
 
-  const auto pack_path = workspace.PathOf(kPackName);
   PackWriter pack;
   if (!pack.PackCreate(pack_path)) {
+    RemovePack(pack_path);
     prompter.Show({"Can't create the file " + pack_path.string(), "Error"});
     return false;
   }

@@ -18,9 +18,9 @@ std::vector<uint8_t> VersionRecord();
 
 // Writes twksys/game.pak. True when all 380 entries were stored; otherwise
 // the reason is shown ("N Files missing!", a password that is too long, a
-// pack that can't be created or written) and no game.pak is left behind
-// (a password that is too long leaves everything untouched). `progress`, if
-// set, receives the number of entries stored at each progress point.
+// pack that can't be created or written) and no game.pak is left behind,
+// not even an earlier one. `progress`, if set, receives the number of
+// entries stored at each progress point.
 [[nodiscard]] bool BuildGamePak(const platform::Workspace& workspace, platform::Prompter& prompter,
                                 const platform::Progress& progress);
 
