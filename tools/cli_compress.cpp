@@ -1,4 +1,5 @@
 // compress and decompress: one block of a whole file.
+#include <new>
 #include <string>
 
 #include "gamebuild/block_decoder.h"
@@ -53,11 +54,13 @@ int RunDecompress(Context& context) {
     context.prompter.Show({context.args[0] + ": not a compressed block", "Error"});
     return kFailure;
   }
-  if (header->size > gamebuild::kMaxEntrySize) {
+  platform::Bytes output;
+  try {
+    output.resize(header->size);
+  } catch (const std::bad_alloc&) {
     context.prompter.Show({context.args[0] + ": decoded size too large", "Error"});
     return kFailure;
   }
-  platform::Bytes output(header->size);
   const auto result = gamebuild::DecodeBlock(*input, output);
   if (!result.ok()) {
     context.prompter.Show({context.args[0] + ": " + gamebuild::BlockErrorText(result.error), "Error"});

@@ -45,7 +45,7 @@ bool WriteVersionFile(const platform::Workspace& workspace) {
 }
 
 bool BuildGamePak(const platform::Workspace& workspace, platform::Prompter& prompter,
-                  const platform::Progress& progress) {
+                  const platform::Progress& progress, uint64_t max_entry_size) {
   const auto password_path = workspace.PasswordFile();
   const auto pack_path = workspace.PathOf(kPackName);
   if (platform::FileSizeByName(password_path) > static_cast<int64_t>(kMaxPasswordBytes)) {
@@ -66,13 +66,18 @@ bool BuildGamePak(const platform::Workspace& workspace, platform::Prompter& prom
   }
   // The files are compressed on every core; this thread writes them in
   // order and reports progress after each group, as the entries come in.
-  ParallelFileEntries files(PackFilePaths(workspace));
+  const auto paths = PackFilePaths(workspace);
+  ParallelFileEntries files(paths, 0, max_entry_size);
   int stored = pack.PackAddMemory(PasswordBlockBytes(EncodePasswordBlock(password)));
+  std::vector<std::string> too_large;
   size_t next_file = 0;
   for (const auto& group : GamePakGroups()) {
     for (const std::string& name : group) {
       if (name.empty()) continue;
-      if (const auto entry = files.Take(next_file++)) stored += pack.PackAddStored(*entry);
+      const size_t index = next_file++;
+      const FileEntry entry = files.Take(index);
+      if (entry.stored) stored += pack.PackAddStored(*entry.stored);
+      if (entry.too_large) too_large.push_back(paths[index].filename().string());
     }
     if (progress) progress(stored);
   }
@@ -81,12 +86,12 @@ bool BuildGamePak(const platform::Workspace& workspace, platform::Prompter& prom
     prompter.Show({"Can't write the file " + pack_path.string(), "Error"});
     return false;
   }
-  if (stored != kGamePakEntries) {
-    RemovePack(pack_path);
-    prompter.Show({std::to_string(kGamePakEntries - stored) + " Files missing!", "Error"});
-    return false;
-  }
-  return true;
+  if (stored == kGamePakEntries) return true;
+  RemovePack(pack_path);
+  for (const std::string& name : too_large) prompter.Show({name + " is too large for game.pak", "Error"});
+  const int missing = kGamePakEntries - stored - static_cast<int>(too_large.size());
+  if (missing > 0) prompter.Show({std::to_string(missing) + " Files missing!", "Error"});
+  return false;
 }
 
 }  // namespace gamebuild

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "gamebuild/pack_file.h"
 #include "platform/prompter.h"
 #include "platform/workspace.h"
 
@@ -17,11 +18,13 @@ std::vector<uint8_t> VersionRecord();
 [[nodiscard]] bool WriteVersionFile(const platform::Workspace& workspace);
 
 // Writes twksys/game.pak. True when all 380 entries were stored; otherwise
-// the reason is shown ("N Files missing!", a password that is too long, a
-// pack that can't be created or written) and no game.pak is left behind,
-// not even an earlier one. `progress`, if set, receives the number of
-// entries stored at each progress point.
+// the reason is shown ("N Files missing!", "<name> is too large for
+// game.pak" for a file of more than `max_entry_size` bytes or more than
+// memory allows, a password that is too long, a pack that can't be created
+// or written) and no game.pak is left behind, not even an earlier one.
+// `progress`, if set, receives the number of entries stored at each
+// progress point.
 [[nodiscard]] bool BuildGamePak(const platform::Workspace& workspace, platform::Prompter& prompter,
-                                const platform::Progress& progress);
+                                const platform::Progress& progress, uint64_t max_entry_size = kMaxEntrySize);
 
 }  // namespace gamebuild

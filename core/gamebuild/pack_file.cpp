@@ -1,5 +1,6 @@
 #include "gamebuild/pack_file.h"
 
+#include <algorithm>
 #include <array>
 #include <new>
 
@@ -12,21 +13,26 @@ namespace gamebuild {
 
 namespace {
 
-// Reads a whole file; false when it is missing, unreadable or comes up short.
-bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes) {
+enum class FileRead { kRead, kMissing, kTooLarge };
+
+// Reads a whole file: kMissing when it is missing, unreadable or comes up
+// short; kTooLarge when it holds more than `max_size` bytes or memory for it
+// can't be had.
+FileRead ReadWholeFile(const std::filesystem::path& path, uint64_t max_size, std::vector<uint8_t>& bytes) {
   std::error_code ec;
-  if (path.empty() || !std::filesystem::is_regular_file(path, ec)) return false;
+  if (path.empty() || !std::filesystem::is_regular_file(path, ec)) return FileRead::kMissing;
   const auto size = std::filesystem::file_size(path, ec);
-  if (ec || size > kMaxEntrySize) return false;
+  if (ec) return FileRead::kMissing;
+  if (size > max_size) return FileRead::kTooLarge;
   std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
+  if (!in) return FileRead::kMissing;
   try {
     bytes.resize(static_cast<size_t>(size));
   } catch (const std::bad_alloc&) {
-    return false;
+    return FileRead::kTooLarge;
   }
   in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  return static_cast<size_t>(in.gcount()) == bytes.size();
+  return static_cast<size_t>(in.gcount()) == bytes.size() ? FileRead::kRead : FileRead::kMissing;
 }
 
 }  // namespace
@@ -45,10 +51,20 @@ std::optional<StoredEntry> MakeStoredEntry(std::span<const uint8_t> data, int le
   }
 }
 
-std::optional<StoredEntry> MakeFileEntry(const std::filesystem::path& path) {
+FileEntry MakeFileEntry(const std::filesystem::path& path, uint64_t max_size) {
   std::vector<uint8_t> data;
-  if (!ReadWholeFile(path, data)) return std::nullopt;
-  return MakeStoredEntry(data, kFileEntryLevel);
+  switch (ReadWholeFile(path, std::min<uint64_t>(max_size, kMaxEntrySize), data)) {
+    case FileRead::kMissing:
+      return {};
+    case FileRead::kTooLarge:
+      return {std::nullopt, true};
+    case FileRead::kRead:
+      break;
+  }
+  if (data.empty()) return {};
+  FileEntry entry{MakeStoredEntry(data, kFileEntryLevel)};
+  entry.too_large = !entry.stored;  // with data at hand, only memory can fail
+  return entry;
 }
 
 bool PackWriter::PackCreate(const std::filesystem::path& path) {
@@ -67,7 +83,7 @@ int PackWriter::PackAddMemory(std::span<const uint8_t> data) {
 int PackWriter::PackAddFile(const std::filesystem::path& path) {
   if (!IsOpen()) return 0;
   const auto entry = MakeFileEntry(path);
-  return entry ? PackAddStored(*entry) : 0;
+  return entry.stored ? PackAddStored(*entry.stored) : 0;
 }
 
 int PackWriter::PackAddStored(const StoredEntry& entry) {
@@ -126,6 +142,18 @@ bool PackReader::PackOpen(const std::filesystem::path& path) {
   return true;
 }
 
+bool PackReader::Allocate(std::vector<uint8_t>& buffer, uint32_t size) {
+  try {
+    buffer.clear();
+    buffer.resize(size);
+    return true;
+  } catch (const std::bad_alloc&) {
+    entry_ = {};
+    payload_ = {};
+    return false;
+  }
+}
+
 std::span<const uint8_t> PackReader::Fail(PackStatus status) {
   status_ = status;
   entry_size_ = -1;
@@ -150,28 +178,23 @@ std::span<const uint8_t> PackReader::PackNextEntry() {
   const uint32_t data_size = fields.U32Or0(kEntryDataSizeOffset);
   const uint32_t stored_size = fields.U32Or0(kEntryStoredSizeOffset);
   if (data_size == 0 || stored_size == 0 || stored_size > data_size) return Fail(PackStatus::kBadSizes);
-  if (data_size > kMaxEntrySize) return Fail(PackStatus::kTooLarge);
+  if (data_size > max_entry_size_) return Fail(PackStatus::kTooLarge);
   if (stored_size > remaining_) return Fail(PackStatus::kTruncated);
 
+  // The payload is read and its block header checked before the entry's
+  // memory is taken, so a header claiming much costs nothing.
   const bool raw = stored_size == data_size;
-  try {
-    entry_.clear();
-    entry_.resize(data_size);
-    if (!raw) payload_.resize(stored_size);
-  } catch (const std::bad_alloc&) {
-    entry_ = {};
-    payload_ = {};
-    return Fail(PackStatus::kNoMemory);
-  }
   std::vector<uint8_t>& target = raw ? entry_ : payload_;
+  if (!Allocate(target, stored_size)) return Fail(PackStatus::kNoMemory);
   if (!file_.read(reinterpret_cast<char*>(target.data()), stored_size)) return Fail(PackStatus::kTruncated);
   remaining_ -= stored_size;
 
   if (!raw) {
-    const auto header_of_block = ReadBlockHeader(std::span<const uint8_t>(payload_.data(), stored_size));
+    const std::span<const uint8_t> block(payload_.data(), stored_size);
+    const auto header_of_block = ReadBlockHeader(block);
     if (!header_of_block || header_of_block->size != data_size) return Fail(PackStatus::kCorrupt);
-    const BlockDecodeResult result =
-        DecodeBlock(std::span<const uint8_t>(payload_.data(), stored_size), std::span<uint8_t>(entry_));
+    if (!Allocate(entry_, data_size)) return Fail(PackStatus::kNoMemory);
+    const BlockDecodeResult result = DecodeBlock(block, std::span<uint8_t>(entry_));
     if (result.error == BlockError::kChecksum) return Fail(PackStatus::kChecksum);
     if (!result.ok()) return Fail(PackStatus::kCorrupt);
   }

@@ -18,8 +18,8 @@ constexpr size_t kEntryDataSizeOffset = 0;    // u32: bytes of the entry's data
 constexpr size_t kEntryStoredSizeOffset = 4;  // u32: bytes of the payload that follows
 constexpr int kMemoryEntryLevel = 9;
 constexpr int kFileEntryLevel = 4;
-// A reader refuses entries that claim more than this.
-constexpr uint32_t kMaxEntrySize = 256u << 20;
+// The sizes of an entry are 32-bit: no entry holds more than this.
+constexpr uint32_t kMaxEntrySize = UINT32_MAX;
 
 // One entry as it goes into a pack: the size of its data and the payload,
 // the compressed block or, when that would not be smaller, the data itself.
@@ -32,9 +32,17 @@ struct StoredEntry {
 // kMaxEntrySize or when memory runs out. Safe to call from any thread.
 [[nodiscard]] std::optional<StoredEntry> MakeStoredEntry(std::span<const uint8_t> data, int level);
 
-// The whole content of a file as an entry at level 4; nothing when the file
-// is missing, unreadable or empty. Safe to call from any thread.
-[[nodiscard]] std::optional<StoredEntry> MakeFileEntry(const std::filesystem::path& path);
+// The entry of a file, or why there is none.
+struct FileEntry {
+  std::optional<StoredEntry> stored;
+  // The file is there but holds more than the limit, or more than memory allows.
+  bool too_large = false;
+};
+
+// The whole content of a file as an entry at level 4; none when the file is
+// missing, unreadable or empty, or larger than `max_size` bytes. Safe to
+// call from any thread.
+[[nodiscard]] FileEntry MakeFileEntry(const std::filesystem::path& path, uint64_t max_size = kMaxEntrySize);
 
 // Writes one pack. Creating a new pack closes the one open.
 class PackWriter {
@@ -74,7 +82,7 @@ enum class PackStatus {
   kEnd,        // no more entries
   kNotOpen,    // no pack open for reading
   kTruncated,  // a header or payload is cut short
-  kTooLarge,   // an entry claims more than kMaxEntrySize
+  kTooLarge,   // an entry claims more than the reader takes
   kBadSizes,   // data size 0, or stored size above data size
   kNoMemory,   // the entry's buffers could not be had
   kCorrupt,    // the compressed block does not decode to the data size
@@ -86,7 +94,8 @@ const char* PackStatusText(PackStatus status);
 // Reads one pack, entry by entry.
 class PackReader {
  public:
-  PackReader() = default;
+  // Entries that claim more than `max_entry_size` bytes are refused (kTooLarge).
+  explicit PackReader(uint32_t max_entry_size = kMaxEntrySize) : max_entry_size_(max_entry_size) {}
   PackReader(const PackReader&) = delete;
   PackReader& operator=(const PackReader&) = delete;
 
@@ -112,7 +121,10 @@ class PackReader {
 
  private:
   std::span<const uint8_t> Fail(PackStatus status);
+  // Makes `buffer` `size` bytes long; false (all buffers released) when memory runs out.
+  bool Allocate(std::vector<uint8_t>& buffer, uint32_t size);
 
+  uint32_t max_entry_size_;
   std::ifstream file_;
   uint64_t remaining_ = 0;  // bytes of the file not read yet
   std::vector<uint8_t> entry_;

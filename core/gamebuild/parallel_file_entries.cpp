@@ -6,8 +6,9 @@
 
 namespace gamebuild {
 
-ParallelFileEntries::ParallelFileEntries(std::vector<std::filesystem::path> paths, unsigned workers)
-    : paths_(std::move(paths)), slots_(paths_.size()) {
+ParallelFileEntries::ParallelFileEntries(std::vector<std::filesystem::path> paths, unsigned workers,
+                                         uint64_t max_size)
+    : paths_(std::move(paths)), max_size_(max_size), slots_(paths_.size()) {
   results_.reserve(slots_.size());
   for (auto& slot : slots_) results_.push_back(slot.get_future());
   if (workers == 0) workers = std::thread::hardware_concurrency();
@@ -16,14 +17,14 @@ ParallelFileEntries::ParallelFileEntries(std::vector<std::filesystem::path> path
   for (size_t i = 0; i < count; ++i) workers_.emplace_back([this] { Work(); });
 }
 
-std::optional<StoredEntry> ParallelFileEntries::Take(size_t index) {
+FileEntry ParallelFileEntries::Take(size_t index) {
   return results_.at(index).get();
 }
 
 void ParallelFileEntries::Work() {
   for (size_t i = next_++; i < paths_.size(); i = next_++) {
     try {
-      slots_[i].set_value(MakeFileEntry(paths_[i]));
+      slots_[i].set_value(MakeFileEntry(paths_[i], max_size_));
     } catch (...) {
       slots_[i].set_exception(std::current_exception());
     }

@@ -182,8 +182,8 @@ TEST(ParallelFileEntries, GivesEachFileTheEntryMadeAloneWhateverTheWorkers) {
     gamebuild::ParallelFileEntries entries(paths, workers);
     ASSERT_EQ(entries.size(), paths.size());
     for (size_t i = 0; i < paths.size(); ++i) {
-      const auto got = entries.Take(i);
-      const auto alone = gamebuild::MakeFileEntry(paths[i]);
+      const auto got = entries.Take(i).stored;
+      const auto alone = gamebuild::MakeFileEntry(paths[i]).stored;
       ASSERT_EQ(got.has_value(), alone.has_value()) << paths[i];
       if (!got) continue;
       EXPECT_EQ(got->data_size, alone->data_size);
@@ -234,6 +234,24 @@ TEST(BuildGamePak, RefusesAPasswordTooLongAndLeavesNoPack) {
   EXPECT_NE(prompter.shown[0].text.find("too long"), std::string::npos);
   EXPECT_NE(prompter.shown[0].text.find("21"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(home / "twksys/game.pak"));
+}
+
+TEST(BuildGamePak, AFileTooLargeForThePackIsNamedAndNotCountedMissing) {
+  CompleteWorkspace folder;
+  folder.home.Write("twksys/game.pak", "an older pack");
+  constexpr uint64_t kLimit = 4000;  // above every file of the workspace
+  folder.home.Write("twksys/menumusic", Bytes(kLimit + 1, 7));
+  std::filesystem::remove(folder.home / "twksys/footstepsound");
+  platform::ScriptedPrompter prompter;
+  EXPECT_FALSE(gamebuild::BuildGamePak(folder.workspace(), prompter, nullptr, kLimit));
+  EXPECT_EQ(prompter.shown, (std::vector<platform::Message>{{"menumusic is too large for game.pak", "Error"},
+                                                            {"1 Files missing!", "Error"}}));
+  EXPECT_FALSE(std::filesystem::exists(folder.pack()));
+
+  folder.home.Write("twksys/footstepsound", "back");
+  prompter = {};
+  EXPECT_TRUE(gamebuild::BuildGamePak(folder.workspace(), prompter, nullptr, kLimit + 1));
+  EXPECT_TRUE(prompter.shown.empty());
 }
 
 TEST(BuildGamePak, ReportsAPackThatCannotBeCreated) {

@@ -50,8 +50,9 @@ struct ReadEntry {
 };
 
 // Every entry of a pack until the reader stops, and the status it stops with.
-std::pair<std::vector<ReadEntry>, PackStatus> ReadAll(const std::filesystem::path& path) {
-  PackReader reader;
+std::pair<std::vector<ReadEntry>, PackStatus> ReadAll(const std::filesystem::path& path,
+                                                      uint32_t max_entry_size = gamebuild::kMaxEntrySize) {
+  PackReader reader(max_entry_size);
   EXPECT_TRUE(reader.PackOpen(path));
   std::vector<ReadEntry> entries;
   for (;;) {
@@ -151,6 +152,7 @@ TEST(PackFile, AFailedCreateWritesNothing) {
 }
 
 TEST(PackFile, DamagedPacksAreRefused) {
+  constexpr uint32_t kLimit = 1u << 20;  // the limit a reader is made with
   const Bytes good = Entry(3, 3, {1, 2, 3});
   const Bytes block = [] {
     TempFolder f;
@@ -175,7 +177,7 @@ TEST(PackFile, DamagedPacksAreRefused) {
   const Case cases[] = {
       {"header cut short", Concat({good, Bytes{5, 0, 0}}), 1, PackStatus::kTruncated},
       {"payload longer than the file", Concat({good, Entry(10, 10, {1, 2, 3})}), 1, PackStatus::kTruncated},
-      {"entry over 256 MiB", Concat({good, Entry((256u << 20) + 1, 4, {1, 2, 3, 4})}), 1,
+      {"entry over the reader's limit", Concat({good, Entry(kLimit + 1, 4, {1, 2, 3, 4})}), 1,
        PackStatus::kTooLarge},
       {"entry of 4 GiB", Entry(0xFFFFFFFFu, 0xFFFFFFF0u, {}), 0, PackStatus::kTooLarge},
       {"data size 0", Entry(0, 0, {}), 0, PackStatus::kBadSizes},
@@ -189,9 +191,23 @@ TEST(PackFile, DamagedPacksAreRefused) {
     SCOPED_TRACE(c.name);
     TempFolder folder;
     folder.Write("p", c.pack);
-    const auto [entries, status] = ReadAll(folder / "p");
+    const auto [entries, status] = ReadAll(folder / "p", kLimit);
     EXPECT_EQ(entries.size(), c.good_entries);
     EXPECT_EQ(status, c.status) << gamebuild::PackStatusText(status);
+  }
+}
+
+TEST(PackFile, ByDefaultEntriesMayBeAsLargeAsTheirSizeFieldsAllow) {
+  // Headers of entries beyond 256 MiB: refused for what the file lacks, not for their size.
+  const Bytes not_a_block = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
+  const std::pair<Bytes, PackStatus> cases[] = {
+      {Entry(0xFFFFFFFFu, 0xFFFFFFF0u, {}), PackStatus::kTruncated},
+      {Entry((256u << 20) + 1, 14, not_a_block), PackStatus::kCorrupt},
+  };
+  for (const auto& [pack, expected] : cases) {
+    TempFolder folder;
+    folder.Write("p", pack);
+    EXPECT_EQ(ReadAll(folder / "p").second, expected) << gamebuild::PackStatusText(expected);
   }
 }
 
