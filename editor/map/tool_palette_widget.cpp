@@ -51,7 +51,20 @@ ToolPaletteWidget::ToolPaletteWidget(QWidget* parent, const std::array<QImage, 4
     }
     kit::SetControlNumber(widget, c.number);
     widget->setGeometry(c.x, c.y, c.width, c.height);
+    // The cursor is followed over the buttons, frames and texts too.
+    widget->setMouseTracking(true);
+    widget->installEventFilter(this);
   }
+}
+
+bool ToolPaletteWidget::eventFilter(QObject* watched, QEvent* event) {
+  auto* control = qobject_cast<QWidget*>(watched);
+  if (event->type() == QEvent::MouseMove && control && on_mouse) {
+    const auto* move = static_cast<QMouseEvent*>(event);
+    const QPoint at = control->mapTo(parentWidget(), move->position().toPoint());
+    on_mouse(MouseEvent::kMove, at.x(), at.y());
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void ToolPaletteWidget::SetThumbnails(const MapThumbnails& thumbnails) {

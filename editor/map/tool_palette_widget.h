@@ -30,11 +30,12 @@ class ToolPaletteWidget : public QWidget {
 
   // A palette button was clicked (its control number).
   std::function<void(int control)> on_control;
-  // Mouse events on the palette background, in client coordinates of the
-  // main window (the palette lies at its left edge).
+  // Mouse events on the palette background, and moves over its controls,
+  // in client coordinates of the main window (the palette lies at its left edge).
   std::function<void(MouseEvent, int x, int y)> on_mouse;
 
  protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;

@@ -84,6 +84,28 @@ TEST_F(ToolTest, ClicksOnOtherButtonsAreIgnoredWhileATooIsHeldUntilEscapeOverThe
   EXPECT_EQ(State().tools.tool_code, world::kFirstTreasureCode + 1);
 }
 
+TEST_F(ToolTest, TheCursorIsFollowedOverThePalettesControlsToo) {
+  ClickControl(171);  // wall texture 1
+  const QPoint on_map = CellCentre(0, 0);
+  Move(on_map.x(), on_map.y());
+  EXPECT_EQ(Text(388), "BlockX: 1");
+  const struct {
+    int control;
+    const char* what;
+  } controls[] = {{172, "a wall button"}, {193, "the Walls frame"}, {389, "the BlockY text"}};
+  for (const auto& c : controls) {
+    SCOPED_TRACE(c.what);
+    Move(on_map.x(), on_map.y());
+    QWidget* control = Control(c.control);
+    const QPoint centre = control->mapTo(window->centralWidget(), QPoint(control->width() / 2, 3));
+    Move(centre.x(), centre.y());
+    EXPECT_EQ(Text(388), "");
+    EXPECT_EQ(Text(389), "");
+    Key(Qt::Key_Escape);
+    EXPECT_TRUE(Holding());
+  }
+}
+
 TEST_F(ToolTest, LeftClickOnThePaletteBackgroundDropsTheTool) {
   ClickControl(343);
   Click(180, 10);
