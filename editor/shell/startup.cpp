@@ -4,7 +4,6 @@
 #include <QIcon>
 #include <QSettings>
 #include <QTimer>
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <random>
@@ -16,6 +15,7 @@
 #include "project/project_folder.h"
 #include "project/start_project.h"
 #include "shell/main_window.h"
+#include "shell/open_screen.h"
 
 namespace app {
 
@@ -29,12 +29,6 @@ std::unique_ptr<platform::Prompter> MakePrompter() {
 bool Set(const char* name) {
   const char* value = std::getenv(name);
   return value && *value;
-}
-
-// Whether a window system can be reached at all; without one the toolkit
-// would end the process before a word could be said.
-bool ScreenAvailable() {
-  return Set("QT_QPA_PLATFORM") || Set("DISPLAY") || Set("WAYLAND_DISPLAY");
 }
 
 // Ties the editor's windows to its desktop entry and its icon in the theme.
@@ -71,11 +65,8 @@ void QuitAfterStartIfAsked(MainWindow& window) {
 }  // namespace
 
 int RunEditor(int argc, char** argv) {
-  if (!ScreenAvailable()) {
-    std::fprintf(stderr, "Error: Can't open screen!\n");
-    return 1;
-  }
-  QApplication application(argc, argv);
+  const auto application = OpenScreen(argc, argv);
+  if (!application) return 1;
   SetDesktopIdentity();
   const platform::InstanceLock lock(platform::RuntimeFolder(), platform::kInstanceLockName);
   if (!lock.Held()) return 0;
@@ -103,7 +94,7 @@ int RunEditor(int argc, char** argv) {
   static_cast<void>(config::EnsurePackPassword(workspace, *prompter, random));
   window->Start();
   QuitAfterStartIfAsked(*window);
-  application.exec();
+  QApplication::exec();
   return 0;
 }
 

@@ -41,13 +41,16 @@ class StartupTest : public ::testing::Test {
   std::filesystem::path program() const { return folder / "tarnwick"; }
   void WriteIconSheet() { folder.Write("twksys/ic", assets::EncodeBmp24(assets::Picture(550, 550))); }
 
-  QProcess* Start(bool with_screen = true) {
+  QProcess* Start() { return StartOn("offscreen", ""); }
+
+  // Started with only this platform and this X display named (none when empty).
+  QProcess* StartOn(const QString& platform, const QString& display) {
     auto* process = new QProcess;
     processes_.push_back(process);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    if (!with_screen)
-      for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) env.remove(name);
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) env.remove(name);
+    if (!platform.isEmpty()) env.insert("QT_QPA_PLATFORM", platform);
+    if (!display.isEmpty()) env.insert("DISPLAY", display);
     env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime.path().string()));
     env.insert("TARNWICK_ECHO_PROMPTS", "1");
     process->setProcessEnvironment(env);
@@ -89,12 +92,25 @@ TEST_F(StartupTest, WorkspaceWithoutIconSheetStopsWithAMessage) {
   EXPECT_EQ(QString::fromLocal8Bit(editor->readAllStandardError()).trimmed(), "Error: Can't load ressources");
 }
 
-TEST_F(StartupTest, WithoutAScreenItSaysSoAndEnds) {
+TEST_F(StartupTest, AScreenThatDoesNotOpenIsReportedAndEndsTheEditorWithStatusOne) {
   WriteIconSheet();
-  QProcess* editor = Start(false);
-  ASSERT_TRUE(editor->waitForFinished(20000));
-  EXPECT_EQ(editor->exitCode(), 1);
-  EXPECT_EQ(QString::fromLocal8Bit(editor->readAllStandardError()).trimmed(), "Error: Can't open screen!");
+  struct Case {
+    const char* what;
+    QString platform, display;
+  };
+  const Case cases[] = {{"no screen named", "", ""},
+                        {"a display nobody serves", "xcb", ":77"},
+                        {"a platform that is not there", "nosuchplatform", ""}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    QProcess* editor = StartOn(c.platform, c.display);
+    ASSERT_TRUE(editor->waitForFinished(20000));
+    EXPECT_EQ(editor->exitStatus(), QProcess::NormalExit);  // no abort, no core dump
+    EXPECT_EQ(editor->exitCode(), 1);
+    // What the toolkit said about the cause may come first.
+    const QStringList lines = QString::fromLocal8Bit(editor->readAllStandardError()).trimmed().split('\n');
+    EXPECT_EQ(lines.last(), "Error: Can't open screen!") << lines.join('\n').toStdString();
+  }
 }
 
 TEST_F(StartupTest, ShortPasswordFileIsReplacedAndASecondCopyEndsAtOnce) {
