@@ -55,7 +55,7 @@ bool EnsureIconSheet(const platform::Workspace& workspace) {
 
 std::optional<Picture> LoadIconSheet(const platform::Workspace& workspace) {
   Picture sheet = LoadPicture(workspace.PathOf(kIconSheetName));
-  if (sheet.width != kSheetSize || sheet.height != kSheetSize) return std::nullopt;
+  if (sheet.empty()) return std::nullopt;
   return sheet;
 }
 
@@ -96,20 +96,23 @@ Picture MakeThumbnailFromSlotFile(const std::filesystem::path& path) {
 
 bool RebuildIconSheet(const platform::Workspace& workspace, platform::Prompter& prompter, int& counter,
                       const platform::Progress& progress) {
-  auto sheet = EnsureIconSheet(workspace) ? LoadIconSheet(workspace) : std::nullopt;
-  if (!sheet) {
+  const auto loaded = EnsureIconSheet(workspace) ? LoadIconSheet(workspace) : std::nullopt;
+  if (!loaded) {
     prompter.Show(CantCreateIconsMessage());
     return false;
   }
+  // Always a sheet of the right size, holding what the old one held.
+  Picture sheet(kSheetSize, kSheetSize, kBlack);
+  Draw(sheet, *loaded, 0, 0);
   const WorkspaceListing listing(workspace);
   for (const Slot& slot : SlotTable()) {
     const Picture thumbnail = MakeThumbnailFromSlotFile(listing.PathOf(slot.name));
     if (thumbnail.empty()) continue;
-    Draw(*sheet, thumbnail, slot.tile.x, slot.tile.y);
+    Draw(sheet, thumbnail, slot.tile.x, slot.tile.y);
     ++counter;
     if (progress) progress(counter);
   }
-  return WriteSheet(workspace, prompter, *sheet);
+  return WriteSheet(workspace, prompter, sheet);
 }
 
 }  // namespace assets

@@ -21,7 +21,8 @@ constexpr const char* kIconSheetName = "ic";
 // missing and cannot be written.
 [[nodiscard]] bool EnsureIconSheet(const platform::Workspace& workspace);
 
-// The sheet as stored; nothing when it does not load or is not 550 by 550.
+// The sheet as stored, whatever its size (tiles outside it are left out
+// wherever it is used); nothing when it does not load.
 [[nodiscard]] std::optional<Picture> LoadIconSheet(const platform::Workspace& workspace);
 
 // Draws `thumbnail` into the tile of picture number `picture` and writes
@@ -51,9 +52,10 @@ Picture MakeThumbnailFromSlotFile(const std::filesystem::path& path);
 // one to `counter` (the progress counter it shares with the game.pak import)
 // and calls `progress` with the new count, where the editor moves its
 // progress bar and repaints. Slots without a loadable file keep their tile
-// and do not count. When the sheet does not load, shows "Error": "can't
-// create icons" and writes nothing; when it cannot be written, "Error":
-// "can't write ic". True when the sheet was written.
+// and do not count. The sheet written is always 550 by 550, whatever the
+// size of the one it replaces. When the sheet does not load, shows "Error":
+// "can't create icons" and writes nothing; when it cannot be written,
+// "Error": "can't write ic". True when the sheet was written.
 [[nodiscard]] bool RebuildIconSheet(const platform::Workspace& workspace, platform::Prompter& prompter,
                                     int& counter, const platform::Progress& progress = {});
 

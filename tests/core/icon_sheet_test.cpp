@@ -132,4 +132,30 @@ TEST(RebuildIconSheet, MakesTheSheetWhenThereIsNone) {
   EXPECT_EQ(f.Sheet(), expected);
 }
 
+// A sheet that loads but is not 550 by 550: every user takes what it holds.
+TEST(IconSheet, ASheetOfAnotherSizeIsUsedAndTheRebuildMakesAWholeOne) {
+  testing_support::PictureFixture f;
+  f.WriteBmp("twksys/ic", Picture(60, 40, kGrey));  // holds tex1 (0, 0) and part of tex2 (0, 25)
+  const int numbers[] = {1000, 1001, 1020};
+  const auto thumbnails = assets::LoadThumbnails(f.workspace, numbers);
+  EXPECT_EQ(thumbnails[0], Picture(25, 25, kGrey));
+  EXPECT_EQ(assets::Cut(thumbnails[1], 0, 0, 25, 15), Picture(25, 15, kGrey));
+  EXPECT_EQ(assets::Cut(thumbnails[1], 0, 15, 25, 10), Picture(25, 10)) << "the part outside is black";
+
+  Import(f, "tex1", Picture(64, 64, kRed));         // its tile inside the sheet
+  Import(f, "floortex1", Picture(64, 64, kGreen));  // its tile outside: left out
+  EXPECT_TRUE(f.prompter.shown.empty()) << f.prompter.shown[0];
+  Picture expected(60, 40, kGrey);
+  assets::Draw(expected, Picture(25, 25, kRed), 0, 0);
+  EXPECT_EQ(f.Sheet(), expected);
+
+  int counter = 0;
+  ASSERT_TRUE(assets::RebuildIconSheet(f.workspace, f.prompter, counter));
+  EXPECT_EQ(counter, 2);
+  Picture whole(550, 550);
+  assets::Draw(whole, expected, 0, 0);
+  assets::Draw(whole, Picture(25, 25, kGreen), 300, 0);
+  EXPECT_EQ(f.Sheet(), whole);
+}
+
 }  // namespace

@@ -115,19 +115,21 @@ TEST_F(EditorTest, PaletteRebuildWritesABlackSheetWhenTheSheetIsGone) {
   EXPECT_EQ(ButtonColour(Control(171)), QColor(0, 0, 0));
 }
 
-TEST_F(EditorTest, SmallOrBrokenSheetsNeverBreakThePalette) {
+TEST_F(EditorTest, SmallSheetsAreUsedAndBrokenOnesNeverBreakThePalette) {
   folder.Write("twksys/ic", assets::EncodeBmp24(assets::Picture(550, 550, {200, 100, 50})));
   window->BuildPalette();
   EXPECT_EQ(ButtonColour(Control(171)), QColor(200, 100, 50));
-  // A sheet of the wrong size, and one that is no picture, are not used:
-  // the palette keeps the thumbnails it had.
+  // A sheet of another size is used: the tiles inside it are shown, those
+  // outside it left black.
   folder.Write("twksys/ic", assets::EncodeBmp24(assets::Picture(30, 30, {1, 2, 3})));
   window->BuildPalette();
-  EXPECT_EQ(ButtonColour(Control(171)), QColor(200, 100, 50));
+  EXPECT_EQ(ButtonColour(Control(171)), QColor(1, 2, 3));
+  EXPECT_EQ(ButtonColour(Control(180)), QColor(0, 0, 0));
+  // One that is no picture is not: the palette keeps the thumbnails it had.
   folder.Write("twksys/ic", std::string("BM this is no picture"));
   window->BuildPalette();
-  EXPECT_EQ(ButtonColour(Control(171)), QColor(200, 100, 50));
+  EXPECT_EQ(ButtonColour(Control(171)), QColor(1, 2, 3));
   window->resize(1800, 1620);
   window->RedrawMap();
-  EXPECT_EQ(window->MapPicture().at(5, 5), (assets::Rgb{200, 100, 50}));
+  EXPECT_EQ(window->MapPicture().at(5, 5), (assets::Rgb{1, 2, 3}));
 }
