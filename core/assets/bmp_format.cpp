@@ -76,13 +76,14 @@ bool PlaceData(std::span<const uint8_t> file, Header& h, uint32_t colours_used) 
     h.palette_entries = static_cast<uint32_t>(std::min({wanted, available_entries, size_t{256}}));
     if (h.palette_entries == 0) return false;
   }
-  const size_t image_size =
-      h.info_size == kCoreHeaderSize ? 0 : ByteView(file).U32Or0(info_header::kImageSize);
-  if (image_size > size - h.data_offset) return false;
   if (IsRle(h)) {
+    // Coded rows have no size of their own: the header's must hold.
+    const size_t image_size = ByteView(file).U32Or0(info_header::kImageSize);
+    if (image_size > size - h.data_offset) return false;
     h.data_size = image_size ? image_size : size - h.data_offset;
     return true;
   }
+  // Plain rows: every one must be there, whatever the header's image size says.
   h.data_size = h.RowSize() * static_cast<size_t>(h.Rows());
   return h.data_size <= size - h.data_offset;
 }
@@ -217,8 +218,6 @@ std::optional<Header> ReadHeader(std::span<const uint8_t> file, int max_side) {
   if (!KnownInfoSize(h.info_size) || file.size() < kFileHeaderSize + h.info_size) return std::nullopt;
   uint32_t colours_used = 0;
   if (!ReadInfo(view, h, colours_used, max_side)) return std::nullopt;
-  const uint32_t file_size = view.U32Or0(kFileSizeOffset);
-  if (file_size > file.size()) return std::nullopt;
   h.data_offset = view.U32Or0(kDataOffsetOffset);
   h.palette_offset = static_cast<uint32_t>(kFileHeaderSize) + h.info_size;
   if (h.info_size == kInfoHeaderSize && h.compression == kBitfields) h.palette_offset += kBitfieldsSize;

@@ -66,8 +66,9 @@ struct Header {
 
 // The header of a BMP file when it is sound: a known header size, one plane,
 // a known bit depth and compression, a size within `max_side`, believable
-// resolution fields, and a file long enough for everything the header
-// promises (file size, palette, pixel data).
+// resolution fields, and a file long enough for the palette and every row of
+// pixels (the file and image sizes the header states may promise a few
+// bytes more, as common writers do; coded rows need their image size).
 std::optional<Header> ReadHeader(std::span<const uint8_t> file, int max_side);
 
 // Whether the file is laid out plainly already: no palette to check, the
