@@ -10,7 +10,9 @@ ModalDialog::ModalDialog(QWidget* main_window, const QString& title, QSize clien
   Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
   if (close_box) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   setWindowFlags(flags);
-  setWindowTitle(title);
+  // The window system shows the program's name in place of an empty title:
+  // a blank one stays blank.
+  setWindowTitle(title.isEmpty() ? QStringLiteral(" ") : title);
   setWindowModality(Qt::ApplicationModal);
   setSizeGripEnabled(false);
 }

@@ -38,7 +38,7 @@ const DialogCase kDialogs[] = {
     {150, "Import Sounds", {452, 274}},
     {309, "Set GamePak Password", {258, 140}},
     {310, "Game Settings", {480, 569}},
-    {312, "", {400, 344}, true, true},
+    {312, " ", {400, 344}, true, true},  // a blank title, not the program's name
 };
 
 TEST_F(EditorTest, EveryDialogOpensModalAndCentredOverTheMainWindow) {
