@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QUrl>
+#include <filesystem>
 #include <string>
 
 #include "assets/screen_bitmaps.h"
@@ -131,19 +132,25 @@ void ReplaceWalls(MainWindow& window) {
   });
 }
 
+// Opens a file or folder with the desktop's program for it; when the
+// desktop has none, says so.
+void OpenOnDesktop(MainWindow& window, const std::filesystem::path& path) {
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path.string()))))
+    window.Prompter().Show({"Cannot open " + path.string(), "Error"});
+}
+
 // The project's own guide when it has one, else the one installed with the editor.
 void OpenHelp(MainWindow& window) {
   for (const auto& page : {window.Workspace().HelpPage(), window.Places().Guide()}) {
     if (!page.empty() && platform::FileSizeByName(page) >= 0) {
-      QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(page.string())));
+      OpenOnDesktop(window, page);
       return;
     }
   }
 }
 
 void OpenGameBitmapsFolder(MainWindow& window) {
-  QDesktopServices::openUrl(
-      QUrl::fromLocalFile(QString::fromStdString(window.Workspace().GameBitmapsFolder().string())));
+  OpenOnDesktop(window, window.Workspace().GameBitmapsFolder());
 }
 
 // Escape drops the tool only while the cursor is over the map.

@@ -61,4 +61,18 @@ TEST_F(ShellTest, GameBitmapsFolderIsOpenedWithoutAnyCheck) {
   EXPECT_TRUE(prompter.shown.empty());
 }
 
+// The desktop itself, with no program on the search path to open anything.
+TEST_F(ShellTest, WithoutAProgramToOpenThemHelpAndTheFolderSaySo) {
+  QDesktopServices::unsetUrlHandler("file");
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", QByteArray::fromStdString((folder / "no-programs").string()));
+  folder.Write("help/index.htm", std::string("<html></html>"));
+  window->Dispatch(app::command::kHelp);
+  window->Dispatch(app::command::kOpenGameBitmapsFolder);
+  qputenv("PATH", path);
+  EXPECT_EQ(prompter.shown,
+            (std::vector<platform::Message>{{"Cannot open " + (folder / "help/index.htm").string(), "Error"},
+                                            {"Cannot open " + (folder / "GameBitmaps").string(), "Error"}}));
+}
+
 #include "shell_commands_test.moc"
