@@ -20,7 +20,8 @@ int RunRebuildIcons(Context& context);
 // workspace (asks first; --yes answers).
 int RunImportGameBitmaps(Context& context);
 
-// Writes twksys/Version and builds twksys/game.pak as Create Game does.
+// Writes twksys/Version and builds twksys/game.pak as Create Game does
+// (with a default password made first when there is none).
 int RunPack(Context& context);
 // Prints position, entry name, data size and stored size of each entry.
 int RunList(Context& context);
@@ -29,7 +30,8 @@ int RunCompress(Context& context);
 int RunDecompress(Context& context);
 
 // create OUT [--icon ICO]: Create Game without windows, OUT taken as the
-// path chosen in the save requester; prints the path of the written game.
+// path chosen in the save requester (its folder made when missing, a default
+// password made when there is none); prints the path of the written game.
 int RunCreate(Context& context);
 // unpack PAK: Import game.pak into the program folder (--yes answers the
 // confirmation), then the icon sheet rebuilt.

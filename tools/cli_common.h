@@ -26,4 +26,9 @@ struct Context {
   std::optional<std::string> Option(const std::string& name) const;
 };
 
+// For the commands that pack: a missing or too short `pakpassword.txt` is
+// replaced by a default password as the editor does at start-up, saying so.
+// False (its message shown) when it cannot be written.
+bool EnsurePackPassword(Context& context);
+
 }  // namespace cli

@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <iostream>
 
 #include "gamebuild/create_game.h"
@@ -8,6 +9,11 @@ namespace cli {
 
 int RunCreate(Context& context) {
   if (context.args.size() != 1) return kUsage;
+  if (!EnsurePackPassword(context)) return kFailure;
+  // The requester only offers folders that exist; here OUT's is made.
+  const std::filesystem::path folder = std::filesystem::path(context.args[0]).parent_path();
+  std::error_code ec;
+  if (!folder.empty()) std::filesystem::create_directories(folder, ec);  // a failure shows when writing
   context.prompter.files = {context.args[0]};  // what the "Save Game" requester returns
   const gamebuild::CreateGameContext create{context.workspace,
                                             context.prompter,

@@ -5,6 +5,7 @@ namespace cli {
 
 int RunPack(Context& context) {
   if (!context.args.empty()) return kUsage;
+  if (!EnsurePackPassword(context)) return kFailure;
   if (!gamebuild::WriteVersionFile(context.workspace)) {
     context.prompter.Show({"cannot write to file", "Error"});
     return kFailure;

@@ -59,6 +59,27 @@ TEST(CliPack, ReportsMissingFiles) {
   EXPECT_EQ(result.out, "Error: 1 Files missing!\n");
 }
 
+// A program folder as tarnwick-workspace makes it has no pakpassword.txt
+// until the editor has started once.
+TEST(CliPack, OnAFreshProgramFolderThePasswordIsMadeAndCreateMakesItsFolder) {
+  TempFolder home;
+  ASSERT_EQ(RunAndCapture(std::string(TARNWICK_WORKSPACE_TOOL) + " " + Quoted(home.path())).status, 0);
+  const std::string announced =
+      "Info: A default GamePak password has been set!\r\nTo change it got to Menu <Settings>\n";
+  for (const std::string& command : {std::string("pack"), "create " + Quoted(home / "games/new/mygame")}) {
+    SCOPED_TRACE(command);
+    std::filesystem::remove(home / "pakpassword.txt");
+    const auto result = RunAndCapture(Cli(home, command));
+    EXPECT_EQ(result.status, 0) << result.out;
+    EXPECT_TRUE(result.out.starts_with(announced)) << result.out;
+    const auto password = platform::ReadFileBytes(home / "pakpassword.txt");
+    ASSERT_TRUE(password);
+    EXPECT_EQ(password->size(), 16u);
+  }
+  EXPECT_TRUE(std::filesystem::exists(home / "games/new/mygame.exe"));
+  EXPECT_TRUE(std::filesystem::exists(home / "games/new/game.pak"));
+}
+
 TEST(CliList, ReportsADamagedPack) {
   TempFolder home;
   home.Write("bad.pak", Bytes{3, 0, 0, 0, 3, 0, 0, 0, 'a', 'b', 'c', 9, 0, 0, 0, 9, 0, 0, 0, 'x'});
