@@ -4,6 +4,8 @@
 #include <iostream>
 #include <vector>
 
+#include "midi_check.h"
+
 namespace game {
 namespace {
 
@@ -72,8 +74,15 @@ void SdlAudio::SetMusic(const MusicChoice& choice) {
   if (choice.kind == MusicChoice::kLevel) {
     const size_t index = static_cast<size_t>(choice.level - 1);
     const Entry* midi = index < data_.level_midi_files.size() ? &data_.level_midi_files[index] : nullptr;
-    if (midi && !midi->empty())
-      level_music_ = Mix_LoadMUS_RW(SDL_RWFromConstMem(midi->data(), static_cast<int>(midi->size())), 1);
+    if (!midi || midi->empty()) return;
+    // The synthesizer retries a file it cannot read for ever, holding the
+    // sound device, so only files that read to their end reach it.
+    const std::string problem = MidiProblem(*midi);
+    if (!problem.empty()) {
+      std::cerr << "the music of level " << choice.level << " cannot play: " << problem << std::endl;
+      return;
+    }
+    level_music_ = Mix_LoadMUS_RW(SDL_RWFromConstMem(midi->data(), static_cast<int>(midi->size())), 1);
     if (!level_music_ || Mix_PlayMusic(level_music_, -1) != 0)
       std::cerr << "the music of level " << choice.level << " cannot play: " << Mix_GetError() << std::endl;
     return;

@@ -78,6 +78,23 @@ TEST(RuntimeSmoke, WrongVersionIsReportedAndEndsTheGame) {
   EXPECT_NE(run.out.find("Error: wrong game.pak"), std::string::npos) << run.out;
 }
 
+TEST(RuntimeSmoke, ABrokenTuneIsSilenceWithOneLineAndNoWait) {
+  TempFolder folder;
+  auto entries = sample::Entries();
+  entries[game::EntryIndex("MidiSettings")] = game::Entry(10, 1);
+  const game::Entry tune = sample::Tune();
+  entries[game::EntryIndex("midilvl1")] = game::Entry(tune.begin(), tune.begin() + tune.size() / 2);
+  sample::WriteWorkspace(folder.path(), entries);
+  // Before the check the synthesizer retried the cut file for ever and the game never ended.
+  const auto run = RunAndCapture("timeout -s KILL 60 env " + Game() + " --workspace " + folder.path().string() +
+                                 " --level 1 --frames 100");
+  EXPECT_EQ(run.status, 0) << run.out.substr(0, 2000);
+  const std::string line = "the music of level 1 cannot play: track 1 runs past the end of the file\n";
+  const size_t first = run.out.find(line);
+  EXPECT_NE(first, std::string::npos) << run.out.substr(0, 2000);
+  EXPECT_EQ(run.out.find("cannot play", first + line.size()), std::string::npos) << "one line only";
+}
+
 TEST(RuntimeSmoke, HelpListsTheOptions) {
   const auto run = RunAndCapture(std::string(TARNWICK_GAME) + " --help");
   EXPECT_EQ(run.status, 0);
