@@ -18,6 +18,7 @@
 #include "platform/files.h"
 #include "sdl_audio.h"
 #include "sdl_keys.h"
+#include "stop_signals.h"
 
 namespace game {
 namespace {
@@ -213,7 +214,7 @@ class InputCollector {
 int RunHeadless(App& app, SdlAudio& audio, Screen& screen, const RunOptions& options,
                 const InputScript& script) {
   screen.SetScale(app.render_settings().scale_percent);
-  for (int tic = 1; tic <= options.frames && !app.quit_requested(); ++tic) {
+  for (int tic = 1; tic <= options.frames && !app.quit_requested() && !StopRequested(); ++tic) {
     app.Tick(script.At(tic));
     Deliver(app, audio, screen.window());
     app.Draw(screen.frame());
@@ -234,7 +235,7 @@ int RunInteractive(App& app, SdlAudio& audio, Screen& screen, const GameData& da
   bool mouse_captured = false;
   const GameSettings& s = data.settings;
   const bool uses_mouse = s.turn_mouse || s.look_mouse || s.walk_forward_mouse || s.walk_backward_mouse;
-  while (!app.quit_requested()) {
+  while (!app.quit_requested() && !StopRequested()) {
     if (!input.Poll(screen)) break;
     for (int tics = clock.TakeDueTics(Clock::now()); tics > 0; --tics) app.Tick(input.Take());
     Deliver(app, audio, screen.window());
@@ -257,6 +258,7 @@ int RunInteractive(App& app, SdlAudio& audio, Screen& screen, const GameData& da
 
 int RunGame(const RunOptions& options) {
   const bool headless = options.frames >= 0;
+  CatchStopSignals();
   if (headless) {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);

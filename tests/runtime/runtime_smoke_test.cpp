@@ -95,6 +95,18 @@ TEST(RuntimeSmoke, ABrokenTuneIsSilenceWithOneLineAndNoWait) {
   EXPECT_EQ(run.out.find("cannot play", first + line.size()), std::string::npos) << "one line only";
 }
 
+TEST(RuntimeSmoke, HeadlessGameEndsOnTermAndInterrupt) {
+  TempFolder folder;
+  sample::WriteWorkspace(folder.path(), sample::Entries());
+  for (const char* signal : {"TERM", "INT"}) {
+    // The game runs far longer than the test waits; only the signal ends it in time.
+    const auto run = RunAndCapture("timeout -s KILL 30 sh -c '" + Game() + " --workspace " +
+                                   folder.path().string() + " --level 1 --frames 100000000 & game=$!; sleep 1; " +
+                                   "kill -" + signal + " $game; wait $game; echo status=$?'");
+    EXPECT_NE(run.out.find("status=0"), std::string::npos) << signal << ": " << run.out;
+  }
+}
+
 TEST(RuntimeSmoke, HelpListsTheOptions) {
   const auto run = RunAndCapture(std::string(TARNWICK_GAME) + " --help");
   EXPECT_EQ(run.status, 0);
