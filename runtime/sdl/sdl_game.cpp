@@ -270,6 +270,11 @@ int RunGame(const RunOptions& options) {
   const LoadResult loaded = LoadGameData(entries, data);
   if (loaded.status != LoadStatus::kOk) return ShowError("Error", loaded.message);
   entries.clear();
+  if (options.level > data.LevelCount()) {
+    std::cerr << "--level " << options.level << ": the game has " << data.LevelCount()
+              << (data.LevelCount() == 1 ? " level" : " levels") << std::endl;
+    return 2;
+  }
   const auto ms =
       std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
   std::cout << "game loaded in " << ms.count() << " ms: " << data.LevelCount() << " levels" << std::endl;
@@ -300,7 +305,7 @@ int RunGame(const RunOptions& options) {
                   << (sound_font.empty() ? "none" : sound_font) << std::endl;
       const bool info_menu = data.settings.screen_mode == ScreenMode::kWindow;
       App app(data, headless ? 1u : static_cast<uint32_t>(SDL_GetTicks() | 1u), info_menu);
-      if (options.level > 0) app.StartLevel(std::min(options.level, data.LevelCount()));
+      if (options.level > 0) app.StartLevel(options.level);
       Deliver(app, audio, screen.window());
       result = headless ? RunHeadless(app, audio, screen, options, script)
                         : RunInteractive(app, audio, screen, data);

@@ -107,11 +107,24 @@ TEST(RuntimeSmoke, HeadlessGameEndsOnTermAndInterrupt) {
   }
 }
 
-TEST(RuntimeSmoke, HelpListsTheOptions) {
-  const auto run = RunAndCapture(std::string(TARNWICK_GAME) + " --help");
+TEST(RuntimeSmoke, HelpListsTheOptionsUnderTheProgramsOwnName) {
+  TempFolder folder;
+  const auto copy = folder / "ember-keep";
+  std::filesystem::copy_file(TARNWICK_GAME, copy);
+  const auto run = RunAndCapture(copy.string() + " --help");
   EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out.rfind("usage: ember-keep [options]\n", 0), 0u) << run.out;
   for (const char* option : {"--level", "--frames", "--script", "--screenshot", "--help"})
     EXPECT_NE(run.out.find(option), std::string::npos) << option;
+}
+
+TEST(RuntimeSmoke, ALevelBeyondTheGameIsRefused) {
+  TempFolder folder;
+  sample::WriteWorkspace(folder.path(), sample::Entries(2));
+  const auto run = RunAndCapture(Game() + " --workspace " + folder.path().string() + " --level 9 --frames 1");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.out.find("--level 9: the game has 2 levels\n"), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find("level 2 loaded"), std::string::npos) << run.out;
 }
 
 }  // namespace
