@@ -11,49 +11,44 @@
 
 #include "assets/picture.h"
 #include "game_app.h"
+#include "game_draw.h"
 #include "game_entry_source.h"
 #include "game_keys.h"
+#include "game_open.h"
 #include "game_tic_clock.h"
 #include "game_window_icon.h"
 #include "platform/files.h"
 #include "sdl_audio.h"
 #include "sdl_keys.h"
+#include "sdl_message.h"
 #include "stop_signals.h"
 
 namespace game {
 namespace {
 
-int ShowError(const std::string& title, const std::string& text) {
-  std::cerr << title << ": " << text << std::endl;
-  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), text.c_str(), nullptr);
+bool WriteScreenshot(const FrameBuffer& frame, const std::string& path) {
+  return platform::WriteFileAtomic(path, assets::EncodeBmp24(ToPicture(frame)));
+}
+
+// Tells the player what went wrong and gives the exit status 1. A headless
+// run shows nothing but writes the message as its screenshot when asked for one.
+int Fail(const PlayerMessage& message, const RunOptions& options) {
+  if (options.frames < 0) {
+    ShowPlayerMessage(message);
+    return 1;
+  }
+  std::cerr << message.title << ": " << message.text << std::endl;
+  if (!options.screenshot.empty()) {
+    FrameBuffer frame(options.width, options.height);
+    DrawMessageScreen(frame, message.title, message.text);
+    if (!WriteScreenshot(frame, options.screenshot)) std::cerr << "cannot write " << options.screenshot << std::endl;
+  }
   return 1;
 }
 
 std::string Trimmed(const std::string& text) {
   const size_t first = text.find_first_not_of(' ');
   return first == std::string::npos ? std::string{} : text.substr(first);
-}
-
-bool LoadEntries(const RunOptions& options, std::vector<Entry>& entries) {
-  std::string error;
-  if (!options.workspace.empty()) {
-    if (ReadWorkspaceEntries(options.workspace, entries, error)) return true;
-    ShowError("Error", error);
-    return false;
-  }
-  const PakRead read = ReadGamePakEntries(options.executable_folder / "game.pak", entries);
-  if (read.status == PakReadStatus::kOk) return true;
-  if (read.status == PakReadStatus::kNotFound)
-    ShowError("error", "pak file not found");
-  else if (entries.size() >= 2 && !IsPlayableVersion(entries[1]))
-    ShowError("Error", "wrong game.pak");
-  else
-    ShowError("Error", read.message);
-  return false;
-}
-
-bool WriteScreenshot(const FrameBuffer& frame, const std::string& path) {
-  return platform::WriteFileAtomic(path, assets::EncodeBmp24(ToPicture(frame)));
 }
 
 Uint32 WindowFlags(ScreenMode mode, bool headless) {
@@ -264,12 +259,9 @@ int RunGame(const RunOptions& options) {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
   }
   const auto started = std::chrono::steady_clock::now();
-  std::vector<Entry> entries;
-  if (!LoadEntries(options, entries)) return 1;
   GameData data;
-  const LoadResult loaded = LoadGameData(entries, data);
-  if (loaded.status != LoadStatus::kOk) return ShowError("Error", loaded.message);
-  entries.clear();
+  if (const auto problem = OpenGame({options.executable_folder / "game.pak", options.workspace}, data))
+    return Fail(*problem, options);
   if (options.level > data.LevelCount()) {
     std::cerr << "--level " << options.level << ": the game has " << data.LevelCount()
               << (data.LevelCount() == 1 ? " level" : " levels") << std::endl;
@@ -284,10 +276,10 @@ int RunGame(const RunOptions& options) {
     const auto text = platform::ReadFileBytes(options.script);
     std::string error = "cannot read the script " + options.script;
     if (!text || !script.Parse(std::string(text->begin(), text->end()), error))
-      return ShowError("Error", error);
+      return Fail({"Error", error}, options);
   }
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
-    return ShowError("Error", std::string("cannot open the game window: ") + SDL_GetError());
+    return Fail({"Error", std::string("cannot open the game window: ") + SDL_GetError()}, options);
   int result = 0;
   {
     Screen screen;
@@ -295,7 +287,7 @@ int RunGame(const RunOptions& options) {
     const int height =
         data.settings.screen_mode == ScreenMode::kFullScreen && !headless ? 480 : options.height;
     if (!screen.Open(Trimmed(data.title), width, height, WindowFlags(data.settings.screen_mode, headless))) {
-      result = ShowError("Error", std::string("cannot open the game window: ") + SDL_GetError());
+      result = Fail({"Error", std::string("cannot open the game window: ") + SDL_GetError()}, options);
     } else {
       SetWindowIcon(screen.window());
       const std::string sound_font = ChooseSoundFont(options.executable_folder);
@@ -310,7 +302,7 @@ int RunGame(const RunOptions& options) {
       result = headless ? RunHeadless(app, audio, screen, options, script)
                         : RunInteractive(app, audio, screen, data);
       if (!options.screenshot.empty() && !WriteScreenshot(screen.frame(), options.screenshot))
-        result = ShowError("Error", "cannot write " + options.screenshot);
+        result = Fail({"Error", "cannot write " + options.screenshot}, options);
     }
   }
   SDL_Quit();

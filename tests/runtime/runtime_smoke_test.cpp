@@ -5,6 +5,7 @@
 #include <fstream>
 #include <set>
 
+#include "game_draw.h"
 #include "game_pictures.h"
 #include "tests/runtime/sample_game.h"
 #include "tests/support/run_command.h"
@@ -76,6 +77,25 @@ TEST(RuntimeSmoke, WrongVersionIsReportedAndEndsTheGame) {
   const auto run = RunAndCapture(Game() + " --workspace " + folder.path().string() + " --frames 1");
   EXPECT_NE(run.status, 0);
   EXPECT_NE(run.out.find("Error: wrong game.pak"), std::string::npos) << run.out;
+}
+
+TEST(RuntimeSmoke, ADamagedPackIsNamedOnTheErrorOutputAndInTheWindow) {
+  TempFolder folder;
+  auto entries = sample::Entries();
+  entries[game::EntryIndex("menu2")] = {1, 2, 3};
+  sample::WriteWorkspace(folder.path(), entries);
+  const auto shot = folder / "message.bmp";
+  const auto run = RunAndCapture(Game() + " --workspace " + folder.path().string() + " --frames 5 --screenshot " +
+                                 shot.string());
+  EXPECT_EQ(run.status, 1);
+  const std::string text = "game.pak is damaged: the picture menu2 cannot be read\n" + folder.path().string();
+  EXPECT_NE(run.out.find("Error: " + text), std::string::npos) << run.out;
+  // No message box can be shown without a desktop: the window shows the message instead.
+  game::FrameBuffer expected(640, 400);
+  game::DrawMessageScreen(expected, "Error", text);
+  const auto written = platform::ReadFileBytes(shot);
+  ASSERT_TRUE(written);
+  EXPECT_EQ(*written, assets::EncodeBmp24(game::ToPicture(expected)));
 }
 
 TEST(RuntimeSmoke, ABrokenTuneIsSilenceWithOneLineAndNoWait) {
