@@ -58,12 +58,12 @@ bool App::TakeInfoRequest() {
   return requested;
 }
 
-std::vector<int> App::TakeSounds() {
+std::vector<SoundEvent> App::TakeSounds() {
   if (play_) {
-    std::vector<int> more = play_->TakeSounds();
+    std::vector<SoundEvent> more = play_->TakeSounds();
     sounds_.insert(sounds_.end(), more.begin(), more.end());
   }
-  std::vector<int> taken;
+  std::vector<SoundEvent> taken;
   taken.swap(sounds_);
   return taken;
 }
@@ -187,11 +187,11 @@ void App::TickPlaying(const TicInput& input) {
   } else if (play_->outcome() == Outcome::kLevelDone) {
     carry_ = play_->player().carry;
     const int done = play_->level();
-    std::vector<int> more = play_->TakeSounds();
+    std::vector<SoundEvent> more = play_->TakeSounds();
     sounds_.insert(sounds_.end(), more.begin(), more.end());
     if (done >= data_.LevelCount()) {
       Log("game finished");
-      sounds_.push_back(EntryIndex("gamefinishedsound"));
+      sounds_.push_back({EntryIndex("gamefinishedsound")});
       play_.reset();
       Enter(AppScreen::kFinished);
     } else {

@@ -46,7 +46,7 @@ class App {
   bool quit_requested() const { return quit_; }
   // True once after the player chose Info.
   bool TakeInfoRequest();
-  std::vector<int> TakeSounds();
+  std::vector<SoundEvent> TakeSounds();
   std::vector<std::string> TakeLog();
 
  private:
@@ -71,7 +71,7 @@ class App {
   bool quit_ = false;
   bool info_request_ = false;
   bool play_ticked_ = false;  // the last tic ran the play
-  std::vector<int> sounds_;
+  std::vector<SoundEvent> sounds_;
   std::vector<std::string> log_;
   RenderSettings render_settings_;
   std::unique_ptr<Renderer> renderer_ = std::make_unique<Renderer>(render_settings_.threads);
