@@ -2,7 +2,9 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <chrono>
+#include <iterator>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -145,9 +147,11 @@ void SetWindowIcon(SDL_Window* window) {
 }
 
 void Deliver(App& app, SdlAudio& audio, SDL_Window* window) {
-  for (int sound : app.TakeSounds()) audio.Play(sound);
+  const Player* listener = app.play() ? &app.play()->player() : nullptr;
+  for (const SoundEvent& sound : app.TakeSounds())
+    audio.Play(sound.sound, listener ? HearSound(sound, listener->x, listener->y, listener->angle) : SoundGains{});
   audio.SetMusic(app.music());
-  audio.SetVolume(app.volume());
+  audio.SetVolumes(app.volume(), app.volume());
   for (const std::string& line : app.TakeLog()) std::cout << line << std::endl;
   (void)window;
 }
@@ -179,6 +183,19 @@ class InputCollector {
           next_.mouse_dx += event.motion.xrel;
           next_.mouse_dy += event.motion.yrel;
           continue;
+        case SDL_MOUSEWHEEL:
+          next_.wheel += event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
+          continue;
+        case SDL_CONTROLLERDEVICEADDED:
+          if (!pad_) pad_ = SDL_GameControllerOpen(event.cdevice.which);
+          continue;
+        case SDL_CONTROLLERBUTTONDOWN:
+        case SDL_CONTROLLERBUTTONUP:
+          PadButtonEvent(event.cbutton);
+          continue;
+        case SDL_CONTROLLERAXISMOTION:
+          PadAxisEvent(event.caxis);
+          continue;
         case SDL_WINDOWEVENT:
           if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) screen.Resize();
           continue;
@@ -197,12 +214,38 @@ class InputCollector {
   TicInput Take() {
     TicInput input = next_;
     input.held = held_ | next_.pressed;  // a tap shorter than a tic still counts
+    input.pad.held = pad_held_ | next_.pad.pressed;
+    const PadInput sticks = next_.pad;
     next_ = TicInput{};
+    next_.pad = sticks;  // the sticks stay where they are until they move
+    next_.pad.pressed.reset();
     return input;
   }
 
  private:
+  void PadButtonEvent(const SDL_ControllerButtonEvent& e) {
+    static constexpr SDL_GameControllerButton kOrder[kPadButtonCount] = {
+        SDL_CONTROLLER_BUTTON_A,          SDL_CONTROLLER_BUTTON_B,          SDL_CONTROLLER_BUTTON_X,
+        SDL_CONTROLLER_BUTTON_Y,          SDL_CONTROLLER_BUTTON_BACK,       SDL_CONTROLLER_BUTTON_START,
+        SDL_CONTROLLER_BUTTON_LEFTSTICK,  SDL_CONTROLLER_BUTTON_RIGHTSTICK, SDL_CONTROLLER_BUTTON_LEFTSHOULDER,
+        SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, SDL_CONTROLLER_BUTTON_DPAD_UP, SDL_CONTROLLER_BUTTON_DPAD_DOWN,
+        SDL_CONTROLLER_BUTTON_DPAD_LEFT,  SDL_CONTROLLER_BUTTON_DPAD_RIGHT};
+    const auto found = std::find(std::begin(kOrder), std::end(kOrder), e.button);
+    if (found == std::end(kOrder)) return;
+    const size_t button = static_cast<size_t>(found - std::begin(kOrder));
+    const bool down = e.type == SDL_CONTROLLERBUTTONDOWN;
+    pad_held_.set(button, down);
+    if (down) next_.pad.pressed.set(button);
+  }
+  void PadAxisEvent(const SDL_ControllerAxisEvent& e) {
+    PadInput& pad = next_.pad;
+    int* const axes[] = {&pad.move_x, &pad.move_y, &pad.look_x, &pad.look_y, &pad.left_trigger, &pad.right_trigger};
+    if (e.axis < std::size(axes)) *axes[e.axis] = e.value;
+  }
+
   std::bitset<kKeyCount> held_;
+  std::bitset<kPadButtonCount> pad_held_;
+  SDL_GameController* pad_ = nullptr;  // the first controller plugged in; SDL closes it on quit
   TicInput next_;
 };
 
@@ -224,6 +267,7 @@ int RunHeadless(App& app, SdlAudio& audio, Screen& screen, const RunOptions& opt
 // the limiter only guards against a sync that does not wait (a hidden window, some drivers).
 int RunInteractive(App& app, SdlAudio& audio, Screen& screen, const GameData& data) {
   using Clock = TicClock::Clock;
+  SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);  // without it the game is played on keys and mouse
   InputCollector input;
   TicClock clock(Clock::now());
   FrameLimiter limiter(screen.refresh_rate() * (screen.vsync() ? 2 : 1));
