@@ -2,6 +2,7 @@
 // screens.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,9 +13,14 @@
 
 namespace game {
 
-enum class AppScreen { kIntro, kMenu, kPause, kGameOver, kSound, kHelp, kPlaying, kNextLevel, kFinished };
+enum class AppScreen { kIntro, kMenu, kPause, kDying, kGameOver, kSound, kHelp, kPlaying, kNextLevel, kFinished };
 
-enum class MenuItem { kNewGame, kContinue, kHelp, kSound, kInfo, kEndGame, kQuit };
+// How long the view fades out after the player's death, before the game-over question.
+constexpr int kDyingTics = 35;
+
+// The items of the main and pause menus and of the game-over question, in
+// their pictures' order (gamebuild/screen_layout.h), then those the game adds.
+enum class MenuItem { kNewGame, kContinue, kHelp, kSound, kInfo, kEndGame, kQuit, kQuitYes, kRestartLevel };
 
 // What music should play now.
 struct MusicChoice {
@@ -41,7 +47,11 @@ class App {
   Play* play() { return play_.get(); }
   std::vector<MenuItem> MenuItems() const;
   int menu_selection() const { return selection_; }
-  int volume() const { return volume_; }  // 0..10
+  int music_volume() const { return volumes_[0]; }  // 0..10
+  int effects_volume() const { return volumes_[1]; }
+  // What the player did in the level just finished; shown on the next-level screen.
+  const LevelStats& finished_stats() const { return finished_stats_; }
+  int finished_tics() const { return finished_tics_; }
   MusicChoice music() const;
   bool quit_requested() const { return quit_; }
   // True once after the player chose Info.
@@ -52,7 +62,12 @@ class App {
  private:
   void TickMenu(const TicInput& input);
   void Choose(MenuItem item);
+  void StartLevelWith(int level, const PlayerCarry& carry);
   void TickPlaying(const TicInput& input);
+  void TickSound(const TicInput& input);
+  void DrawMenu(FrameBuffer& frame, int picture);
+  void DrawSoundScreen(FrameBuffer& frame);
+  void DrawStatistics(FrameBuffer& frame);
   void Enter(AppScreen screen);
   void Log(std::string line) { log_.push_back(std::move(line)); }
 
@@ -65,7 +80,11 @@ class App {
   PlayerCarry carry_;
   int next_level_ = 1;
   int selection_ = 0;
-  int volume_ = 8;
+  std::array<int, 2> volumes_{8, 8};  // music, effects
+  int restart_level_ = 1;
+  PlayerCarry restart_carry_;
+  LevelStats finished_stats_;
+  int finished_tics_ = 0;
   int help_row_ = 0;
   int screen_tics_ = 0;
   bool quit_ = false;

@@ -151,7 +151,7 @@ void Deliver(App& app, SdlAudio& audio, SDL_Window* window) {
   for (const SoundEvent& sound : app.TakeSounds())
     audio.Play(sound.sound, listener ? HearSound(sound, listener->x, listener->y, listener->angle) : SoundGains{});
   audio.SetMusic(app.music());
-  audio.SetVolumes(app.volume(), app.volume());
+  audio.SetVolumes(app.music_volume(), app.effects_volume());
   for (const std::string& line : app.TakeLog()) std::cout << line << std::endl;
   (void)window;
 }
