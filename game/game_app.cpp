@@ -44,23 +44,23 @@ bool AnyPress(const TicInput& input) {
 
 // The label the game writes for an item its picture does not draw.
 std::string AddedItemLabel(MenuItem item) {
-  return item == MenuItem::kInfo ? "INFO" : "";
+  return item == MenuItem::kInfo ? "INFO" : item == MenuItem::kOptions ? "OPTIONS" : "";
 }
 
 
 }  // namespace
 
 App::App(const GameData& data, uint32_t seed, bool info_menu)
-    : data_(data), seed_(seed), info_menu_(info_menu && !data.info_text.empty()) {}
+    : data_(data), seed_(seed), info_menu_(info_menu && !data.info_text.empty()), options_(DefaultOptions(data)) {}
 
 std::vector<MenuItem> App::MenuItems() const {
   std::vector<MenuItem> items;
   if (screen_ == AppScreen::kPause) {
-    items = {MenuItem::kContinue, MenuItem::kSound, MenuItem::kHelp, MenuItem::kEndGame};
+    items = {MenuItem::kContinue, MenuItem::kSound, MenuItem::kHelp, MenuItem::kEndGame, MenuItem::kOptions};
   } else if (screen_ == AppScreen::kGameOver) {
     items = {MenuItem::kQuitYes, MenuItem::kRestartLevel};
   } else {
-    items = {MenuItem::kNewGame, MenuItem::kSound, MenuItem::kHelp, MenuItem::kQuit};
+    items = {MenuItem::kNewGame, MenuItem::kSound, MenuItem::kHelp, MenuItem::kQuit, MenuItem::kOptions};
     if (info_menu_) items.push_back(MenuItem::kInfo);
   }
   return items;
@@ -111,6 +111,7 @@ void App::StartLevelWith(int level, const PlayerCarry& carry) {
   restart_level_ = level;
   restart_carry_ = carry;
   play_ = std::make_unique<Play>(data_, level, carry, seed_ + static_cast<uint32_t>(level));
+  play_->set_controls(options_.controls);
   Enter(AppScreen::kPlaying);
   Log("level " + std::to_string(level) + " loaded");
 }
@@ -145,6 +146,9 @@ void App::Tick(const TicInput& input) {
     case AppScreen::kSound:
       TickSound(input);
       break;
+    case AppScreen::kOptions:
+      TickOptions(input);
+      break;
     case AppScreen::kHelp: {
       const int extra = std::max(0, data_.help.height - 200);
       if (input.held.test(kKeyDown)) help_row_ = std::min(extra, help_row_ + 4);
@@ -177,9 +181,11 @@ void App::TickMenu(const TicInput& input) {
 // Up and down choose the slider, left and right move its knob.
 void App::TickSound(const TicInput& input) {
   if (GoesUp(input) || GoesDown(input)) selection_ = 1 - selection_;
-  int& volume = volumes_[static_cast<size_t>(selection_)];
+  int& volume = selection_ == 0 ? options_.music_volume : options_.effects_volume;
+  const int before = volume;
   if (GoesLeft(input)) volume = std::max(0, volume - 1);
   if (GoesRight(input)) volume = std::min(10, volume + 1);
+  if (volume != before) options_changed_ = true;
   if (GoesBack(input) || Confirms(input)) Enter(back_from_sub_);
 }
 
@@ -201,6 +207,10 @@ void App::Choose(MenuItem item) {
     case MenuItem::kSound:
       back_from_sub_ = from;
       Enter(AppScreen::kSound);
+      break;
+    case MenuItem::kOptions:
+      back_from_sub_ = from;
+      Enter(AppScreen::kOptions);
       break;
     case MenuItem::kInfo:
       info_request_ = true;
@@ -274,6 +284,9 @@ void App::Draw(FrameBuffer& frame, const FrameMoment& moment) {
     case AppScreen::kSound:
       DrawSoundScreen(frame);
       break;
+    case AppScreen::kOptions:
+      DrawOptions(frame);
+      break;
     case AppScreen::kHelp:
       DrawScreen(frame, data_.help, help_row_);
       break;
@@ -312,7 +325,7 @@ void App::DrawSoundScreen(FrameBuffer& frame) {
   DrawScreen(frame, data_.menus[3]);
   const ScreenPlacement at = PlaceScreen(frame);
   for (int slider = 0; slider < 2; ++slider)
-    DrawImage(frame, data_.volume_button, at.x + layout::KnobX(volumes_[static_cast<size_t>(slider)]) * at.scale,
+    DrawImage(frame, data_.volume_button, at.x + layout::KnobX(slider == 0 ? options_.music_volume : options_.effects_volume) * at.scale,
               at.y + layout::KnobY(slider) * at.scale, at.scale);
   DrawImage(frame, data_.menu_button, at.x + layout::kSliderMarkerX * at.scale,
             at.y + layout::SliderMarkerY(selection_) * at.scale, at.scale);

@@ -10,17 +10,20 @@
 #include "game_play.h"
 #include "game_play_view.h"
 #include "game_render.h"
+#include "player_options.h"
 
 namespace game {
 
-enum class AppScreen { kIntro, kMenu, kPause, kDying, kGameOver, kSound, kHelp, kPlaying, kNextLevel, kFinished };
+enum class AppScreen {
+  kIntro, kMenu, kPause, kDying, kGameOver, kSound, kHelp, kOptions, kPlaying, kNextLevel, kFinished
+};
 
 // How long the view fades out after the player's death, before the game-over question.
 constexpr int kDyingTics = 35;
 
 // The items of the main and pause menus and of the game-over question, in
 // their pictures' order (gamebuild/screen_layout.h), then those the game adds.
-enum class MenuItem { kNewGame, kContinue, kHelp, kSound, kInfo, kEndGame, kQuit, kQuitYes, kRestartLevel };
+enum class MenuItem { kNewGame, kContinue, kHelp, kSound, kInfo, kEndGame, kQuit, kQuitYes, kRestartLevel, kOptions };
 
 // What music should play now.
 struct MusicChoice {
@@ -47,8 +50,17 @@ class App {
   Play* play() { return play_.get(); }
   std::vector<MenuItem> MenuItems() const;
   int menu_selection() const { return selection_; }
-  int music_volume() const { return volumes_[0]; }  // 0..10
-  int effects_volume() const { return volumes_[1]; }
+  int music_volume() const { return options_.music_volume; }  // 0..10
+  int effects_volume() const { return options_.effects_volume; }
+  // The player's options: the play's controls, the volumes, the window and the view.
+  const PlayerOptions& options() const { return options_; }
+  void SetOptions(const PlayerOptions& options);
+  // True once after the player changed an option (the caller applies and keeps them).
+  bool TakeOptionsChanged();
+  void ToggleFullscreen();
+  // The options screen's rows, its first row shown, and whether it waits for a key to bind.
+  std::vector<std::string> OptionRows() const;
+  bool binding_key() const { return binding_; }
   // What the player did in the level just finished; shown on the next-level screen.
   const LevelStats& finished_stats() const { return finished_stats_; }
   int finished_tics() const { return finished_tics_; }
@@ -65,6 +77,9 @@ class App {
   void StartLevelWith(int level, const PlayerCarry& carry);
   void TickPlaying(const TicInput& input);
   void TickSound(const TicInput& input);
+  void TickOptions(const TicInput& input);
+  void ChangeOption(int row, int step);
+  void DrawOptions(FrameBuffer& frame);
   void DrawMenu(FrameBuffer& frame, int picture);
   void DrawSoundScreen(FrameBuffer& frame);
   void DrawStatistics(FrameBuffer& frame);
@@ -80,7 +95,9 @@ class App {
   PlayerCarry carry_;
   int next_level_ = 1;
   int selection_ = 0;
-  std::array<int, 2> volumes_{8, 8};  // music, effects
+  PlayerOptions options_;
+  bool options_changed_ = false;
+  bool binding_ = false;
   int restart_level_ = 1;
   PlayerCarry restart_carry_;
   LevelStats finished_stats_;

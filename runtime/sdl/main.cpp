@@ -60,6 +60,7 @@ int main(int argc, char** argv) {
     } else if (arg == "--workspace") {
       options.workspace = value;
     } else if (arg == "--size") {
+      options.size_given = true;
       const size_t x = value.find('x');
       options.width = static_cast<int>(platform::ParseInteger(value.substr(0, x)));
       options.height =

@@ -19,7 +19,9 @@
 #include "game_open.h"
 #include "game_tic_clock.h"
 #include "game_window_icon.h"
+#include "player_options.h"
 #include "platform/files.h"
+#include "platform/prompter.h"
 #include "sdl_audio.h"
 #include "sdl_keys.h"
 #include "sdl_message.h"
@@ -171,6 +173,10 @@ class InputCollector {
         case SDL_KEYDOWN:
         case SDL_KEYUP:
           if (event.key.repeat) continue;
+          if (event.key.keysym.scancode == SDL_SCANCODE_RETURN && (event.key.keysym.mod & KMOD_ALT)) {
+            if (event.type == SDL_KEYDOWN) fullscreen_toggled_ = true;  // Alt+Enter is the window's, not the game's
+            continue;
+          }
           key = KeyOfScancode(event.key.keysym.scancode);
           down = event.type == SDL_KEYDOWN;
           break;
@@ -211,6 +217,11 @@ class InputCollector {
   // Mouse motion the next tic takes.
   int pending_dx() const { return next_.mouse_dx; }
   int pending_dy() const { return next_.mouse_dy; }
+  bool TakeFullscreenToggle() {
+    const bool toggled = fullscreen_toggled_;
+    fullscreen_toggled_ = false;
+    return toggled;
+  }
   TicInput Take() {
     TicInput input = next_;
     input.held = held_ | next_.pressed;  // a tap shorter than a tic still counts
@@ -246,6 +257,7 @@ class InputCollector {
   std::bitset<kKeyCount> held_;
   std::bitset<kPadButtonCount> pad_held_;
   SDL_GameController* pad_ = nullptr;  // the first controller plugged in; SDL closes it on quit
+  bool fullscreen_toggled_ = false;
   TicInput next_;
 };
 
@@ -262,10 +274,21 @@ int RunHeadless(App& app, SdlAudio& audio, Screen& screen, const RunOptions& opt
   return 0;
 }
 
+// Applies the player's changed options to the window and keeps them in the options file.
+void ApplyOptions(const PlayerOptions& options, SDL_Window* window, const std::filesystem::path& file) {
+  SDL_SetWindowFullscreen(window, options.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  int w = 0, h = 0;
+  SDL_GetWindowSize(window, &w, &h);
+  if (!options.fullscreen && (w != options.window_width || h != options.window_height))
+    SDL_SetWindowSize(window, options.window_width, options.window_height);
+  if (!file.empty() && !SaveOptions(file, options)) std::cerr << platform::CannotWriteMessage(file) << std::endl;
+}
+
 // Frames come at the display's rate; the simulation keeps its tic rate, and each frame shows the moment it
 // falls on between two tics. Without vertical sync a limiter holds frames to the display's rate; with it,
 // the limiter only guards against a sync that does not wait (a hidden window, some drivers).
-int RunInteractive(App& app, SdlAudio& audio, Screen& screen, const GameData& data) {
+int RunInteractive(App& app, SdlAudio& audio, Screen& screen, const GameData& data,
+                   const std::filesystem::path& options_file) {
   using Clock = TicClock::Clock;
   SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);  // without it the game is played on keys and mouse
   InputCollector input;
@@ -276,8 +299,10 @@ int RunInteractive(App& app, SdlAudio& audio, Screen& screen, const GameData& da
   const bool uses_mouse = s.turn_mouse || s.look_mouse || s.walk_forward_mouse || s.walk_backward_mouse;
   while (!app.quit_requested() && !StopRequested()) {
     if (!input.Poll(screen)) break;
+    if (input.TakeFullscreenToggle()) app.ToggleFullscreen();
     for (int tics = clock.TakeDueTics(Clock::now()); tics > 0; --tics) app.Tick(input.Take());
     Deliver(app, audio, screen.window());
+    if (app.TakeOptionsChanged()) ApplyOptions(app.options(), screen.window(), options_file);
     if (app.TakeInfoRequest())
       SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "Info", data.info_text.c_str(), screen.window());
     const bool want_capture = uses_mouse && app.screen() == AppScreen::kPlaying;
@@ -324,13 +349,28 @@ int RunGame(const RunOptions& options) {
   }
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
     return Fail({"Error", std::string("cannot open the game window: ") + SDL_GetError()}, options);
+  // The player's options; a headless run plays with the defaults and keeps nothing.
+  PlayerOptions player = DefaultOptions(data);
+  std::filesystem::path options_file;
+  if (!headless) {
+    const auto folder = OptionsFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"), Trimmed(data.title));
+    if (!folder.empty()) options_file = folder / kOptionsFileName;
+    std::string message;
+    if (!options_file.empty()) player = LoadOptions(options_file, player, message);
+    if (!message.empty()) std::cerr << message << std::endl;
+  }
   int result = 0;
   {
     Screen screen;
-    const int width = data.settings.screen_mode == ScreenMode::kFullScreen && !headless ? 640 : options.width;
-    const int height =
-        data.settings.screen_mode == ScreenMode::kFullScreen && !headless ? 480 : options.height;
-    if (!screen.Open(Trimmed(data.title), width, height, WindowFlags(data.settings.screen_mode, headless))) {
+    // The author's full-screen mode changes the display to 640 x 480; the player's is the desktop's.
+    const bool mode_change = player.fullscreen && data.settings.screen_mode == ScreenMode::kFullScreen;
+    const bool own_size = !headless && !options.size_given;
+    const int width = mode_change && !headless ? 640 : own_size ? player.window_width : options.width;
+    const int height = mode_change && !headless ? 480 : own_size ? player.window_height : options.height;
+    const ScreenMode mode = !player.fullscreen ? ScreenMode::kWindow
+                            : mode_change     ? ScreenMode::kFullScreen
+                                              : ScreenMode::kFullWindow;
+    if (!screen.Open(Trimmed(data.title), width, height, WindowFlags(mode, headless))) {
       result = Fail({"Error", std::string("cannot open the game window: ") + SDL_GetError()}, options);
     } else {
       SetWindowIcon(screen.window());
@@ -341,10 +381,11 @@ int RunGame(const RunOptions& options) {
                   << (sound_font.empty() ? "none" : sound_font) << std::endl;
       const bool info_menu = data.settings.screen_mode == ScreenMode::kWindow;
       App app(data, headless ? 1u : static_cast<uint32_t>(SDL_GetTicks() | 1u), info_menu);
+      app.SetOptions(player);
       if (options.level > 0) app.StartLevel(options.level);
       Deliver(app, audio, screen.window());
       result = headless ? RunHeadless(app, audio, screen, options, script)
-                        : RunInteractive(app, audio, screen, data);
+                        : RunInteractive(app, audio, screen, data, options_file);
       if (!options.screenshot.empty() && !WriteScreenshot(screen.frame(), options.screenshot))
         result = Fail({"Error", "cannot write " + options.screenshot}, options);
     }

@@ -74,7 +74,7 @@ TEST(App, InfoItemOnlyWithAnInfoTextInAWindow) {
   data->info_text = "about";
   App app(*data, 1, true);
   app.Tick(Press({kReturn}));
-  for (int i = 0; i < 4; ++i) app.Tick(Press({kDownKey}));  // below the picture's four items
+  for (int i = 0; i < 5; ++i) app.Tick(Press({kDownKey}));  // below the picture's four items and OPTIONS
   app.Tick(Press({kReturn}));
   EXPECT_TRUE(app.TakeInfoRequest());
   EXPECT_FALSE(app.TakeInfoRequest());

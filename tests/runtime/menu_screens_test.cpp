@@ -11,6 +11,7 @@
 #include "game_app.h"
 #include "game_draw.h"
 #include "game_entry_index.h"
+#include "game_keys.h"
 #include "tests/runtime/play_fixture.h"
 #include "tests/runtime/starter_game.h"
 
@@ -68,15 +69,17 @@ std::vector<Rows> TrackRows(const Image& picture) {
 }
 
 // Centre, in screen-picture pixels, of the pixels that differ between the
-// frames inside the picture rows [top, bottom]; nullopt when none differ.
+// frames inside the picture rows [top, bottom] and left of picture column
+// `right`; nullopt when none differ.
 struct Point {
   double x, y;
 };
-std::optional<Point> ChangedCentre(const FrameBuffer& a, const FrameBuffer& b, int top = 0, int bottom = 199) {
+std::optional<Point> ChangedCentre(const FrameBuffer& a, const FrameBuffer& b, int top = 0, int bottom = 199,
+                                   int right_of_area = 320) {
   const ScreenPlacement at = PlaceScreen(a);
   int left = a.width, right = -1, high = a.height, low = -1;
   for (int y = std::max(0, at.y + top * at.scale); y < std::min(a.height, at.y + (bottom + 1) * at.scale); ++y)
-    for (int x = 0; x < a.width; ++x)
+    for (int x = 0; x < std::min(a.width, at.x + right_of_area * at.scale); ++x)
       if (a.at(x, y) != b.at(x, y))
         left = std::min(left, x), right = std::max(right, x), high = std::min(high, y), low = std::max(low, y);
   if (right < 0) return std::nullopt;
@@ -109,14 +112,16 @@ void ExpectMarkerBesideEachItem(App& app, const Image& picture, size_t items, co
       SCOPED_TRACE(std::string(menu) + " item " + std::to_string(k) + " at " + std::to_string(size.width) +
                    " x " + std::to_string(size.height));
       ASSERT_EQ(app.menu_selection(), static_cast<int>(k));
-      const auto marker = ChangedCentre(Drawn(app, size.width, size.height), bare);
+      // The marker stands left of the items (the game writes its own items on their right).
+      const auto marker = ChangedCentre(Drawn(app, size.width, size.height), bare, 0, 199, 100);
       ASSERT_TRUE(marker);
       EXPECT_GE(marker->y, rows[k].top);
       EXPECT_LE(marker->y, rows[k].bottom + 1);
-      EXPECT_LT(marker->x, 100) << "left of the items";
       app.Tick(Press(kDownKey));
     }
-  }  // down from the last item comes round to the first, for the next size
+    // Down past the items the game adds comes round to the first, for the next size.
+    while (app.menu_selection() != 0) app.Tick(Press(kDownKey));
+  }
 }
 
 TEST(MenuScreens, TheMarkerSitsBesideEachItemOfTheMainAndPauseMenus) {
@@ -158,22 +163,30 @@ TEST(MenuScreens, ReturnChoosesTheItemThePictureDrawsInThatRow) {
   }
 }
 
-TEST(MenuScreens, TheGameWritesTheInfoItemBelowThePicturesItems) {
+TEST(MenuScreens, TheGameWritesOptionsAndInfoBelowThePicturesItems) {
   const auto* starter = starter_game::Get();
   ASSERT_TRUE(starter);
   GameData data = starter->data;
   data.info_text = "about";
   App app(data, 1, true);
   app.Tick(Press(kReturn));
-  for (int k = 0; k < 4; ++k) app.Tick(Press(kDownKey));
-  const FrameBuffer frame = Drawn(app, 640, 400);
-  const FrameBuffer bare = Bare(data.menus[0], 640, 400);
   const std::vector<Rows> rows = ItemTextRows(data.menus[0]);
   ASSERT_EQ(rows.size(), 4u);
-  const int fifth = rows[3].top + (rows[3].top - rows[2].top);
-  const auto label = ChangedCentre(frame, bare, fifth, fifth + 8);
-  ASSERT_TRUE(label);
-  EXPECT_NEAR(label->x, 130, 30) << "the label beside the marker, in the items' column";
+  const FrameBuffer bare = Bare(data.menus[0], 640, 400);
+  const int step = rows[1].top - rows[0].top;
+  for (int row : {5, 4}) {  // Up from the first item: INFO in the sixth row, then OPTIONS in the fifth
+    SCOPED_TRACE(row);
+    app.Tick(Press(kUpKey));
+    ASSERT_EQ(app.menu_selection(), row);
+    const int top = rows[0].top + row * step;
+    const auto label = ChangedCentre(Drawn(app, 640, 400), bare, top, top + 8);
+    ASSERT_TRUE(label);
+    EXPECT_NEAR(label->x, 130, 30) << "the label beside the marker, in the items' column";
+  }
+  app.Tick(Press(kReturn));
+  EXPECT_EQ(app.screen(), AppScreen::kOptions);
+  app.Tick(Press(kEscape));
+  app.Tick(Press(kUpKey));
   app.Tick(Press(kReturn));
   EXPECT_TRUE(app.TakeInfoRequest());
 }
@@ -255,6 +268,58 @@ TEST(MenuScreens, DeathFadesWithItsSoundThenAsksWithTheMarkerOnRestart) {
   app.Tick(Press(kUpKey));
   app.Tick(Press(kReturn));
   EXPECT_EQ(app.screen(), AppScreen::kMenu) << "YES quits to the menu";
+}
+
+}  // namespace
+
+namespace {
+
+using namespace game;
+
+TEST(OptionsScreen, BindsAKeyChangesValuesAndResetsTheKeys) {
+  auto data = play_fixture::DataOf({"##########", "#P.......#", "##########"});
+  App app(*data, 1, false);
+  app.Tick(Press(kReturn));
+  for (int k = 0; k < 4; ++k) app.Tick(Press(kDownKey));
+  app.Tick(Press(kReturn));
+  ASSERT_EQ(app.screen(), AppScreen::kOptions);
+  EXPECT_FALSE(app.TakeOptionsChanged());
+
+  app.Tick(Press(kRightKey));  // mouse sensitivity
+  EXPECT_EQ(app.options().controls.mouse_sensitivity, data->settings.mouse_sensitivity + 1);
+  EXPECT_TRUE(app.TakeOptionsChanged());
+  const auto rows = app.OptionRows();
+  const auto walk = std::find_if(rows.begin(), rows.end(), [](const std::string& r) { return r.rfind("WALK FORWARD", 0) == 0; });
+  ASSERT_NE(walk, rows.end());
+  while (app.OptionRows()[static_cast<size_t>(app.menu_selection())].rfind("WALK FORWARD", 0) != 0)
+    app.Tick(Press(kDownKey));
+  app.Tick(Press(kReturn));
+  EXPECT_TRUE(app.binding_key());
+  const int w = KeyByName("W");
+  app.Tick(Press(w));
+  EXPECT_FALSE(app.binding_key());
+  EXPECT_EQ(app.options().controls.Key(Action::kWalkForward), w);
+  EXPECT_TRUE(app.TakeOptionsChanged());
+
+  app.Tick(Press(kEscape));
+  app.Tick(Press(kUpKey));
+  while (app.menu_selection() != 0) app.Tick(Press(kDownKey));
+  app.Tick(Press(kReturn));  // NEW GAME
+  ASSERT_EQ(app.screen(), AppScreen::kPlaying);
+  const Fixed x = app.play()->player().x;
+  for (int i = 0; i < 10; ++i) app.Tick(play_fixture::Holding({w}));
+  EXPECT_GT(app.play()->player().x, x) << "the play walks on the player's key";
+
+  PlayerOptions reset = app.options();
+  reset.controls.keys = AuthorControls(data->settings, data->weapons).keys;
+  app.Tick(Press(kEscape));
+  for (int k = 0; k < 4; ++k) app.Tick(Press(kDownKey));
+  app.Tick(Press(kReturn));
+  ASSERT_EQ(app.screen(), AppScreen::kOptions);
+  while (app.OptionRows()[static_cast<size_t>(app.menu_selection())].rfind("RESET KEYS", 0) != 0)
+    app.Tick(Press(kDownKey));
+  app.Tick(Press(kReturn));
+  EXPECT_EQ(app.options(), reset) << "the author's keys again, the other options kept";
 }
 
 }  // namespace

@@ -243,9 +243,9 @@ std::string MenuScreensSection() {
          ", each further item " + step + " pixels lower (item <i>k</i> starts at y = " + row + " + " + step +
          " (<i>k</i> - 1)). Centre the items between x = " + Number(layout::kPlaqueLeft) + " and x = " +
          Number(layout::kPlaqueRight) + ". The marker, 16 x 16 pixels, stands at x = " + Number(layout::kMarkerX) +
-         ", its middle on the middle of the chosen item's row. When the game has an info text and runs in a "
-         "window, the main menu has a fifth item, INFO, which the game writes itself in the next row "
-         "(y = " + Number(layout::kItemTop + 4 * layout::kItemStep) + "); leave that row free.</p>\n"
+         ", its middle on the middle of the chosen item's row. The game writes the items it adds itself in the rows below: OPTIONS in the fifth row (y = " +
+         Number(layout::kItemTop + 4 * layout::kItemStep) + ") of the main and pause menus, and, when the game has "
+         "an info text and runs in a window, INFO in the sixth row of the main menu; leave those rows free.</p>\n"
          "<p>The sound screen (SoundScreen.bmp) has two sliders, MUSIC above EFFECTS. Slider 1's track is the row "
          "y = " + Number(layout::kSliderTop + layout::kSliderTrackMiddle) + ", slider 2's " +
          Number(layout::kSliderStepY) + " pixels lower; each runs from x = " + Number(layout::kSliderLeft) +

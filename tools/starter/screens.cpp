@@ -463,8 +463,8 @@ void AddScreens(Content& content) {
   add("entering_next_level.bmp", "entering_next_level", NextLevelScreen());
   add("finished.bmp", "finished", FinishedScreen());
   add("keypicture.bmp", "keypicture", KeyIcon());
-  add("menu1.bmp", "menu1", MenuScreen("EMBER KEEP", 4, layout::kMainMenuItems, 50, 5));
-  add("menu2.bmp", "menu2", MenuScreen("PAUSED", 3, layout::kPauseMenuItems, 56));
+  add("menu1.bmp", "menu1", MenuScreen("EMBER KEEP", 4, layout::kMainMenuItems, 50, 6));
+  add("menu2.bmp", "menu2", MenuScreen("PAUSED", 3, layout::kPauseMenuItems, 56, 5));
   add("menu3.bmp", "menu3", MenuScreen("QUIT?", 3, layout::kGameOverItems, 57));
   add("menubutton.bmp", "menubutton", MenuCursor());
   add("numbers.bmp", "numbers", Digits(Hex(0xfe6040), Hex(0xb01810)));
