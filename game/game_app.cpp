@@ -44,7 +44,18 @@ bool AnyPress(const TicInput& input) {
 
 // The label the game writes for an item its picture does not draw.
 std::string AddedItemLabel(MenuItem item) {
-  return item == MenuItem::kInfo ? "INFO" : item == MenuItem::kOptions ? "OPTIONS" : "";
+  switch (item) {
+    case MenuItem::kInfo:
+      return "INFO";
+    case MenuItem::kOptions:
+      return "OPTIONS";
+    case MenuItem::kSaveGame:
+      return "SAVE GAME";
+    case MenuItem::kLoadGame:
+      return "LOAD GAME";
+    default:
+      return "";
+  }
 }
 
 
@@ -57,6 +68,7 @@ std::vector<MenuItem> App::MenuItems() const {
   std::vector<MenuItem> items;
   if (screen_ == AppScreen::kPause) {
     items = {MenuItem::kContinue, MenuItem::kSound, MenuItem::kHelp, MenuItem::kEndGame, MenuItem::kOptions};
+    if (!save_folder_.empty()) items.insert(items.end(), {MenuItem::kSaveGame, MenuItem::kLoadGame});
   } else if (screen_ == AppScreen::kGameOver) {
     items = {MenuItem::kQuitYes, MenuItem::kRestartLevel};
   } else {
@@ -99,6 +111,7 @@ void App::Enter(AppScreen screen) {
   screen_tics_ = 0;
   selection_ = 0;
   help_row_ = 0;
+  slot_message_.clear();
 }
 
 void App::StartLevel(int level) {
@@ -148,6 +161,10 @@ void App::Tick(const TicInput& input) {
       break;
     case AppScreen::kOptions:
       TickOptions(input);
+      break;
+    case AppScreen::kSaveSlots:
+    case AppScreen::kLoadSlots:
+      TickSlots(input);
       break;
     case AppScreen::kHelp: {
       const int extra = std::max(0, data_.help.height - 200);
@@ -211,6 +228,12 @@ void App::Choose(MenuItem item) {
     case MenuItem::kOptions:
       back_from_sub_ = from;
       Enter(AppScreen::kOptions);
+      break;
+    case MenuItem::kSaveGame:
+      Enter(AppScreen::kSaveSlots);
+      break;
+    case MenuItem::kLoadGame:
+      Enter(AppScreen::kLoadSlots);
       break;
     case MenuItem::kInfo:
       info_request_ = true;
@@ -286,6 +309,10 @@ void App::Draw(FrameBuffer& frame, const FrameMoment& moment) {
       break;
     case AppScreen::kOptions:
       DrawOptions(frame);
+      break;
+    case AppScreen::kSaveSlots:
+    case AppScreen::kLoadSlots:
+      DrawSlots(frame);
       break;
     case AppScreen::kHelp:
       DrawScreen(frame, data_.help, help_row_);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,7 +16,7 @@
 namespace game {
 
 enum class AppScreen {
-  kIntro, kMenu, kPause, kDying, kGameOver, kSound, kHelp, kOptions, kPlaying, kNextLevel, kFinished
+  kIntro, kMenu, kPause, kDying, kGameOver, kSound, kHelp, kOptions, kSaveSlots, kLoadSlots, kPlaying, kNextLevel, kFinished
 };
 
 // How long the view fades out after the player's death, before the game-over question.
@@ -23,7 +24,7 @@ constexpr int kDyingTics = 35;
 
 // The items of the main and pause menus and of the game-over question, in
 // their pictures' order (gamebuild/screen_layout.h), then those the game adds.
-enum class MenuItem { kNewGame, kContinue, kHelp, kSound, kInfo, kEndGame, kQuit, kQuitYes, kRestartLevel, kOptions };
+enum class MenuItem { kNewGame, kContinue, kHelp, kSound, kInfo, kEndGame, kQuit, kQuitYes, kRestartLevel, kOptions, kSaveGame, kLoadGame };
 
 // What music should play now.
 struct MusicChoice {
@@ -61,6 +62,12 @@ class App {
   // The options screen's rows, its first row shown, and whether it waits for a key to bind.
   std::vector<std::string> OptionRows() const;
   bool binding_key() const { return binding_; }
+  // Where the save slots' files go (the game's configuration folder); without
+  // one the pause menu offers no saves.
+  void SetSaveFolder(const std::filesystem::path& folder) { save_folder_ = folder; }
+  // The slots' lines as the save and load screens show them, and the last fault.
+  std::vector<std::string> SlotRows() const;
+  const std::string& slot_message() const { return slot_message_; }
   // What the player did in the level just finished; shown on the next-level screen.
   const LevelStats& finished_stats() const { return finished_stats_; }
   int finished_tics() const { return finished_tics_; }
@@ -80,6 +87,10 @@ class App {
   void TickOptions(const TicInput& input);
   void ChangeOption(int row, int step);
   void DrawOptions(FrameBuffer& frame);
+  void TickSlots(const TicInput& input);
+  void SaveToSlot(int slot);
+  void LoadFromSlot(int slot);
+  void DrawSlots(FrameBuffer& frame);
   void DrawMenu(FrameBuffer& frame, int picture);
   void DrawSoundScreen(FrameBuffer& frame);
   void DrawStatistics(FrameBuffer& frame);
@@ -98,6 +109,8 @@ class App {
   PlayerOptions options_;
   bool options_changed_ = false;
   bool binding_ = false;
+  std::filesystem::path save_folder_;
+  std::string slot_message_;
   int restart_level_ = 1;
   PlayerCarry restart_carry_;
   LevelStats finished_stats_;

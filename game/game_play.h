@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game_controls.h"
+#include "platform/byte_io.h"
 #include "game_data.h"
 #include "game_fixed.h"
 #include "game_ray_cast.h"
@@ -43,6 +44,8 @@ struct PlayerCarry {
 };
 
 PlayerCarry NewGameCarry(const WeaponSettings& weapons);
+void WriteCarry(platform::ByteWriter& out, const PlayerCarry& carry);
+bool ReadCarry(platform::ByteReader& in, PlayerCarry& carry);  // false when cut short or out of range
 
 // Sounds the game makes itself, beside the entry positions of the pack's sounds.
 constexpr int kEmptyClickSound = -1;  // a weapon without ammunition
@@ -184,6 +187,12 @@ class Play {
   bool Seen(int x, int y) const {
     return LevelMap::Inside(x, y) && seen_.test(static_cast<size_t>(y * kMapSize + x));
   }
+
+  // The state of the simulation, for saves (game_play_save.cpp): read into a
+  // play just made for the same level of the same game; false when the bytes
+  // do not fit it (the play is then unusable).
+  void WriteState(platform::ByteWriter& out) const;
+  bool ReadState(platform::ByteReader& in);
 
   // Whether an enemy at (x, y) sees the point (tx, ty): walls and doors that
   // are not open halfway block the line.

@@ -382,6 +382,7 @@ int RunGame(const RunOptions& options) {
       const bool info_menu = data.settings.screen_mode == ScreenMode::kWindow;
       App app(data, headless ? 1u : static_cast<uint32_t>(SDL_GetTicks() | 1u), info_menu);
       app.SetOptions(player);
+      if (!options_file.empty()) app.SetSaveFolder(options_file.parent_path());
       if (options.level > 0) app.StartLevel(options.level);
       Deliver(app, audio, screen.window());
       result = headless ? RunHeadless(app, audio, screen, options, script)
