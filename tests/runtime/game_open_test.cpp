@@ -17,7 +17,7 @@ using testing_support::TempFolder;
 void WritePack(const std::filesystem::path& path, const std::vector<Entry>& entries) {
   gamebuild::PackWriter writer;
   ASSERT_TRUE(writer.PackCreate(path));
-  for (const Entry& e : entries) writer.PackAddMemory(e.empty() ? Entry{0} : e);
+  for (const Entry& e : entries) ASSERT_EQ(writer.PackAddMemory(e.empty() ? Entry{0} : e), 1);
   ASSERT_TRUE(writer.PackClose());
 }
 
