@@ -274,13 +274,17 @@ int RunHeadless(App& app, SdlAudio& audio, Screen& screen, const RunOptions& opt
   return 0;
 }
 
-// Applies the player's changed options to the window and keeps them in the options file.
-void ApplyOptions(const PlayerOptions& options, SDL_Window* window, const std::filesystem::path& file) {
-  SDL_SetWindowFullscreen(window, options.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-  int w = 0, h = 0;
-  SDL_GetWindowSize(window, &w, &h);
-  if (!options.fullscreen && (w != options.window_width || h != options.window_height))
+// Applies what changed in the player's options since `applied` to the window
+// (a window the player resized by hand keeps its size until the option
+// changes) and keeps the options in their file.
+void ApplyOptions(const PlayerOptions& options, PlayerOptions& applied, SDL_Window* window,
+                  const std::filesystem::path& file) {
+  if (options.fullscreen != applied.fullscreen)
+    SDL_SetWindowFullscreen(window, options.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  const bool resized = options.window_width != applied.window_width || options.window_height != applied.window_height;
+  if (!options.fullscreen && (resized || options.fullscreen != applied.fullscreen))
     SDL_SetWindowSize(window, options.window_width, options.window_height);
+  applied = options;
   if (!file.empty() && !SaveOptions(file, options)) std::cerr << platform::CannotWriteMessage(file) << std::endl;
 }
 
@@ -291,6 +295,7 @@ int RunInteractive(App& app, SdlAudio& audio, Screen& screen, const GameData& da
                    const std::filesystem::path& options_file) {
   using Clock = TicClock::Clock;
   SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);  // without it the game is played on keys and mouse
+  PlayerOptions applied = app.options();
   InputCollector input;
   TicClock clock(Clock::now());
   FrameLimiter limiter(screen.refresh_rate() * (screen.vsync() ? 2 : 1));
@@ -302,7 +307,7 @@ int RunInteractive(App& app, SdlAudio& audio, Screen& screen, const GameData& da
     if (input.TakeFullscreenToggle()) app.ToggleFullscreen();
     for (int tics = clock.TakeDueTics(Clock::now()); tics > 0; --tics) app.Tick(input.Take());
     Deliver(app, audio, screen.window());
-    if (app.TakeOptionsChanged()) ApplyOptions(app.options(), screen.window(), options_file);
+    if (app.TakeOptionsChanged()) ApplyOptions(app.options(), applied, screen.window(), options_file);
     if (app.TakeInfoRequest())
       SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "Info", data.info_text.c_str(), screen.window());
     const bool want_capture = uses_mouse && app.screen() == AppScreen::kPlaying;
