@@ -56,6 +56,10 @@ int FirstPressedKey(const TicInput& input) {
 void App::SetOptions(const PlayerOptions& options) {
   options_ = options;
   if (play_) play_->set_controls(options_.controls);
+  RenderSettings render = render_settings_;
+  render.fov_degrees = options.fov_degrees;
+  render.scale_percent = options.render_scale_percent;
+  SetRenderSettings(render);
 }
 
 bool App::TakeOptionsChanged() {
@@ -153,9 +157,9 @@ void App::ChangeOption(int row, int step) {
       break;
     }
     case kFov:
-      o.fov_degrees = std::clamp(std::round((o.fov_degrees + step * kFovStep) / kFovStep) * kFovStep, kOptionsMinFov,
-                                 kOptionsMaxFov);
-      if (step == 0) o.fov_degrees = kOptionsDefaultFov;
+      o.fov_degrees = std::clamp(std::round((o.fov_degrees + step * kFovStep) / kFovStep) * kFovStep, kMinFovDegrees,
+                                 kMaxFovDegrees);
+      if (step == 0) o.fov_degrees = kDefaultFovDegrees;
       break;
     case kScale:
       o.render_scale_percent = std::clamp(o.render_scale_percent + step * kScaleStep, kOptionsMinScale, kOptionsMaxScale);

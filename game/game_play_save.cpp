@@ -89,6 +89,7 @@ bool Play::ReadState(ByteReader& in) {
   for (Bullet& b : bullets_) {
     b.weapon = in.I32(), b.x = in.I32(), b.y = in.I32(), b.dx = in.I32(), b.dy = in.I32();
     b.explode_tics = in.I32(), b.done = in.I32() != 0;
+    b.from_x = b.x, b.from_y = b.y;
     if (b.weapon < 0 || b.weapon >= 6) return false;
   }
   for (size_t cell = 0; cell < seen_.size(); cell += 8) {
@@ -107,6 +108,7 @@ bool Play::ReadState(ByteReader& in) {
   if (!in.ok() || p.carry.weapon < -1 || p.carry.weapon >= 6 || p.x < 0 || p.y < 0 ||
       !LevelMap::Inside(p.x / kFixedOne, p.y / kFixedOne)) return false;
   RefreshDoorOpen();
+  MarkTicStart();  // frames until the next tic show the loaded state as it stands
   return true;
 }
 

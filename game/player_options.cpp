@@ -98,7 +98,7 @@ std::vector<OptionLine> OptionLines() {
   integer("window_height", &PlayerOptions::window_height, kOptionsMinWindow * 5 / 8, kOptionsMaxWindow);
   lines.push_back({"fov_degrees", [](const PlayerOptions& o) { return DoubleText(o.fov_degrees); },
                    [](std::string_view text, PlayerOptions& o) {
-                     return ReadDouble(text, kOptionsMinFov, kOptionsMaxFov, o.fov_degrees);
+                     return ReadDouble(text, kMinFovDegrees, kMaxFovDegrees, o.fov_degrees);
                    }});
   integer("render_scale_percent", &PlayerOptions::render_scale_percent, kOptionsMinScale, kOptionsMaxScale);
   return lines;

@@ -10,11 +10,10 @@
 
 #include "game_controls.h"
 #include "game_data.h"
+#include "game_render.h"
 
 namespace game {
 
-constexpr double kOptionsDefaultFov = 44.832294958687285;  // vertical, degrees
-constexpr double kOptionsMinFov = 20, kOptionsMaxFov = 120;
 constexpr int kOptionsMinScale = 50, kOptionsMaxScale = 100;
 constexpr int kOptionsMinWindow = 320, kOptionsMaxWindow = 16384;
 
@@ -24,7 +23,7 @@ struct PlayerOptions {
   int effects_volume = 8;
   bool fullscreen = false;
   int window_width = 640, window_height = 400;
-  double fov_degrees = kOptionsDefaultFov;
+  double fov_degrees = kDefaultFovDegrees;  // vertical, see FocalLength
   int render_scale_percent = 100;  // 50..100
   bool operator==(const PlayerOptions&) const = default;
 };

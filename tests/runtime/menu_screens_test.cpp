@@ -18,7 +18,7 @@
 namespace {
 
 using namespace game;
-constexpr int kReturn = 46, kEscape = 39, kUpKey = 95, kDownKey = 96, kRightKey = 98;
+constexpr int kReturn = 46, kEscape = 39, kUpKey = 95, kDownKey = 96, kLeftKey = 97, kRightKey = 98;
 
 TicInput Press(int key) {
   TicInput input;
@@ -320,6 +320,32 @@ TEST(OptionsScreen, BindsAKeyChangesValuesAndResetsTheKeys) {
     app.Tick(Press(kDownKey));
   app.Tick(Press(kReturn));
   EXPECT_EQ(app.options(), reset) << "the author's keys again, the other options kept";
+}
+
+TEST(OptionsScreen, FieldOfViewAndRenderScaleReachTheRenderer) {
+  auto data = play_fixture::DataOf({"####", "#P.#", "####"});
+  App app(*data, 1, false);
+  EXPECT_EQ(app.render_settings().fov_degrees, kDefaultFovDegrees);
+  app.Tick(Press(kReturn));
+  for (int k = 0; k < 4; ++k) app.Tick(Press(kDownKey));
+  app.Tick(Press(kReturn));
+  ASSERT_EQ(app.screen(), AppScreen::kOptions);
+  auto row = [&app](const char* name) {
+    while (app.OptionRows()[static_cast<size_t>(app.menu_selection())].rfind(name, 0) != 0) app.Tick(Press(kDownKey));
+  };
+  row("FIELD OF VIEW");
+  app.Tick(Press(kRightKey));
+  EXPECT_EQ(app.options().fov_degrees, 50);
+  EXPECT_EQ(app.render_settings().fov_degrees, 50);
+  row("RENDER SCALE");
+  for (int k = 0; k < 9; ++k) app.Tick(Press(kLeftKey));
+  EXPECT_EQ(app.options().render_scale_percent, 50) << "no lower than 50 %";
+  EXPECT_EQ(app.render_settings().scale_percent, 50);
+  PlayerOptions loaded = app.options();
+  loaded.fov_degrees = 90, loaded.render_scale_percent = 70;
+  app.SetOptions(loaded);  // as read from the options file at start
+  EXPECT_EQ(app.render_settings().fov_degrees, 90);
+  EXPECT_EQ(app.render_settings().scale_percent, 70);
 }
 
 }  // namespace
