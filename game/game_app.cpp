@@ -5,42 +5,15 @@
 #include "game_draw.h"
 #include "gamebuild/screen_layout.h"
 #include "game_entry_index.h"
+#include "game_menu_input.h"
 #include "game_play_view.h"
 
 namespace game {
 namespace {
 
-// Key-list indexes the menus answer to, whatever the game's bindings.
-constexpr int kKeyEscape = 39, kKeyReturn = 46, kKeySpace = 59, kKeyPadEnter = 88;
-constexpr int kKeyUp = 95, kKeyDown = 96, kKeyLeft = 97, kKeyRight = 98;
-constexpr int kNextLevelTics = 2 * kTicRate;
+using namespace menu_input;
 
-bool Pressed(const TicInput& input, int key) {
-  return input.pressed.test(static_cast<size_t>(key));
-}
-// The menus answer to the keys and to the gamepad's cross, A (choose) and B or Start (back).
-bool Confirms(const TicInput& input) {
-  return Pressed(input, kKeyReturn) || Pressed(input, kKeySpace) || Pressed(input, kKeyPadEnter) ||
-         Pressed(input, kMouseLeft) || input.pad.Pressed(PadButton::kA);
-}
-bool GoesBack(const TicInput& input) {
-  return Pressed(input, kKeyEscape) || input.pad.Pressed(PadButton::kB) || input.pad.Pressed(PadButton::kStart);
-}
-bool GoesUp(const TicInput& input) {
-  return Pressed(input, kKeyUp) || input.pad.Pressed(PadButton::kUp);
-}
-bool GoesDown(const TicInput& input) {
-  return Pressed(input, kKeyDown) || input.pad.Pressed(PadButton::kDown);
-}
-bool GoesLeft(const TicInput& input) {
-  return Pressed(input, kKeyLeft) || input.pad.Pressed(PadButton::kLeft);
-}
-bool GoesRight(const TicInput& input) {
-  return Pressed(input, kKeyRight) || input.pad.Pressed(PadButton::kRight);
-}
-bool AnyPress(const TicInput& input) {
-  return input.pressed.any() || input.pad.pressed.any();
-}
+constexpr int kNextLevelTics = 2 * kTicRate;
 
 // The label the game writes for an item its picture does not draw.
 std::string AddedItemLabel(MenuItem item) {

@@ -9,11 +9,12 @@
 #include "game_app.h"
 #include "game_draw.h"
 #include "game_keys.h"
+#include "game_menu_input.h"
 
 namespace game {
 namespace {
 
-constexpr int kKeyEscape = 39, kKeyReturn = 46, kKeyUp = 95, kKeyDown = 96, kKeyLeft = 97, kKeyRight = 98;
+using namespace menu_input;
 
 // The rows before the key bindings, and those after them.
 enum Row { kSensitivity, kInvert, kMusic, kEffects, kFullscreen, kWindowSize, kFov, kScale, kFirstKey };
@@ -29,10 +30,6 @@ constexpr std::array<WindowSize, 7> kWindowSizes = {
 constexpr double kFovStep = 5;
 constexpr int kScaleStep = 10;
 constexpr int kVisibleRows = 13;
-
-bool Pressed(const TicInput& input, int key) {
-  return input.pressed.test(static_cast<size_t>(key));
-}
 
 std::string OnOff(bool on) {
   return on ? "ON" : "OFF";
@@ -110,18 +107,18 @@ void App::TickOptions(const TicInput& input) {
     binding_ = false;
     return;
   }
-  if (Pressed(input, kKeyUp) || input.pad.Pressed(PadButton::kUp)) selection_ = (selection_ + kRowCount - 1) % kRowCount;
-  if (Pressed(input, kKeyDown) || input.pad.Pressed(PadButton::kDown)) selection_ = (selection_ + 1) % kRowCount;
-  if (Pressed(input, kKeyLeft) || input.pad.Pressed(PadButton::kLeft)) ChangeOption(selection_, -1);
-  if (Pressed(input, kKeyRight) || input.pad.Pressed(PadButton::kRight)) ChangeOption(selection_, 1);
-  const bool confirm = Pressed(input, kKeyReturn) || input.pad.Pressed(PadButton::kA);
+  if (GoesUp(input)) selection_ = (selection_ + kRowCount - 1) % kRowCount;
+  if (GoesDown(input)) selection_ = (selection_ + 1) % kRowCount;
+  if (GoesLeft(input)) ChangeOption(selection_, -1);
+  if (GoesRight(input)) ChangeOption(selection_, 1);
+  const bool confirm = Confirms(input);
   if (confirm && selection_ >= kFirstKey && selection_ < kResetKeys) {
     binding_ = true;
   } else if (confirm && selection_ == kBack) {
     Enter(back_from_sub_);
   } else if (confirm) {
     ChangeOption(selection_, 0);
-  } else if (Pressed(input, kKeyEscape) || input.pad.Pressed(PadButton::kB)) {
+  } else if (GoesBack(input)) {
     Enter(back_from_sub_);
   }
 }

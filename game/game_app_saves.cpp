@@ -4,17 +4,14 @@
 
 #include "game_app.h"
 #include "game_draw.h"
+#include "game_menu_input.h"
 #include "game_save.h"
 #include "platform/files.h"
 
 namespace game {
 namespace {
 
-constexpr int kKeyEscape = 39, kKeyReturn = 46, kKeyUp = 95, kKeyDown = 96;
-
-bool Pressed(const TicInput& input, int key) {
-  return input.pressed.test(static_cast<size_t>(key));
-}
+using namespace menu_input;
 
 }  // namespace
 
@@ -29,14 +26,14 @@ std::vector<std::string> App::SlotRows() const {
 }
 
 void App::TickSlots(const TicInput& input) {
-  if (Pressed(input, kKeyUp) || input.pad.Pressed(PadButton::kUp)) selection_ = (selection_ + kSaveSlots - 1) % kSaveSlots;
-  if (Pressed(input, kKeyDown) || input.pad.Pressed(PadButton::kDown)) selection_ = (selection_ + 1) % kSaveSlots;
-  if (Pressed(input, kKeyReturn) || input.pad.Pressed(PadButton::kA)) {
+  if (GoesUp(input)) selection_ = (selection_ + kSaveSlots - 1) % kSaveSlots;
+  if (GoesDown(input)) selection_ = (selection_ + 1) % kSaveSlots;
+  if (Confirms(input)) {
     if (screen_ == AppScreen::kSaveSlots)
       SaveToSlot(selection_ + 1);
     else
       LoadFromSlot(selection_ + 1);
-  } else if (Pressed(input, kKeyEscape) || input.pad.Pressed(PadButton::kB)) {
+  } else if (GoesBack(input)) {
     Enter(AppScreen::kPause);
   }
 }
