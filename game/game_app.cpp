@@ -3,45 +3,50 @@
 #include <algorithm>
 
 #include "game_draw.h"
+#include "gamebuild/screen_layout.h"
 #include "game_entry_index.h"
+#include "game_menu_input.h"
 #include "game_play_view.h"
 
 namespace game {
 namespace {
 
-// Key-list indexes the menus answer to, whatever the game's bindings.
-constexpr int kKeyEscape = 39, kKeyReturn = 46, kKeySpace = 59, kKeyPadEnter = 88;
-constexpr int kKeyUp = 95, kKeyDown = 96, kKeyLeft = 97, kKeyRight = 98;
+using namespace menu_input;
+
 constexpr int kNextLevelTics = 2 * kTicRate;
 
-bool Pressed(const TicInput& input, int key) {
-  return input.pressed.test(static_cast<size_t>(key));
-}
-bool Confirms(const TicInput& input) {
-  return Pressed(input, kKeyReturn) || Pressed(input, kKeySpace) || Pressed(input, kKeyPadEnter) ||
-         Pressed(input, kMouseLeft);
-}
-bool AnyPress(const TicInput& input) {
-  return input.pressed.any();
+// The label the game writes for an item its picture does not draw.
+std::string AddedItemLabel(MenuItem item) {
+  switch (item) {
+    case MenuItem::kInfo:
+      return "INFO";
+    case MenuItem::kOptions:
+      return "OPTIONS";
+    case MenuItem::kSaveGame:
+      return "SAVE GAME";
+    case MenuItem::kLoadGame:
+      return "LOAD GAME";
+    default:
+      return "";
+  }
 }
 
-// Screen positions (in 320 x 200 screen pixels) of the menu marker and the volume knob.
-constexpr int kMenuMarkerX = 70, kMenuFirstY = 70, kMenuStepY = 24;
-constexpr int kVolumeX = 100, kVolumeStep = 12, kVolumeY = 100;
 
 }  // namespace
 
 App::App(const GameData& data, uint32_t seed, bool info_menu)
-    : data_(data), seed_(seed), info_menu_(info_menu && !data.info_text.empty()) {}
+    : data_(data), seed_(seed), info_menu_(info_menu && !data.info_text.empty()), options_(DefaultOptions(data)) {}
 
 std::vector<MenuItem> App::MenuItems() const {
   std::vector<MenuItem> items;
   if (screen_ == AppScreen::kPause) {
-    items = {MenuItem::kContinue, MenuItem::kHelp, MenuItem::kSound, MenuItem::kEndGame};
+    items = {MenuItem::kContinue, MenuItem::kSound, MenuItem::kHelp, MenuItem::kEndGame, MenuItem::kOptions};
+    if (!save_folder_.empty()) items.insert(items.end(), {MenuItem::kSaveGame, MenuItem::kLoadGame});
+  } else if (screen_ == AppScreen::kGameOver) {
+    items = {MenuItem::kQuitYes, MenuItem::kRestartLevel};
   } else {
-    items = {MenuItem::kNewGame, MenuItem::kHelp, MenuItem::kSound};
+    items = {MenuItem::kNewGame, MenuItem::kSound, MenuItem::kHelp, MenuItem::kQuit, MenuItem::kOptions};
     if (info_menu_) items.push_back(MenuItem::kInfo);
-    items.push_back(MenuItem::kQuit);
   }
   return items;
 }
@@ -58,12 +63,12 @@ bool App::TakeInfoRequest() {
   return requested;
 }
 
-std::vector<int> App::TakeSounds() {
+std::vector<SoundEvent> App::TakeSounds() {
   if (play_) {
-    std::vector<int> more = play_->TakeSounds();
+    std::vector<SoundEvent> more = play_->TakeSounds();
     sounds_.insert(sounds_.end(), more.begin(), more.end());
   }
-  std::vector<int> taken;
+  std::vector<SoundEvent> taken;
   taken.swap(sounds_);
   return taken;
 }
@@ -79,12 +84,20 @@ void App::Enter(AppScreen screen) {
   screen_tics_ = 0;
   selection_ = 0;
   help_row_ = 0;
+  slot_message_.clear();
 }
 
 void App::StartLevel(int level) {
-  if (level < 1 || level > data_.LevelCount()) level = 1;
   if (!play_) carry_ = NewGameCarry(data_.weapons);  // a level after another keeps the player's carry
-  play_ = std::make_unique<Play>(data_, level, carry_, seed_ + static_cast<uint32_t>(level));
+  StartLevelWith(level, carry_);
+}
+
+void App::StartLevelWith(int level, const PlayerCarry& carry) {
+  if (level < 1 || level > data_.LevelCount()) level = 1;
+  restart_level_ = level;
+  restart_carry_ = carry;
+  play_ = std::make_unique<Play>(data_, level, carry, seed_ + static_cast<uint32_t>(level));
+  play_->set_controls(options_.controls);
   Enter(AppScreen::kPlaying);
   Log("level " + std::to_string(level) + " loaded");
 }
@@ -103,22 +116,34 @@ void App::Tick(const TicInput& input) {
       break;
     case AppScreen::kMenu:
     case AppScreen::kPause:
+    case AppScreen::kGameOver:
       TickMenu(input);
       break;
-    case AppScreen::kGameOver:
+    case AppScreen::kDying:
+      if (screen_tics_ >= kDyingTics) {
+        play_.reset();
+        Enter(AppScreen::kGameOver);
+        selection_ = 1;  // the marker on NO: playing on is what a player wants most
+      }
+      break;
     case AppScreen::kFinished:
       if (screen_tics_ > kTicRate / 2 && AnyPress(input)) Enter(AppScreen::kMenu);
       break;
     case AppScreen::kSound:
-      if (Pressed(input, kKeyLeft)) volume_ = std::max(0, volume_ - 1);
-      if (Pressed(input, kKeyRight)) volume_ = std::min(10, volume_ + 1);
-      if (Pressed(input, kKeyEscape) || Confirms(input)) Enter(back_from_sub_);
+      TickSound(input);
+      break;
+    case AppScreen::kOptions:
+      TickOptions(input);
+      break;
+    case AppScreen::kSaveSlots:
+    case AppScreen::kLoadSlots:
+      TickSlots(input);
       break;
     case AppScreen::kHelp: {
       const int extra = std::max(0, data_.help.height - 200);
       if (input.held.test(kKeyDown)) help_row_ = std::min(extra, help_row_ + 4);
       if (input.held.test(kKeyUp)) help_row_ = std::max(0, help_row_ - 4);
-      if (Pressed(input, kKeyEscape) || Confirms(input)) Enter(back_from_sub_);
+      if (GoesBack(input) || Confirms(input)) Enter(back_from_sub_);
       break;
     }
     case AppScreen::kPlaying:
@@ -133,12 +158,25 @@ void App::Tick(const TicInput& input) {
 
 void App::TickMenu(const TicInput& input) {
   const int count = static_cast<int>(MenuItems().size());
-  if (Pressed(input, kKeyUp)) selection_ = (selection_ + count - 1) % count;
-  if (Pressed(input, kKeyDown)) selection_ = (selection_ + 1) % count;
+  if (GoesUp(input)) selection_ = (selection_ + count - 1) % count;
+  if (GoesDown(input)) selection_ = (selection_ + 1) % count;
   if (Confirms(input))
     Choose(MenuItems()[static_cast<size_t>(selection_)]);
-  else if (Pressed(input, kKeyEscape) && screen_ == AppScreen::kPause)
+  else if (GoesBack(input) && screen_ == AppScreen::kPause)
     Enter(AppScreen::kPlaying);
+  else if (GoesBack(input) && screen_ == AppScreen::kGameOver)
+    Enter(AppScreen::kMenu);
+}
+
+// Up and down choose the slider, left and right move its knob.
+void App::TickSound(const TicInput& input) {
+  if (GoesUp(input) || GoesDown(input)) selection_ = 1 - selection_;
+  int& volume = selection_ == 0 ? options_.music_volume : options_.effects_volume;
+  const int before = volume;
+  if (GoesLeft(input)) volume = std::max(0, volume - 1);
+  if (GoesRight(input)) volume = std::min(10, volume + 1);
+  if (volume != before) options_changed_ = true;
+  if (GoesBack(input) || Confirms(input)) Enter(back_from_sub_);
 }
 
 void App::Choose(MenuItem item) {
@@ -160,6 +198,16 @@ void App::Choose(MenuItem item) {
       back_from_sub_ = from;
       Enter(AppScreen::kSound);
       break;
+    case MenuItem::kOptions:
+      back_from_sub_ = from;
+      Enter(AppScreen::kOptions);
+      break;
+    case MenuItem::kSaveGame:
+      Enter(AppScreen::kSaveSlots);
+      break;
+    case MenuItem::kLoadGame:
+      Enter(AppScreen::kLoadSlots);
+      break;
     case MenuItem::kInfo:
       info_request_ = true;
       break;
@@ -170,11 +218,19 @@ void App::Choose(MenuItem item) {
     case MenuItem::kQuit:
       quit_ = true;
       break;
+    case MenuItem::kQuitYes:
+      Enter(AppScreen::kMenu);
+      break;
+    case MenuItem::kRestartLevel:
+      play_.reset();
+      carry_ = restart_carry_;
+      StartLevelWith(restart_level_, restart_carry_);
+      break;
   }
 }
 
 void App::TickPlaying(const TicInput& input) {
-  if (input.pressed.test(kKeyEscape)) {
+  if (input.pressed.test(kKeyEscape) || input.pad.Pressed(PadButton::kStart)) {
     Enter(AppScreen::kPause);
     return;
   }
@@ -182,16 +238,17 @@ void App::TickPlaying(const TicInput& input) {
   play_ticked_ = true;
   if (play_->outcome() == Outcome::kDied) {
     Log("player died on level " + std::to_string(play_->level()));
-    Enter(AppScreen::kGameOver);
-    play_.reset();
+    Enter(AppScreen::kDying);
   } else if (play_->outcome() == Outcome::kLevelDone) {
     carry_ = play_->player().carry;
+    finished_stats_ = play_->stats();
+    finished_tics_ = play_->tic();
     const int done = play_->level();
-    std::vector<int> more = play_->TakeSounds();
+    std::vector<SoundEvent> more = play_->TakeSounds();
     sounds_.insert(sounds_.end(), more.begin(), more.end());
     if (done >= data_.LevelCount()) {
       Log("game finished");
-      sounds_.push_back(EntryIndex("gamefinishedsound"));
+      sounds_.push_back({EntryIndex("gamefinishedsound")});
       play_.reset();
       Enter(AppScreen::kFinished);
     } else {
@@ -202,25 +259,33 @@ void App::TickPlaying(const TicInput& input) {
 }
 
 void App::Draw(FrameBuffer& frame, const FrameMoment& moment) {
-  const ScreenPlacement at = PlaceScreen(frame);
   switch (screen_) {
     case AppScreen::kIntro:
       DrawScreen(frame, data_.intro);
       break;
     case AppScreen::kMenu:
-    case AppScreen::kPause: {
-      DrawScreen(frame, data_.menus[screen_ == AppScreen::kMenu ? 0 : 1]);
-      const int y = kMenuFirstY + selection_ * kMenuStepY;
-      DrawImage(frame, data_.menu_button, at.x + kMenuMarkerX * at.scale, at.y + y * at.scale, at.scale);
+      DrawMenu(frame, 0);
       break;
-    }
+    case AppScreen::kPause:
+      DrawMenu(frame, 1);
+      break;
     case AppScreen::kGameOver:
-      DrawScreen(frame, data_.menus[2]);
+      DrawMenu(frame, 2);
+      break;
+    case AppScreen::kDying:
+      // The view sinks into a dark red.
+      DrawPlayFrame(*play_, *renderer_, frame, render_settings_);
+      Tint(frame, 0, 0, frame.width, frame.height, Rgb(40, 0, 0), std::min(256, screen_tics_ * 256 / kDyingTics));
       break;
     case AppScreen::kSound:
-      DrawScreen(frame, data_.menus[3]);
-      DrawImage(frame, data_.volume_button, at.x + (kVolumeX + volume_ * kVolumeStep) * at.scale,
-                at.y + kVolumeY * at.scale, at.scale);
+      DrawSoundScreen(frame);
+      break;
+    case AppScreen::kOptions:
+      DrawOptions(frame);
+      break;
+    case AppScreen::kSaveSlots:
+    case AppScreen::kLoadSlots:
+      DrawSlots(frame);
       break;
     case AppScreen::kHelp:
       DrawScreen(frame, data_.help, help_row_);
@@ -231,11 +296,57 @@ void App::Draw(FrameBuffer& frame, const FrameMoment& moment) {
       break;
     case AppScreen::kNextLevel:
       DrawScreen(frame, data_.entering_next_level);
+      DrawStatistics(frame);
       break;
     case AppScreen::kFinished:
       DrawScreen(frame, data_.finished);
       break;
   }
+}
+
+void App::DrawMenu(FrameBuffer& frame, int picture) {
+  namespace layout = gamebuild::screen_layout;
+  DrawScreen(frame, data_.menus[static_cast<size_t>(picture)]);
+  const ScreenPlacement at = PlaceScreen(frame);
+  const std::vector<MenuItem> items = MenuItems();
+  for (size_t k = 0; k < items.size(); ++k) {
+    const std::string label = AddedItemLabel(items[k]);
+    if (label.empty()) continue;
+    const int y = layout::kItemTop + static_cast<int>(k) * layout::kItemStep;
+    DrawText(frame, label, at.x + (160 - TextWidth(label) / 2) * at.scale, at.y + y * at.scale, at.scale,
+             Rgb(230, 220, 190));
+  }
+  DrawImage(frame, data_.menu_button, at.x + layout::kMarkerX * at.scale,
+            at.y + layout::MarkerY(selection_) * at.scale, at.scale);
+}
+
+void App::DrawSoundScreen(FrameBuffer& frame) {
+  namespace layout = gamebuild::screen_layout;
+  DrawScreen(frame, data_.menus[3]);
+  const ScreenPlacement at = PlaceScreen(frame);
+  for (int slider = 0; slider < 2; ++slider)
+    DrawImage(frame, data_.volume_button, at.x + layout::KnobX(slider == 0 ? options_.music_volume : options_.effects_volume) * at.scale,
+              at.y + layout::KnobY(slider) * at.scale, at.scale);
+  DrawImage(frame, data_.menu_button, at.x + layout::kSliderMarkerX * at.scale,
+            at.y + layout::SliderMarkerY(selection_) * at.scale, at.scale);
+}
+
+// Kills, treasures and time of the level just done, on a dark box left of the picture's middle.
+void App::DrawStatistics(FrameBuffer& frame) {
+  namespace layout = gamebuild::screen_layout;
+  const ScreenPlacement at = PlaceScreen(frame);
+  const LevelStats& s = finished_stats_;
+  const int seconds = finished_tics_ / kTicRate;
+  const std::string lines[] = {
+      "KILLS " + std::to_string(s.kills) + " / " + std::to_string(s.enemies),
+      "TREASURES " + std::to_string(s.treasures) + " / " + std::to_string(s.treasure_total),
+      "TIME " + std::to_string(seconds / 60) + ":" + (seconds % 60 < 10 ? "0" : "") + std::to_string(seconds % 60)};
+  const int x = layout::kStatsLeft, y = layout::kStatsTop;
+  Tint(frame, at.x + (x - 4) * at.scale, at.y + (y - 4) * at.scale, layout::kStatsWidth * at.scale,
+       (3 * kTextLineHeight + 6) * at.scale, Rgb(0, 0, 0), 190);
+  for (int k = 0; k < 3; ++k)
+    DrawText(frame, lines[k], at.x + x * at.scale, at.y + (y + k * kTextLineHeight) * at.scale, at.scale,
+             Rgb(230, 220, 190));
 }
 
 }  // namespace game

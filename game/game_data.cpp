@@ -176,7 +176,16 @@ bool IsPlayableVersion(std::span<const uint8_t> version_entry) {
 
 LoadResult LoadGameData(const std::vector<Entry>& entries, GameData& out) {
   out = GameData{};
-  return Loader(entries, out).Run();
+  const LoadResult result = Loader(entries, out).Run();
+  // FNV-1a over each entry's length and bytes.
+  uint64_t hash = 14695981039346656037ull;
+  auto mix = [&hash](uint8_t byte) { hash = (hash ^ byte) * 1099511628211ull; };
+  for (const Entry& entry : entries) {
+    for (int shift = 0; shift < 32; shift += 8) mix(static_cast<uint8_t>(entry.size() >> shift));
+    for (uint8_t byte : entry) mix(byte);
+  }
+  out.pack_hash = hash;
+  return result;
 }
 
 }  // namespace game

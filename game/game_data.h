@@ -27,6 +27,7 @@ struct GameData {
   std::string title;
   std::string cheat_code;
   std::string info_text;  // "" when the game has none
+  uint64_t pack_hash = 0;  // of all entries: saves name the pack they belong to
 
   std::vector<LevelMap> levels;         // levels 1..level count
   std::vector<Entry> level_midi_files;  // per level, may be empty

@@ -110,3 +110,68 @@ void DrawText(FrameBuffer& frame, const std::string& text, int x, int y, int sca
 }
 
 }  // namespace game
+
+namespace game {
+
+int TextWidth(const std::string& text) {
+  std::vector<char> copy(text.begin(), text.end());
+  copy.push_back('\0');
+  return stb_easy_font_width(copy.data());
+}
+
+namespace {
+
+// Appends the words of one line of text, breaking before a word that would not fit.
+void WrapLine(const std::string& line, int width, std::vector<std::string>& out) {
+  std::string current;
+  size_t at = 0;
+  while (at < line.size()) {
+    const size_t space = line.find(' ', at);
+    std::string word = line.substr(at, space == std::string::npos ? std::string::npos : space - at);
+    at = space == std::string::npos ? line.size() : space + 1;
+    const std::string joined = current.empty() ? word : current + " " + word;
+    if (TextWidth(joined) <= width) {
+      current = joined;
+      continue;
+    }
+    if (!current.empty()) out.push_back(current);
+    while (word.size() > 1 && TextWidth(word) > width) {
+      size_t fits = word.size() - 1;
+      while (fits > 1 && TextWidth(word.substr(0, fits)) > width) --fits;
+      out.push_back(word.substr(0, fits));
+      word.erase(0, fits);
+    }
+    current = word;
+  }
+  out.push_back(current);
+}
+
+}  // namespace
+
+std::vector<std::string> WrapText(const std::string& text, int width) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start <= text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    WrapLine(line, width, lines);
+    start = end + 1;
+  }
+  return lines;
+}
+
+void DrawMessageScreen(FrameBuffer& frame, const std::string& title, const std::string& text) {
+  std::fill(frame.pixels.begin(), frame.pixels.end(), Rgb(24, 18, 16));
+  const int scale = ScreenScale(frame.width, frame.height);
+  const int margin = 12 * scale;
+  DrawText(frame, title, margin, margin, 2 * scale, Rgb(254, 208, 96));
+  int y = margin + 3 * kTextLineHeight * scale;
+  for (const std::string& line : WrapText(text, (frame.width - 2 * margin) / scale)) {
+    DrawText(frame, line, margin, y, scale, Rgb(224, 212, 184));
+    y += kTextLineHeight * scale;
+  }
+}
+
+}  // namespace game

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "game_image.h"
 
@@ -36,5 +37,16 @@ void Tint(FrameBuffer& frame, int x, int y, int w, int h, uint32_t color, int am
 
 // Plain text in a small built-in font, scale x scale pixels per font pixel.
 void DrawText(FrameBuffer& frame, const std::string& text, int x, int y, int scale, uint32_t color);
+// Width in font pixels of one line of that text.
+int TextWidth(const std::string& text);
+constexpr int kTextLineHeight = 12;  // font pixels from one line to the next
+
+// The text broken into lines of at most `width` font pixels, at its own line
+// breaks ("\n", "\r\n") and between words; a word longer than a line is cut.
+std::vector<std::string> WrapText(const std::string& text, int width);
+
+// A message on a dark frame: the title, and the text wrapped below it, at the
+// screens' scale; for errors that no message box can show, and the info text.
+void DrawMessageScreen(FrameBuffer& frame, const std::string& title, const std::string& text);
 
 }  // namespace game

@@ -28,7 +28,11 @@ PlayerCarry NewGameCarry(const WeaponSettings& weapons) {
 }
 
 Play::Play(const GameData& data, int level, const PlayerCarry& carry, uint32_t seed)
-    : data_(&data), level_(level), map_(data.levels.at(static_cast<size_t>(level - 1))), random_(seed) {
+    : data_(&data),
+      level_(level),
+      map_(data.levels.at(static_cast<size_t>(level - 1))),
+      controls_(AuthorControls(data.settings, data.weapons)),
+      random_(seed) {
   player_.x = CellCentre(map_.start_x);
   player_.y = CellCentre(map_.start_y);
   player_.carry = carry;
@@ -61,10 +65,13 @@ Play::Play(const GameData& data, int level, const PlayerCarry& carry, uint32_t s
       enemies_.push_back(e);
     } else {
       if (t.kind == ThingKind::kKey) level_has_key_ = true;
+      if (t.kind == ThingKind::kTreasure) ++stats_.treasure_total;
       items_.push_back({t.kind, t.number, t.x, t.y});
     }
   }
+  stats_.enemies = static_cast<int>(enemies_.size());
   RefreshDoorOpen();
+  RevealSeenCells();
   MarkTicStart();
 }
 
@@ -79,8 +86,8 @@ void Play::MarkTicStart() {
   for (const Door& d : doors_) tic_start_.doors.push_back(d.open);
 }
 
-std::vector<int> Play::TakeSounds() {
-  std::vector<int> taken;
+std::vector<SoundEvent> Play::TakeSounds() {
+  std::vector<SoundEvent> taken;
   taken.swap(sounds_);
   return taken;
 }
@@ -92,9 +99,10 @@ void Play::Tick(const TicInput& input) {
   if (red_flash_ > 0) --red_flash_;
   if (bright_flash_ > 0) --bright_flash_;
   CheckCheat(input);
-  if (input.Pressed(data_->settings.map_key)) show_map_ = !show_map_;
+  if (Presses(input, Action::kShowMap)) show_map_ = !show_map_;
   MovePlayer(input);
-  if (input.Pressed(data_->settings.open_door_key)) UseDoor();
+  RevealSeenCells();
+  if (Presses(input, Action::kOpenDoor)) UseDoor();
   UpdateDoors();
   RefreshDoorOpen();
   PickUpItems();
@@ -102,7 +110,10 @@ void Play::Tick(const TicInput& input) {
   UpdateBullets();
   UpdateEnemies();
   RefreshDoorOpen();
-  if (player_.carry.health <= 0) outcome_ = Outcome::kDied;
+  if (player_.carry.health <= 0) {
+    outcome_ = Outcome::kDied;
+    Sound(kPlayerDeathSound);
+  }
 }
 
 void Play::CheckCheat(const TicInput& input) {
@@ -132,8 +143,12 @@ uint64_t Play::Digest() const {
   for (int64_t v :
        {int64_t{player_.x}, int64_t{player_.y}, int64_t{player_.angle}, int64_t{player_.pitch},
         int64_t{c.health}, int64_t{c.score}, int64_t{c.weapon}, int64_t{c.god_mode}, int64_t{player_.has_key},
-        int64_t{player_.cooldown}, int64_t{tic_}, int64_t{random_.state()}, int64_t{show_map_}})
+        int64_t{player_.cooldown}, int64_t{tic_}, int64_t{random_.state()}, int64_t{show_map_},
+        int64_t{stats_.kills}, int64_t{stats_.treasures}})
     mix(v);
+  const decltype(seen_) word(~0ull);
+  for (size_t cell = 0; cell < seen_.size(); cell += 64)
+    mix(static_cast<int64_t>(((seen_ >> cell) & word).to_ullong()));
   for (size_t w = 0; w < 6; ++w) mix(c.ammo[w] * 2 + c.owned[w]);
   for (const Door& d : doors_) mix(d.open), mix(static_cast<int>(d.state)), mix(d.timer);
   for (const Item& i : items_) mix(i.taken);

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "game_controls.h"
+#include "platform/byte_io.h"
 #include "game_data.h"
 #include "game_fixed.h"
 #include "game_ray_cast.h"
@@ -24,6 +26,8 @@ struct TicInput {
   std::bitset<kKeyCount> held;     // keys and mouse buttons down during the tic
   std::bitset<kKeyCount> pressed;  // went down since the last tic
   int mouse_dx = 0, mouse_dy = 0;  // pixels moved since the last tic
+  int wheel = 0;                   // notches turned since the last tic, away from the player positive
+  PadInput pad;
 
   bool Held(int key) const { return key != kNoKey && held.test(static_cast<size_t>(key)); }
   bool Pressed(int key) const { return key != kNoKey && pressed.test(static_cast<size_t>(key)); }
@@ -40,6 +44,28 @@ struct PlayerCarry {
 };
 
 PlayerCarry NewGameCarry(const WeaponSettings& weapons);
+void WriteCarry(platform::ByteWriter& out, const PlayerCarry& carry);
+bool ReadCarry(platform::ByteReader& in, PlayerCarry& carry);  // false when cut short or out of range
+
+// Sounds the game makes itself, beside the entry positions of the pack's sounds.
+constexpr int kEmptyClickSound = -1;  // a weapon without ammunition
+constexpr int kPlayerDeathSound = -2;
+
+// A sound started during a tic: the entry position of its wave (or one of the
+// game's own sounds above), heard from where it happened when it is placed.
+struct SoundEvent {
+  int sound = 0;
+  bool placed = false;
+  Fixed x = 0, y = 0;
+  bool operator==(const SoundEvent&) const = default;
+};
+
+// What the player did in a level, against what the level holds.
+struct LevelStats {
+  int kills = 0, enemies = 0;
+  int treasures = 0, treasure_total = 0;
+  bool operator==(const LevelStats&) const = default;
+};
 
 constexpr Fixed kPlayerRadius = kFixedOne / 4;
 
@@ -126,8 +152,12 @@ class Play {
 
   void Tick(const TicInput& input);
 
-  // Entry positions of the sounds started since the last call.
-  std::vector<int> TakeSounds();
+  // The sounds started since the last call.
+  std::vector<SoundEvent> TakeSounds();
+
+  // The bindings and mouse settings the tics read; the author's until set.
+  const Controls& controls() const { return controls_; }
+  void set_controls(const Controls& controls) { controls_ = controls; }
 
   // Angle steps turned and pitch looked for mouse motion (dx, dy), as a tic makes them.
   int MouseTurn(int mouse_dx) const;
@@ -152,6 +182,17 @@ class Play {
   int red_flash() const { return red_flash_; }
   int bright_flash() const { return bright_flash_; }
   bool level_has_key() const { return level_has_key_; }
+  const LevelStats& stats() const { return stats_; }
+  // Whether the player has seen the cell (x, y): the automap shows only those.
+  bool Seen(int x, int y) const {
+    return LevelMap::Inside(x, y) && seen_.test(static_cast<size_t>(y * kMapSize + x));
+  }
+
+  // The state of the simulation, for saves (game_play_save.cpp): read into a
+  // play just made for the same level of the same game; false when the bytes
+  // do not fit it (the play is then unusable).
+  void WriteState(platform::ByteWriter& out) const;
+  bool ReadState(platform::ByteReader& in);
 
   // Whether an enemy at (x, y) sees the point (tx, ty): walls and doors that
   // are not open halfway block the line.
@@ -167,6 +208,10 @@ class Play {
   bool Collides(Fixed x, Fixed y, Fixed radius, bool for_enemy, int ignore_enemy = -1) const;
   void TryMove(Fixed& x, Fixed& y, Fixed dx, Fixed dy, Fixed radius, bool for_enemy, int self);
   void MovePlayer(const TicInput& input);
+  bool Holds(const TicInput& input, Action action) const;
+  bool Presses(const TicInput& input, Action action) const;
+  // The automap (game_play_automap.cpp).
+  void RevealSeenCells();
   // Doors (game_play_doors.cpp).
   void UseDoor();
   void UpdateDoors();
@@ -175,12 +220,15 @@ class Play {
   void PickUpItems();
   // Weapons (game_play_weapons.cpp).
   void HandleWeapon(const TicInput& input);
+  void ChooseWeapon(const TicInput& input);
+  void TakeBestLoadedWeapon();
   void FireHitscan(const WeaponKind& weapon, bool melee);
   void UpdateBullets();
   void DamageProp(Prop& prop, int damage);
   // Enemies (game_play_enemies.cpp).
   void UpdateEnemies();
   void UpdateEnemy(int index);
+  void Attack(const Enemy& enemy, const EnemyKind& kind);
   void StepEnemyToward(Enemy& enemy, int index, bool sees_player);
   void SetPathTarget(Enemy& enemy);
   bool FindPath(const Enemy& enemy, int& next_x, int& next_y) const;
@@ -189,7 +237,8 @@ class Play {
   void DamagePlayer(int damage);
   // The cheat code (game_play.cpp).
   void CheckCheat(const TicInput& input);
-  void Sound(int entry_position) { sounds_.push_back(entry_position); }
+  void Sound(int sound) { sounds_.push_back({sound}); }
+  void SoundAt(int sound, Fixed x, Fixed y) { sounds_.push_back({sound, true, x, y}); }
   void MarkTicStart();
 
   const GameData* data_;
@@ -205,7 +254,10 @@ class Play {
   DoorOpenness door_open_{};
   DoorOpenness sight_open_{};  // doors block the view until open halfway
   TicStart tic_start_;
-  std::vector<int> sounds_;
+  std::vector<SoundEvent> sounds_;
+  Controls controls_;
+  LevelStats stats_;
+  std::bitset<kMapSize * kMapSize> seen_;
   std::string typed_;
   Random random_;
   Outcome outcome_ = Outcome::kPlaying;

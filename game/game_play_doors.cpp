@@ -37,7 +37,7 @@ void Play::UseDoor() {
       Door& d = doors_[static_cast<size_t>(DoorAt(cx, cy))];
       if (d.state == DoorState::kClosed || d.state == DoorState::kClosing) {
         d.state = DoorState::kOpening;
-        Sound(EntryIndex("dooropensound"));
+        SoundAt(EntryIndex("dooropensound"), CellCentre(d.x), CellCentre(d.y));
       }
       return;
     }
@@ -63,7 +63,7 @@ void Play::UpdateDoors() {
           d.timer = kTicRate;
         } else {
           d.state = DoorState::kClosing;
-          Sound(EntryIndex("doorclosesound"));
+          SoundAt(EntryIndex("doorclosesound"), CellCentre(d.x), CellCentre(d.y));
         }
         break;
       }

@@ -11,6 +11,8 @@ namespace game {
 namespace {
 
 constexpr int kAlertTics = 20;
+// From the enemy's centre to the player's: touching bodies and a little more.
+constexpr int64_t kMeleeReach = kEnemyRadius + kPlayerRadius + kFixedOne / 4;
 
 Fixed EnemyStepPerTic(int speed) {
   return speed * kFixedOne / (4 * kTicRate);
@@ -24,7 +26,8 @@ void Play::DamageEnemy(int index, int damage) {
   if (e.health <= 0) {
     e.state = EnemyState::kDying;
     e.timer = 0;
-    Sound(EntryIndex("enemy", e.kind + 1, "diesound"));
+    ++stats_.kills;
+    SoundAt(EntryIndex("enemy", e.kind + 1, "diesound"), e.x, e.y);
   } else if (e.state == EnemyState::kIdle) {
     Alert(index);
   }
@@ -35,7 +38,7 @@ void Play::Alert(int index) {
   Enemy& caller = enemies_[static_cast<size_t>(index)];
   caller.state = EnemyState::kAlert;
   caller.timer = kAlertTics;
-  Sound(EntryIndex("enemy", caller.kind + 1, "heysound"));
+  SoundAt(EntryIndex("enemy", caller.kind + 1, "heysound"), caller.x, caller.y);
   constexpr int64_t kCallReach = 6LL * kFixedOne;
   for (Enemy& other : enemies_) {
     if (other.state != EnemyState::kIdle ||
@@ -83,14 +86,7 @@ void Play::UpdateEnemy(int index) {
       if (--e.timer <= 0) e.state = EnemyState::kChase, e.cooldown = kTicRate / 2 + random_.Below(kTicRate);
       return;
     case EnemyState::kShoot:
-      if (--e.timer == kEnemyShootTics / 2) {
-        Sound(EntryIndex("enemy", e.kind + 1, "shootsound"));
-        const double distance =
-            std::sqrt(static_cast<double>(DistanceSquared(e.x, e.y, player_.x, player_.y))) / kFixedOne;
-        const int chance = static_cast<int>(std::clamp(1.0 - distance / 16.0, 0.2, 0.9) * 256);
-        if (random_.Below(256) < chance && LineOfSight(e.x, e.y, player_.x, player_.y))
-          DamagePlayer(kind.power);
-      }
+      if (--e.timer == kEnemyShootTics / 2) Attack(e, kind);
       if (e.timer <= 0) e.state = EnemyState::kChase;
       return;
     case EnemyState::kChase:
@@ -98,14 +94,31 @@ void Play::UpdateEnemy(int index) {
   }
   const bool sees = LineOfSight(e.x, e.y, player_.x, player_.y);
   const int64_t d2 = DistanceSquared(e.x, e.y, player_.x, player_.y);
-  // Only enemies that can shoot attack, from up to 12 cells away.
-  if (e.cooldown == 0 && sees && kind.can_shoot && d2 < 12LL * 12 * kFixedOne * kFixedOne) {
+  // Enemies that can shoot attack from up to 12 cells away, the others (with
+  // some power) in melee, standing next to the player.
+  const bool in_reach = kind.can_shoot ? d2 < 12LL * 12 * kFixedOne * kFixedOne
+                                       : kind.power > 0 && d2 < kMeleeReach * kMeleeReach;
+  if (e.cooldown == 0 && sees && in_reach) {
     e.state = EnemyState::kShoot;
     e.timer = kEnemyShootTics;
     e.cooldown = kTicRate + random_.Below(kTicRate);
     return;
   }
   StepEnemyToward(e, index, sees);
+}
+
+// The middle of an attack: a shot that hits by chance, falling with the
+// distance, or a blow that hits when the player is still within reach.
+void Play::Attack(const Enemy& e, const EnemyKind& kind) {
+  SoundAt(EntryIndex("enemy", e.kind + 1, "shootsound"), e.x, e.y);
+  const int64_t d2 = DistanceSquared(e.x, e.y, player_.x, player_.y);
+  if (!kind.can_shoot) {
+    if (d2 < kMeleeReach * kMeleeReach) DamagePlayer(kind.power);
+    return;
+  }
+  const double distance = std::sqrt(static_cast<double>(d2)) / kFixedOne;
+  const int chance = static_cast<int>(std::clamp(1.0 - distance / 16.0, 0.2, 0.9) * 256);
+  if (random_.Below(256) < chance && LineOfSight(e.x, e.y, player_.x, player_.y)) DamagePlayer(kind.power);
 }
 
 void Play::StepEnemyToward(Enemy& e, int index, bool sees_player) {
@@ -139,7 +152,7 @@ void Play::SetPathTarget(Enemy& e) {
   const int door = DoorAt(nx, ny);
   if (door >= 0 && doors_[static_cast<size_t>(door)].state == DoorState::kClosed) {
     doors_[static_cast<size_t>(door)].state = DoorState::kOpening;
-    Sound(EntryIndex("dooropensound"));
+    SoundAt(EntryIndex("dooropensound"), CellCentre(nx), CellCentre(ny));
   }
 }
 

@@ -58,45 +58,105 @@ void Play::TryMove(Fixed& x, Fixed& y, Fixed dx, Fixed dy, Fixed radius, bool fo
   if (dy != 0 && !Collides(x, y + dy, radius, for_enemy, self)) y += dy;
 }
 
+namespace {
+
+// Pad buttons that act like a held or pressed key; the sticks and the
+// trigger for running and shooting are read where they steer.
+PadButton PadButtonOf(Action action, bool& found) {
+  found = true;
+  switch (action) {
+    case Action::kOpenDoor:
+      return PadButton::kA;
+    case Action::kShowMap:
+      return PadButton::kBack;
+    case Action::kNextWeapon:
+      return PadButton::kRightShoulder;
+    case Action::kPreviousWeapon:
+      return PadButton::kLeftShoulder;
+    case Action::kRun:
+      return PadButton::kLeftStick;
+    case Action::kWalkForward:
+      return PadButton::kUp;
+    case Action::kWalkBackward:
+      return PadButton::kDown;
+    case Action::kTurnLeft:
+      return PadButton::kLeft;
+    case Action::kTurnRight:
+      return PadButton::kRight;
+    default:
+      found = false;
+      return PadButton::kA;
+  }
+}
+
+constexpr int kTriggerDown = kPadAxisMax / 2;
+
+}  // namespace
+
+bool Play::Holds(const TicInput& input, Action action) const {
+  if (input.Held(controls_.Key(action))) return true;
+  if (action == Action::kShoot) return input.pad.right_trigger > kTriggerDown;
+  if (action == Action::kRun && input.pad.left_trigger > kTriggerDown) return true;
+  bool found;
+  const PadButton button = PadButtonOf(action, found);
+  return found && input.pad.Held(button);
+}
+
+bool Play::Presses(const TicInput& input, Action action) const {
+  if (input.Pressed(controls_.Key(action))) return true;
+  bool found;
+  const PadButton button = PadButtonOf(action, found);
+  return found && input.pad.Pressed(button);
+}
+
+// The mouse at the player's sensitivity; moving it forward looks up unless inverted.
 int Play::MouseTurn(int mouse_dx) const {
-  const GameSettings& s = data_->settings;
-  return s.turn_mouse ? mouse_dx * s.mouse_sensitivity * 2 : 0;
+  return data_->settings.turn_mouse ? mouse_dx * controls_.mouse_sensitivity * 2 : 0;
 }
 
 int Play::MouseLook(int mouse_dy) const {
   const GameSettings& s = data_->settings;
   const bool mouse_walks = s.walk_forward_mouse || s.walk_backward_mouse;
-  return s.look_mouse && !mouse_walks ? -(mouse_dy * s.mouse_sensitivity / 4) : 0;
+  const int invert = controls_.invert_mouse ? -1 : 1;
+  return s.look_mouse && !mouse_walks ? -(invert * mouse_dy * controls_.mouse_sensitivity / 4) : 0;
 }
 
 void Play::MovePlayer(const TicInput& input) {
   const GameSettings& s = data_->settings;
+  const PadInput& pad = input.pad;
   Player& p = player_;
+  const int sensitivity = controls_.mouse_sensitivity;
+  const int run = Holds(input, Action::kRun) ? 2 : 1;
   int turn = 0;
-  if (input.Held(s.turn_left_key)) turn -= TurnPerTic(s.turn_speed);
-  if (input.Held(s.turn_right_key)) turn += TurnPerTic(s.turn_speed);
+  if (Holds(input, Action::kTurnLeft)) turn -= TurnPerTic(s.turn_speed);
+  if (Holds(input, Action::kTurnRight)) turn += TurnPerTic(s.turn_speed);
+  turn += StickPermille(pad.look_x) * 2 * TurnPerTic(s.turn_speed) / 1000;
   const int mouse_turn = MouseTurn(input.mouse_dx);
   p.angle = NormalAngle(p.angle + turn + mouse_turn);
   tic_start_.angle = NormalAngle(tic_start_.angle + mouse_turn);
 
+  const int invert = controls_.invert_mouse ? -1 : 1;
   int look = 0;
-  if (input.Held(s.look_up_key)) look += s.look_speed;
-  if (input.Held(s.look_down_key)) look -= s.look_speed;
+  if (Holds(input, Action::kLookUp)) look += s.look_speed;
+  if (Holds(input, Action::kLookDown)) look -= s.look_speed;
+  look -= invert * StickPermille(pad.look_y) * s.look_speed / 1000;
   const int mouse_look = MouseLook(input.mouse_dy);
   p.pitch = std::clamp(p.pitch + look + mouse_look, -kMaxPitch, kMaxPitch);
   tic_start_.pitch = std::clamp(tic_start_.pitch + mouse_look, -kMaxPitch, kMaxPitch);
 
   Fixed forward = 0, sideways = 0;
-  if (input.Held(s.walk_forward_key)) forward += WalkPerTic(s.walk_forward_speed);
-  if (input.Held(s.walk_backward_key)) forward -= WalkPerTic(s.walk_backward_speed);
+  if (Holds(input, Action::kWalkForward)) forward += run * WalkPerTic(s.walk_forward_speed);
+  if (Holds(input, Action::kWalkBackward)) forward -= run * WalkPerTic(s.walk_backward_speed);
+  const int stick_forward = -StickPermille(pad.move_y);
+  forward += run * stick_forward *
+             WalkPerTic(stick_forward > 0 ? s.walk_forward_speed : s.walk_backward_speed) / 1000;
   if (s.walk_forward_mouse && input.mouse_dy < 0)
-    forward += std::min(-input.mouse_dy * s.mouse_sensitivity * kFixedOne / 2000,
-                        4 * WalkPerTic(s.walk_forward_speed));
+    forward += std::min(-input.mouse_dy * sensitivity * kFixedOne / 2000, 4 * WalkPerTic(s.walk_forward_speed));
   if (s.walk_backward_mouse && input.mouse_dy > 0)
-    forward -= std::min(input.mouse_dy * s.mouse_sensitivity * kFixedOne / 2000,
-                        4 * WalkPerTic(s.walk_backward_speed));
-  if (input.Held(s.step_left_key)) sideways -= WalkPerTic(s.step_speed);
-  if (input.Held(s.step_right_key)) sideways += WalkPerTic(s.step_speed);
+    forward -= std::min(input.mouse_dy * sensitivity * kFixedOne / 2000, 4 * WalkPerTic(s.walk_backward_speed));
+  if (Holds(input, Action::kStepLeft)) sideways -= run * WalkPerTic(s.step_speed);
+  if (Holds(input, Action::kStepRight)) sideways += run * WalkPerTic(s.step_speed);
+  sideways += run * StickPermille(pad.move_x) * WalkPerTic(s.step_speed) / 1000;
   if (forward == 0 && sideways == 0) {
     p.step_counter = 0;
     return;

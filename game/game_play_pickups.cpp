@@ -54,6 +54,7 @@ void Play::PickUpItems() {
         break;
       case ThingKind::kTreasure:
         c.score += data_->treasure_points[static_cast<size_t>(item.number - 1)];
+        ++stats_.treasures;
         sound = EntryIndex("treasurefoundsound");
         break;
       default:

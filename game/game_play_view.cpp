@@ -44,7 +44,8 @@ bool IsOpenCell(const LevelMap& map, int x, int y) {
   return LevelMap::Inside(x, y) && map.KindAt(x, y) != CellKind::kWall;
 }
 
-// Walls are shown only where they face an open cell; the map is fitted to them.
+// Walls are shown only where they face an open cell; the map is fitted to them
+// all, seen or not, so that it keeps its scale while the player explores.
 bool ShownOnMap(const LevelMap& map, int x, int y) {
   if (map.KindAt(x, y) != CellKind::kWall) return true;
   for (int dy = -1; dy <= 1; ++dy)
@@ -68,11 +69,13 @@ void DrawMap(const Play& play, FrameBuffer& frame, int view_height) {
             y0 = (view_height - cell * rows) / 2 - min_y * cell;
   Tint(frame, x0 + min_x * cell - cell, y0 + min_y * cell - cell, (columns + 2) * cell, (rows + 2) * cell,
        Rgb(0, 0, 0), 180);
+  // Only what the player has seen; the floor he has seen a shade lighter than the dark.
   for (int y = min_y; y <= max_y; ++y)
     for (int x = min_x; x <= max_x; ++x) {
       const CellKind k = map.KindAt(x, y);
-      if (k == CellKind::kEmpty || !ShownOnMap(map, x, y)) continue;
-      const uint32_t color = k == CellKind::kWall   ? Rgb(150, 150, 150)
+      if (!play.Seen(x, y) || !ShownOnMap(map, x, y)) continue;
+      const uint32_t color = k == CellKind::kEmpty  ? Rgb(40, 40, 48)
+                             : k == CellKind::kWall ? Rgb(150, 150, 150)
                              : k == CellKind::kDoor ? Rgb(60, 120, 220)
                                                     : Rgb(220, 180, 40);
       FillRect(frame, x0 + x * cell, y0 + y * cell, cell, cell, color);

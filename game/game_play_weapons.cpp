@@ -15,33 +15,76 @@ constexpr int kExplosionTics = 10;
 constexpr double kHitWidth = 0.35;
 constexpr double kMeleeRange = 1.2;
 
+constexpr int kEmptyClickTics = kTicRate / 3;
+
 int WeaponCooldown(int repetition) {
   return 42 / repetition;
 }
 
+// Whether the weapon can fire now: it shoots and has ammunition, or it is a melee weapon.
+bool Loaded(const PlayerCarry& c, const WeaponSettings& weapons, int w) {
+  const size_t k = static_cast<size_t>(w);
+  return c.owned[k] && (!weapons.weapons[k].can_shoot || c.ammo[k] > 0);
+}
+
 }  // namespace
+
+void Play::ChooseWeapon(const TicInput& input) {
+  PlayerCarry& c = player_.carry;
+  int step = 0;
+  if (Presses(input, Action::kNextWeapon) || input.wheel < 0) step = 1;
+  if (Presses(input, Action::kPreviousWeapon) || input.wheel > 0) step = -1;
+  int chosen = c.weapon;
+  if (step != 0) {
+    const int from = c.weapon >= 0 ? c.weapon : (step > 0 ? 5 : 0);
+    for (int k = 1; k <= 6; ++k) {
+      const int w = (from + step * k + 12) % 6;
+      if (c.owned[static_cast<size_t>(w)]) {
+        chosen = w;
+        break;
+      }
+    }
+  }
+  // The number keys take a weapon in hand, unless the player bound one of them to an action.
+  for (int key = kWeaponKeyFirst; key <= kWeaponKeyLast; ++key) {
+    const bool bound = std::find(controls_.keys.begin(), controls_.keys.end(), key) != controls_.keys.end();
+    if (!bound && input.Pressed(key) && c.owned[static_cast<size_t>(key - kWeaponKeyFirst)])
+      chosen = key - kWeaponKeyFirst;
+  }
+  if (chosen != c.weapon) Sound(EntryIndex("reloadsound"));
+  c.weapon = chosen;
+}
+
+// The strongest owned weapon that can fire: one with ammunition before a melee weapon.
+void Play::TakeBestLoadedWeapon() {
+  PlayerCarry& c = player_.carry;
+  int best = -1, best_rank = -1;
+  for (int w = 0; w < 6; ++w) {
+    if (w == c.weapon || !Loaded(c, data_->weapons, w)) continue;
+    const WeaponKind& kind = data_->weapons.weapons[static_cast<size_t>(w)];
+    const int rank = (kind.can_shoot ? 100 : 0) + kind.power * 8 + w;
+    if (rank > best_rank) best = w, best_rank = rank;
+  }
+  if (best < 0) return;
+  c.weapon = best;
+  Sound(EntryIndex("reloadsound"));
+}
 
 void Play::HandleWeapon(const TicInput& input) {
   PlayerCarry& c = player_.carry;
   if (player_.cooldown > 0) --player_.cooldown;
   if (player_.fire_tics < 1000) ++player_.fire_tics;
-  if (input.Pressed(data_->weapons.select_key)) {
-    for (int step = 1; step <= 6; ++step) {
-      const int w = (c.weapon + step + 6) % 6;
-      if (c.owned[static_cast<size_t>(w)]) {
-        if (w != c.weapon) Sound(EntryIndex("reloadsound"));
-        c.weapon = w;
-        break;
-      }
-    }
-  }
-  if (c.weapon < 0 || !input.Held(data_->settings.shoot_key) || player_.cooldown > 0) return;
+  ChooseWeapon(input);
+  if (c.weapon < 0 || !Holds(input, Action::kShoot) || player_.cooldown > 0) return;
   const size_t w = static_cast<size_t>(c.weapon);
   const WeaponKind& kind = data_->weapons.weapons[w];
-  if (kind.can_shoot) {
-    if (c.ammo[w] <= 0) return;
-    --c.ammo[w];
+  if (kind.can_shoot && c.ammo[w] <= 0) {
+    Sound(kEmptyClickSound);
+    player_.cooldown = kEmptyClickTics;
+    TakeBestLoadedWeapon();
+    return;
   }
+  if (kind.can_shoot) --c.ammo[w];
   player_.cooldown = WeaponCooldown(kind.repetition);
   player_.fire_tics = 0;
   Sound(EntryIndex("weapon", c.weapon + 1, "sound"));
@@ -89,7 +132,8 @@ void Play::FireHitscan(const WeaponKind& weapon, bool melee) {
   }
   const bool wall_in_reach = wall.hit && (!melee || wall.distance <= kMeleeRange);
   if (enemy_hit >= 0 || prop_hit || wall_in_reach)
-    Sound(EntryIndex("impact", player_.carry.weapon + 1, "sound"));
+    SoundAt(EntryIndex("impact", player_.carry.weapon + 1, "sound"), player_.x + ToFixed(dx * nearest),
+            player_.y + ToFixed(dy * nearest));
 }
 
 void Play::UpdateBullets() {
@@ -127,7 +171,7 @@ void Play::UpdateBullets() {
         b.x -= b.dx;
         b.y -= b.dy;
         b.explode_tics = kExplosionTics;
-        Sound(EntryIndex("impact", b.weapon + 1, "sound"));
+        SoundAt(EntryIndex("impact", b.weapon + 1, "sound"), b.x, b.y);
       }
     }
   }
@@ -140,7 +184,7 @@ void Play::DamageProp(Prop& prop, int damage) {
   prop.hits += damage;
   if (prop.hits >= endurance) {
     prop.destroyed = true;
-    Sound(EntryIndex("spr", prop.kind + 1, "destroysound"));
+    SoundAt(EntryIndex("spr", prop.kind + 1, "destroysound"), CellCentre(prop.x), CellCentre(prop.y));
   }
 }
 

@@ -1,5 +1,6 @@
 // tarnwick-game: plays the game.pak that lies beside this executable.
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <string>
 
@@ -9,10 +10,10 @@
 
 namespace {
 
+// Follows "usage: <program> [options]\n".
 constexpr const char* kUsage =
-    "usage: tarnwick-game [options]\n"
     "Plays the game.pak that lies in the folder of this program.\n"
-    "  --level N          start level N at once, without the menus\n"
+    "  --level N          start level N at once, without the menus (status 2 when the game has fewer)\n"
     "  --frames N         run N tics without waiting, then end (headless: dummy video and audio)\n"
     "  --script FILE      feed input from FILE: lines \"FIRST LAST KEY\" hold a key from tic FIRST\n"
     "                     to tic LAST, \"mouse TIC DX DY\" moves the mouse; keys by their key-list names\n"
@@ -20,6 +21,13 @@ constexpr const char* kUsage =
     "  --workspace DIR    read the game from the workspace of program folder DIR instead of game.pak\n"
     "  --size WxH         window size (default 640x400)\n"
     "  --help             show this text\n";
+
+// The usage text under the name the program was started with: a created game
+// carries the name its author gave it.
+std::string Usage(const char* argv0) {
+  const std::string name = argv0 && *argv0 ? std::filesystem::path(argv0).filename().string() : "";
+  return "usage: " + (name.empty() ? std::string("tarnwick-game") : name) + " [options]\n" + kUsage;
+}
 
 bool NeedsValue(int i, int argc) {
   return i + 1 < argc;
@@ -33,11 +41,11 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--help" || arg == "-h") {
-      std::cout << kUsage;
+      std::cout << Usage(argv[0]);
       return 0;
     }
     if (!NeedsValue(i, argc)) {
-      std::cerr << "unknown or incomplete option " << arg << "\n" << kUsage;
+      std::cerr << "unknown or incomplete option " << arg << "\n" << Usage(argv[0]);
       return 2;
     }
     const std::string value = argv[++i];
@@ -52,6 +60,7 @@ int main(int argc, char** argv) {
     } else if (arg == "--workspace") {
       options.workspace = value;
     } else if (arg == "--size") {
+      options.size_given = true;
       const size_t x = value.find('x');
       options.width = static_cast<int>(platform::ParseInteger(value.substr(0, x)));
       options.height =
@@ -61,7 +70,7 @@ int main(int argc, char** argv) {
         return 2;
       }
     } else {
-      std::cerr << "unknown option " << arg << "\n" << kUsage;
+      std::cerr << "unknown option " << arg << "\n" << Usage(argv[0]);
       return 2;
     }
   }

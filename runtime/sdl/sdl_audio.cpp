@@ -4,6 +4,8 @@
 #include <iostream>
 #include <vector>
 
+#include "midi_check.h"
+
 namespace game {
 namespace {
 
@@ -41,6 +43,9 @@ SdlAudio::SdlAudio(const GameData& data, const std::string& sound_font) : data_(
   Mix_ReserveChannels(1);
   for (size_t position = 0; position < data.sounds.size(); ++position)
     if (Mix_Chunk* chunk = LoadChunk(data.sounds[position])) chunks_[static_cast<int>(position)] = chunk;
+  pack_sounds_ = static_cast<int>(chunks_.size());
+  for (int own : {kEmptyClickSound, kPlayerDeathSound})
+    if (Mix_Chunk* chunk = LoadChunk(OwnSoundWave(own))) chunks_[own] = chunk;
   menu_music_ = LoadChunk(data.menu_music);
 }
 
@@ -53,9 +58,13 @@ SdlAudio::~SdlAudio() {
   Mix_Quit();
 }
 
-void SdlAudio::Play(int entry_position) {
-  const auto found = chunks_.find(entry_position);
-  if (open_ && found != chunks_.end()) Mix_PlayChannel(-1, found->second, 0);
+void SdlAudio::Play(int sound, const SoundGains& gains) {
+  const auto found = chunks_.find(sound);
+  if (!open_ || found == chunks_.end() || gains.volume <= 0) return;
+  const int channel = Mix_PlayChannel(-1, found->second, 0);
+  if (channel < 0) return;
+  Mix_Volume(channel, effects_volume_ * gains.volume / 255);
+  Mix_SetPanning(channel, static_cast<Uint8>(gains.left), static_cast<Uint8>(gains.right));
 }
 
 void SdlAudio::StopMusic() {
@@ -72,8 +81,15 @@ void SdlAudio::SetMusic(const MusicChoice& choice) {
   if (choice.kind == MusicChoice::kLevel) {
     const size_t index = static_cast<size_t>(choice.level - 1);
     const Entry* midi = index < data_.level_midi_files.size() ? &data_.level_midi_files[index] : nullptr;
-    if (midi && !midi->empty())
-      level_music_ = Mix_LoadMUS_RW(SDL_RWFromConstMem(midi->data(), static_cast<int>(midi->size())), 1);
+    if (!midi || midi->empty()) return;
+    // The synthesizer retries a file it cannot read for ever, holding the
+    // sound device, so only files that read to their end reach it.
+    const std::string problem = MidiProblem(*midi);
+    if (!problem.empty()) {
+      std::cerr << "the music of level " << choice.level << " cannot play: " << problem << std::endl;
+      return;
+    }
+    level_music_ = Mix_LoadMUS_RW(SDL_RWFromConstMem(midi->data(), static_cast<int>(midi->size())), 1);
     if (!level_music_ || Mix_PlayMusic(level_music_, -1) != 0)
       std::cerr << "the music of level " << choice.level << " cannot play: " << Mix_GetError() << std::endl;
     return;
@@ -81,11 +97,14 @@ void SdlAudio::SetMusic(const MusicChoice& choice) {
   if (menu_music_) Mix_PlayChannel(kMusicChannel, menu_music_, -1);
 }
 
-void SdlAudio::SetVolume(int volume) {
+void SdlAudio::SetVolumes(int music, int effects) {
   if (!open_) return;
-  const int level = std::clamp(volume, 0, 10) * MIX_MAX_VOLUME / 10;
-  Mix_Volume(-1, level);
-  Mix_VolumeMusic(level);
+  effects_volume_ = std::clamp(effects, 0, 10) * MIX_MAX_VOLUME / 10;
+  const int music_level = std::clamp(music, 0, 10) * MIX_MAX_VOLUME / 10;
+  if (music_level == music_volume_) return;
+  music_volume_ = music_level;
+  Mix_Volume(kMusicChannel, music_level);
+  Mix_VolumeMusic(music_level);
 }
 
 }  // namespace game

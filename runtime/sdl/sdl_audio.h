@@ -10,6 +10,7 @@
 
 #include "game_app.h"
 #include "game_data.h"
+#include "game_sounds.h"
 
 namespace game {
 
@@ -24,20 +25,24 @@ class SdlAudio {
   SdlAudio& operator=(const SdlAudio&) = delete;
 
   bool open() const { return open_; }
-  int sound_count() const { return static_cast<int>(chunks_.size()) + (menu_music_ ? 1 : 0); }
-  void Play(int entry_position);
+  int sound_count() const { return pack_sounds_ + (menu_music_ ? 1 : 0); }
+  // Plays the sound at its gains (distance and side) and the effects volume.
+  void Play(int sound, const SoundGains& gains);
   void SetMusic(const MusicChoice& choice);
-  void SetVolume(int volume);  // 0..10
+  void SetVolumes(int music, int effects);  // 0..10 each
 
  private:
   void StopMusic();
 
   const GameData& data_;
   bool open_ = false;
-  std::map<int, Mix_Chunk*> chunks_;
+  std::map<int, Mix_Chunk*> chunks_;  // by entry position, or the game's own sound
+  int pack_sounds_ = 0;
   Mix_Chunk* menu_music_ = nullptr;
   Mix_Music* level_music_ = nullptr;
   MusicChoice current_{MusicChoice::kMenu, -1};
+  int effects_volume_ = MIX_MAX_VOLUME;
+  int music_volume_ = -1;
 };
 
 }  // namespace game

@@ -2,7 +2,9 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <chrono>
+#include <iterator>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -11,48 +13,46 @@
 
 #include "assets/picture.h"
 #include "game_app.h"
+#include "game_draw.h"
 #include "game_entry_source.h"
 #include "game_keys.h"
+#include "game_open.h"
 #include "game_tic_clock.h"
 #include "game_window_icon.h"
+#include "player_options.h"
 #include "platform/files.h"
+#include "platform/prompter.h"
 #include "sdl_audio.h"
 #include "sdl_keys.h"
+#include "sdl_message.h"
+#include "stop_signals.h"
 
 namespace game {
 namespace {
 
-int ShowError(const std::string& title, const std::string& text) {
-  std::cerr << title << ": " << text << std::endl;
-  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), text.c_str(), nullptr);
+bool WriteScreenshot(const FrameBuffer& frame, const std::string& path) {
+  return platform::WriteFileAtomic(path, assets::EncodeBmp24(ToPicture(frame)));
+}
+
+// Tells the player what went wrong and gives the exit status 1. A headless
+// run shows nothing but writes the message as its screenshot when asked for one.
+int Fail(const PlayerMessage& message, const RunOptions& options) {
+  if (options.frames < 0) {
+    ShowPlayerMessage(message);
+    return 1;
+  }
+  std::cerr << message.title << ": " << message.text << std::endl;
+  if (!options.screenshot.empty()) {
+    FrameBuffer frame(options.width, options.height);
+    DrawMessageScreen(frame, message.title, message.text);
+    if (!WriteScreenshot(frame, options.screenshot)) std::cerr << "cannot write " << options.screenshot << std::endl;
+  }
   return 1;
 }
 
 std::string Trimmed(const std::string& text) {
   const size_t first = text.find_first_not_of(' ');
   return first == std::string::npos ? std::string{} : text.substr(first);
-}
-
-bool LoadEntries(const RunOptions& options, std::vector<Entry>& entries) {
-  std::string error;
-  if (!options.workspace.empty()) {
-    if (ReadWorkspaceEntries(options.workspace, entries, error)) return true;
-    ShowError("Error", error);
-    return false;
-  }
-  const PakRead read = ReadGamePakEntries(options.executable_folder / "game.pak", entries);
-  if (read.status == PakReadStatus::kOk) return true;
-  if (read.status == PakReadStatus::kNotFound)
-    ShowError("error", "pak file not found");
-  else if (entries.size() >= 2 && !IsPlayableVersion(entries[1]))
-    ShowError("Error", "wrong game.pak");
-  else
-    ShowError("Error", read.message);
-  return false;
-}
-
-bool WriteScreenshot(const FrameBuffer& frame, const std::string& path) {
-  return platform::WriteFileAtomic(path, assets::EncodeBmp24(ToPicture(frame)));
 }
 
 Uint32 WindowFlags(ScreenMode mode, bool headless) {
@@ -149,9 +149,11 @@ void SetWindowIcon(SDL_Window* window) {
 }
 
 void Deliver(App& app, SdlAudio& audio, SDL_Window* window) {
-  for (int sound : app.TakeSounds()) audio.Play(sound);
+  const Player* listener = app.play() ? &app.play()->player() : nullptr;
+  for (const SoundEvent& sound : app.TakeSounds())
+    audio.Play(sound.sound, listener ? HearSound(sound, listener->x, listener->y, listener->angle) : SoundGains{});
   audio.SetMusic(app.music());
-  audio.SetVolume(app.volume());
+  audio.SetVolumes(app.music_volume(), app.effects_volume());
   for (const std::string& line : app.TakeLog()) std::cout << line << std::endl;
   (void)window;
 }
@@ -171,6 +173,10 @@ class InputCollector {
         case SDL_KEYDOWN:
         case SDL_KEYUP:
           if (event.key.repeat) continue;
+          if (event.key.keysym.scancode == SDL_SCANCODE_RETURN && (event.key.keysym.mod & KMOD_ALT)) {
+            if (event.type == SDL_KEYDOWN) fullscreen_toggled_ = true;  // Alt+Enter is the window's, not the game's
+            continue;
+          }
           key = KeyOfScancode(event.key.keysym.scancode);
           down = event.type == SDL_KEYDOWN;
           break;
@@ -182,6 +188,19 @@ class InputCollector {
         case SDL_MOUSEMOTION:
           next_.mouse_dx += event.motion.xrel;
           next_.mouse_dy += event.motion.yrel;
+          continue;
+        case SDL_MOUSEWHEEL:
+          next_.wheel += event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
+          continue;
+        case SDL_CONTROLLERDEVICEADDED:
+          if (!pad_) pad_ = SDL_GameControllerOpen(event.cdevice.which);
+          continue;
+        case SDL_CONTROLLERBUTTONDOWN:
+        case SDL_CONTROLLERBUTTONUP:
+          PadButtonEvent(event.cbutton);
+          continue;
+        case SDL_CONTROLLERAXISMOTION:
+          PadAxisEvent(event.caxis);
           continue;
         case SDL_WINDOWEVENT:
           if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) screen.Resize();
@@ -198,22 +217,54 @@ class InputCollector {
   // Mouse motion the next tic takes.
   int pending_dx() const { return next_.mouse_dx; }
   int pending_dy() const { return next_.mouse_dy; }
+  bool TakeFullscreenToggle() {
+    const bool toggled = fullscreen_toggled_;
+    fullscreen_toggled_ = false;
+    return toggled;
+  }
   TicInput Take() {
     TicInput input = next_;
     input.held = held_ | next_.pressed;  // a tap shorter than a tic still counts
+    input.pad.held = pad_held_ | next_.pad.pressed;
+    const PadInput sticks = next_.pad;
     next_ = TicInput{};
+    next_.pad = sticks;  // the sticks stay where they are until they move
+    next_.pad.pressed.reset();
     return input;
   }
 
  private:
+  void PadButtonEvent(const SDL_ControllerButtonEvent& e) {
+    static constexpr SDL_GameControllerButton kOrder[kPadButtonCount] = {
+        SDL_CONTROLLER_BUTTON_A,          SDL_CONTROLLER_BUTTON_B,          SDL_CONTROLLER_BUTTON_X,
+        SDL_CONTROLLER_BUTTON_Y,          SDL_CONTROLLER_BUTTON_BACK,       SDL_CONTROLLER_BUTTON_START,
+        SDL_CONTROLLER_BUTTON_LEFTSTICK,  SDL_CONTROLLER_BUTTON_RIGHTSTICK, SDL_CONTROLLER_BUTTON_LEFTSHOULDER,
+        SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, SDL_CONTROLLER_BUTTON_DPAD_UP, SDL_CONTROLLER_BUTTON_DPAD_DOWN,
+        SDL_CONTROLLER_BUTTON_DPAD_LEFT,  SDL_CONTROLLER_BUTTON_DPAD_RIGHT};
+    const auto found = std::find(std::begin(kOrder), std::end(kOrder), e.button);
+    if (found == std::end(kOrder)) return;
+    const size_t button = static_cast<size_t>(found - std::begin(kOrder));
+    const bool down = e.type == SDL_CONTROLLERBUTTONDOWN;
+    pad_held_.set(button, down);
+    if (down) next_.pad.pressed.set(button);
+  }
+  void PadAxisEvent(const SDL_ControllerAxisEvent& e) {
+    PadInput& pad = next_.pad;
+    int* const axes[] = {&pad.move_x, &pad.move_y, &pad.look_x, &pad.look_y, &pad.left_trigger, &pad.right_trigger};
+    if (e.axis < std::size(axes)) *axes[e.axis] = e.value;
+  }
+
   std::bitset<kKeyCount> held_;
+  std::bitset<kPadButtonCount> pad_held_;
+  SDL_GameController* pad_ = nullptr;  // the first controller plugged in; SDL closes it on quit
+  bool fullscreen_toggled_ = false;
   TicInput next_;
 };
 
 int RunHeadless(App& app, SdlAudio& audio, Screen& screen, const RunOptions& options,
                 const InputScript& script) {
   screen.SetScale(app.render_settings().scale_percent);
-  for (int tic = 1; tic <= options.frames && !app.quit_requested(); ++tic) {
+  for (int tic = 1; tic <= options.frames && !app.quit_requested() && !StopRequested(); ++tic) {
     app.Tick(script.At(tic));
     Deliver(app, audio, screen.window());
     app.Draw(screen.frame());
@@ -223,21 +274,40 @@ int RunHeadless(App& app, SdlAudio& audio, Screen& screen, const RunOptions& opt
   return 0;
 }
 
+// Applies what changed in the player's options since `applied` to the window
+// (a window the player resized by hand keeps its size until the option
+// changes) and keeps the options in their file.
+void ApplyOptions(const PlayerOptions& options, PlayerOptions& applied, SDL_Window* window,
+                  const std::filesystem::path& file) {
+  if (options.fullscreen != applied.fullscreen)
+    SDL_SetWindowFullscreen(window, options.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  const bool resized = options.window_width != applied.window_width || options.window_height != applied.window_height;
+  if (!options.fullscreen && (resized || options.fullscreen != applied.fullscreen))
+    SDL_SetWindowSize(window, options.window_width, options.window_height);
+  applied = options;
+  if (!file.empty() && !SaveOptions(file, options)) std::cerr << platform::CannotWriteMessage(file) << std::endl;
+}
+
 // Frames come at the display's rate; the simulation keeps its tic rate, and each frame shows the moment it
 // falls on between two tics. Without vertical sync a limiter holds frames to the display's rate; with it,
 // the limiter only guards against a sync that does not wait (a hidden window, some drivers).
-int RunInteractive(App& app, SdlAudio& audio, Screen& screen, const GameData& data) {
+int RunInteractive(App& app, SdlAudio& audio, Screen& screen, const GameData& data,
+                   const std::filesystem::path& options_file) {
   using Clock = TicClock::Clock;
+  SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);  // without it the game is played on keys and mouse
+  PlayerOptions applied = app.options();
   InputCollector input;
   TicClock clock(Clock::now());
   FrameLimiter limiter(screen.refresh_rate() * (screen.vsync() ? 2 : 1));
   bool mouse_captured = false;
   const GameSettings& s = data.settings;
   const bool uses_mouse = s.turn_mouse || s.look_mouse || s.walk_forward_mouse || s.walk_backward_mouse;
-  while (!app.quit_requested()) {
+  while (!app.quit_requested() && !StopRequested()) {
     if (!input.Poll(screen)) break;
+    if (input.TakeFullscreenToggle()) app.ToggleFullscreen();
     for (int tics = clock.TakeDueTics(Clock::now()); tics > 0; --tics) app.Tick(input.Take());
     Deliver(app, audio, screen.window());
+    if (app.TakeOptionsChanged()) ApplyOptions(app.options(), applied, screen.window(), options_file);
     if (app.TakeInfoRequest())
       SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "Info", data.info_text.c_str(), screen.window());
     const bool want_capture = uses_mouse && app.screen() == AppScreen::kPlaying;
@@ -257,17 +327,20 @@ int RunInteractive(App& app, SdlAudio& audio, Screen& screen, const GameData& da
 
 int RunGame(const RunOptions& options) {
   const bool headless = options.frames >= 0;
+  CatchStopSignals();
   if (headless) {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
   }
   const auto started = std::chrono::steady_clock::now();
-  std::vector<Entry> entries;
-  if (!LoadEntries(options, entries)) return 1;
   GameData data;
-  const LoadResult loaded = LoadGameData(entries, data);
-  if (loaded.status != LoadStatus::kOk) return ShowError("Error", loaded.message);
-  entries.clear();
+  if (const auto problem = OpenGame({options.executable_folder / "game.pak", options.workspace}, data))
+    return Fail(*problem, options);
+  if (options.level > data.LevelCount()) {
+    std::cerr << "--level " << options.level << ": the game has " << data.LevelCount()
+              << (data.LevelCount() == 1 ? " level" : " levels") << std::endl;
+    return 2;
+  }
   const auto ms =
       std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
   std::cout << "game loaded in " << ms.count() << " ms: " << data.LevelCount() << " levels" << std::endl;
@@ -277,18 +350,33 @@ int RunGame(const RunOptions& options) {
     const auto text = platform::ReadFileBytes(options.script);
     std::string error = "cannot read the script " + options.script;
     if (!text || !script.Parse(std::string(text->begin(), text->end()), error))
-      return ShowError("Error", error);
+      return Fail({"Error", error}, options);
   }
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
-    return ShowError("Error", std::string("cannot open the game window: ") + SDL_GetError());
+    return Fail({"Error", std::string("cannot open the game window: ") + SDL_GetError()}, options);
+  // The player's options; a headless run plays with the defaults and keeps nothing.
+  PlayerOptions player = DefaultOptions(data);
+  std::filesystem::path options_file;
+  if (!headless) {
+    const auto folder = OptionsFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"), Trimmed(data.title));
+    if (!folder.empty()) options_file = folder / kOptionsFileName;
+    std::string message;
+    if (!options_file.empty()) player = LoadOptions(options_file, player, message);
+    if (!message.empty()) std::cerr << message << std::endl;
+  }
   int result = 0;
   {
     Screen screen;
-    const int width = data.settings.screen_mode == ScreenMode::kFullScreen && !headless ? 640 : options.width;
-    const int height =
-        data.settings.screen_mode == ScreenMode::kFullScreen && !headless ? 480 : options.height;
-    if (!screen.Open(Trimmed(data.title), width, height, WindowFlags(data.settings.screen_mode, headless))) {
-      result = ShowError("Error", std::string("cannot open the game window: ") + SDL_GetError());
+    // The author's full-screen mode changes the display to 640 x 480; the player's is the desktop's.
+    const bool mode_change = player.fullscreen && data.settings.screen_mode == ScreenMode::kFullScreen;
+    const bool own_size = !headless && !options.size_given;
+    const int width = mode_change && !headless ? 640 : own_size ? player.window_width : options.width;
+    const int height = mode_change && !headless ? 480 : own_size ? player.window_height : options.height;
+    const ScreenMode mode = !player.fullscreen ? ScreenMode::kWindow
+                            : mode_change     ? ScreenMode::kFullScreen
+                                              : ScreenMode::kFullWindow;
+    if (!screen.Open(Trimmed(data.title), width, height, WindowFlags(mode, headless))) {
+      result = Fail({"Error", std::string("cannot open the game window: ") + SDL_GetError()}, options);
     } else {
       SetWindowIcon(screen.window());
       const std::string sound_font = ChooseSoundFont(options.executable_folder);
@@ -298,12 +386,14 @@ int RunGame(const RunOptions& options) {
                   << (sound_font.empty() ? "none" : sound_font) << std::endl;
       const bool info_menu = data.settings.screen_mode == ScreenMode::kWindow;
       App app(data, headless ? 1u : static_cast<uint32_t>(SDL_GetTicks() | 1u), info_menu);
-      if (options.level > 0) app.StartLevel(std::min(options.level, data.LevelCount()));
+      app.SetOptions(player);
+      if (!options_file.empty()) app.SetSaveFolder(options_file.parent_path());
+      if (options.level > 0) app.StartLevel(options.level);
       Deliver(app, audio, screen.window());
       result = headless ? RunHeadless(app, audio, screen, options, script)
-                        : RunInteractive(app, audio, screen, data);
+                        : RunInteractive(app, audio, screen, data, options_file);
       if (!options.screenshot.empty() && !WriteScreenshot(screen.frame(), options.screenshot))
-        result = ShowError("Error", "cannot write " + options.screenshot);
+        result = Fail({"Error", "cannot write " + options.screenshot}, options);
     }
   }
   SDL_Quit();

@@ -14,6 +14,7 @@ struct RunOptions {
   std::string script;               // scripted input file
   std::string screenshot;           // BMP of the last frame
   int width = 640, height = 400;
+  bool size_given = false;  // the size above wins over the player's window size
 };
 
 // Runs the game; the process exit code.

@@ -74,7 +74,7 @@ TEST(App, InfoItemOnlyWithAnInfoTextInAWindow) {
   data->info_text = "about";
   App app(*data, 1, true);
   app.Tick(Press({kReturn}));
-  for (int i = 0; i < 3; ++i) app.Tick(Press({kDownKey}));
+  for (int i = 0; i < 5; ++i) app.Tick(Press({kDownKey}));  // below the picture's four items and OPTIONS
   app.Tick(Press({kReturn}));
   EXPECT_TRUE(app.TakeInfoRequest());
   EXPECT_FALSE(app.TakeInfoRequest());
@@ -97,10 +97,11 @@ TEST(App, DeathLeadsToTheGameOverScreenAndBackToTheMenu) {
   app.StartLevel(1);
   app.play()->player().carry.health = 0;
   app.Tick({});
+  EXPECT_EQ(app.screen(), AppScreen::kDying);
+  for (int i = 0; i < kDyingTics; ++i) app.Tick({});
   EXPECT_EQ(app.screen(), AppScreen::kGameOver);
   EXPECT_EQ(app.play(), nullptr);
-  for (int i = 0; i < kTicRate; ++i) app.Tick({});
-  app.Tick(Press({kReturn}));
+  app.Tick(Press({kEscape}));
   EXPECT_EQ(app.screen(), AppScreen::kMenu);
 }
 
@@ -114,15 +115,15 @@ TEST(App, SoundScreenSetsTheVolumeWithinItsRange) {
   auto data = DataOf({"####", "#P.#", "####"});
   App app(*data, 1, false);
   app.Tick(Press({46}));                                // intro -> menu
-  for (int key : {96, 96, 46}) app.Tick(Press({key}));  // down to "sound"
+  for (int key : {96, 46}) app.Tick(Press({key}));  // down to "sound"
   ASSERT_EQ(app.screen(), AppScreen::kSound);
-  const int start = app.volume();
+  const int start = app.music_volume();
   app.Tick(Press({97}));
-  EXPECT_EQ(app.volume(), start - 1);
+  EXPECT_EQ(app.music_volume(), start - 1);
   for (int i = 0; i < 20; ++i) app.Tick(Press({98}));
-  EXPECT_EQ(app.volume(), 10);
+  EXPECT_EQ(app.music_volume(), 10);
   for (int i = 0; i < 20; ++i) app.Tick(Press({97}));
-  EXPECT_EQ(app.volume(), 0);
+  EXPECT_EQ(app.music_volume(), 0);
   app.Tick(Press({39}));
   EXPECT_EQ(app.screen(), AppScreen::kMenu);
 }

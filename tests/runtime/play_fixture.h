@@ -52,8 +52,8 @@ inline void RunTics(Play& play, int tics, const TicInput& input = {}) {
   for (int i = 0; i < tics; ++i) play.Tick(input);
 }
 
-inline bool Contains(const std::vector<int>& sounds, int entry_position) {
-  return std::find(sounds.begin(), sounds.end(), entry_position) != sounds.end();
+inline bool Contains(const std::vector<SoundEvent>& sounds, int sound) {
+  return std::any_of(sounds.begin(), sounds.end(), [sound](const SoundEvent& e) { return e.sound == sound; });
 }
 
 }  // namespace play_fixture

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <set>
 
+#include "game_draw.h"
 #include "game_pictures.h"
 #include "tests/runtime/sample_game.h"
 #include "tests/support/run_command.h"
@@ -78,11 +79,72 @@ TEST(RuntimeSmoke, WrongVersionIsReportedAndEndsTheGame) {
   EXPECT_NE(run.out.find("Error: wrong game.pak"), std::string::npos) << run.out;
 }
 
-TEST(RuntimeSmoke, HelpListsTheOptions) {
-  const auto run = RunAndCapture(std::string(TARNWICK_GAME) + " --help");
+TEST(RuntimeSmoke, ADamagedPackIsNamedOnTheErrorOutputAndInTheWindow) {
+  TempFolder folder;
+  auto entries = sample::Entries();
+  entries[game::EntryIndex("menu2")] = {1, 2, 3};
+  sample::WriteWorkspace(folder.path(), entries);
+  const auto shot = folder / "message.bmp";
+  const auto run = RunAndCapture(Game() + " --workspace " + folder.path().string() + " --frames 5 --screenshot " +
+                                 shot.string());
+  EXPECT_EQ(run.status, 1);
+  const std::string text = "game.pak is damaged: the picture menu2 cannot be read\n" + folder.path().string();
+  EXPECT_NE(run.out.find("Error: " + text), std::string::npos) << run.out;
+  // No message box can be shown without a desktop: the window shows the message instead.
+  game::FrameBuffer expected(640, 400);
+  game::DrawMessageScreen(expected, "Error", text);
+  const auto written = platform::ReadFileBytes(shot);
+  ASSERT_TRUE(written);
+  EXPECT_EQ(*written, assets::EncodeBmp24(game::ToPicture(expected)));
+}
+
+TEST(RuntimeSmoke, ABrokenTuneIsSilenceWithOneLineAndNoWait) {
+  TempFolder folder;
+  auto entries = sample::Entries();
+  entries[game::EntryIndex("MidiSettings")] = game::Entry(10, 1);
+  const game::Entry tune = sample::Tune();
+  entries[game::EntryIndex("midilvl1")] = game::Entry(tune.begin(), tune.begin() + tune.size() / 2);
+  sample::WriteWorkspace(folder.path(), entries);
+  // Before the check the synthesizer retried the cut file for ever and the game never ended.
+  const auto run = RunAndCapture("timeout -s KILL 60 env " + Game() + " --workspace " + folder.path().string() +
+                                 " --level 1 --frames 100");
+  EXPECT_EQ(run.status, 0) << run.out.substr(0, 2000);
+  const std::string line = "the music of level 1 cannot play: track 1 runs past the end of the file\n";
+  const size_t first = run.out.find(line);
+  EXPECT_NE(first, std::string::npos) << run.out.substr(0, 2000);
+  EXPECT_EQ(run.out.find("cannot play", first + line.size()), std::string::npos) << "one line only";
+}
+
+TEST(RuntimeSmoke, HeadlessGameEndsOnTermAndInterrupt) {
+  TempFolder folder;
+  sample::WriteWorkspace(folder.path(), sample::Entries());
+  for (const char* signal : {"TERM", "INT"}) {
+    // The game runs far longer than the test waits; only the signal ends it in time.
+    const auto run = RunAndCapture("timeout -s KILL 30 sh -c '" + Game() + " --workspace " +
+                                   folder.path().string() + " --level 1 --frames 100000000 & game=$!; sleep 1; " +
+                                   "kill -" + signal + " $game; wait $game; echo status=$?'");
+    EXPECT_NE(run.out.find("status=0"), std::string::npos) << signal << ": " << run.out;
+  }
+}
+
+TEST(RuntimeSmoke, HelpListsTheOptionsUnderTheProgramsOwnName) {
+  TempFolder folder;
+  const auto copy = folder / "ember-keep";
+  std::filesystem::copy_file(TARNWICK_GAME, copy);
+  const auto run = RunAndCapture(copy.string() + " --help");
   EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out.rfind("usage: ember-keep [options]\n", 0), 0u) << run.out;
   for (const char* option : {"--level", "--frames", "--script", "--screenshot", "--help"})
     EXPECT_NE(run.out.find(option), std::string::npos) << option;
+}
+
+TEST(RuntimeSmoke, ALevelBeyondTheGameIsRefused) {
+  TempFolder folder;
+  sample::WriteWorkspace(folder.path(), sample::Entries(2));
+  const auto run = RunAndCapture(Game() + " --workspace " + folder.path().string() + " --level 9 --frames 1");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.out.find("--level 9: the game has 2 levels\n"), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find("level 2 loaded"), std::string::npos) << run.out;
 }
 
 }  // namespace

@@ -239,6 +239,22 @@ inline Entry Beep(int tone) {
   return e;
 }
 
+// A standard MIDI file of one track: a tempo, a time signature and a short
+// scale of notes, ended by the end-of-track event.
+inline Entry Tune() {
+  Entry track = {0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20, 0x00, 0xFF, 0x58, 0x04, 0x04, 0x02, 0x18, 0x08,
+                 0x00, 0xC0, 0x13};
+  for (uint8_t key : {60, 62, 64, 65, 67}) {
+    track.insert(track.end(), {0x00, 0x90, key, 0x60});
+    track.insert(track.end(), {0x83, 0x60, 0x80, key, 0x00});
+  }
+  track.insert(track.end(), {0x00, 0xFF, 0x2F, 0x00});
+  Entry file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0x01, 0xE0, 'M', 'T', 'r', 'k'};
+  for (int shift = 24; shift >= 0; shift -= 8) file.push_back(static_cast<uint8_t>(track.size() >> shift));
+  file.insert(file.end(), track.begin(), track.end());
+  return file;
+}
+
 // Key-list indexes used by the sample's bindings.
 constexpr int kUp = 95, kDown = 96, kLeft = 97, kRight = 98, kA = 13, kD = 16, kM = 25, kSpace = 59,
               kCtrl = 47, kTab = 43, kPageUp = 100, kPageDown = 101;

@@ -1,5 +1,10 @@
 #include "tools/starter/help_text.h"
 
+#include <span>
+#include <string_view>
+
+#include "gamebuild/screen_layout.h"
+
 namespace starter {
 
 namespace {
@@ -129,7 +134,9 @@ their sizes, then choose <b>GameBitmaps &gt; Import GameBitmaps</b>.</p>
 </table>
 <p>All files are imported even when some fail; the last file that failed is named in "<i>name</i> is
 missing or has the wrong size". When all fit you see "GameBitmaps imported successfully".</p>
+)";
 
+constexpr const char* kBodyAfterMenus = R"(
 <h2 id="sounds">Sounds and music</h2>
 <p><b>Sounds &gt; Import Sounds</b> lists 70 sound slots: the player's steps, the shots and impacts of
 the six weapons, doors, pick-ups, the calls, shots and deaths of the five enemies, breaking sprites, the
@@ -206,13 +213,60 @@ closed with walls (sprites and doors do not count).</td></tr>
 </table>
 )";
 
+std::string Number(int value) {
+  return std::to_string(value);
+}
+
+std::string ItemList(std::span<const std::string_view> items) {
+  std::string list;
+  for (std::string_view item : items) list += (list.empty() ? "" : ", ") + std::string(item);
+  return list;
+}
+
+// Where the game expects the items of the menu pictures and the sliders of
+// the sound screen, told with the numbers the game itself uses.
+std::string MenuScreensSection() {
+  namespace layout = gamebuild::screen_layout;
+  const std::string row = Number(layout::kItemTop), step = Number(layout::kItemStep);
+  return "\n<h3 id=\"menus\">Drawing your own menu screens</h3>\n"
+         "<p>The game draws no items on the menu pictures: it places its marker (<code>menubutton.bmp</code>) "
+         "beside the rows where the picture draws them, so draw them in these rows and in this order. "
+         "Positions are pixels of the 320 x 200 picture, x from the left, y from the top.</p>\n<table>\n"
+         "<tr><th>Picture</th><th>Items, top to bottom</th></tr>\n"
+         "<tr><td>menu1.bmp (main menu)</td><td>" + ItemList(layout::kMainMenuItems) + "</td></tr>\n"
+         "<tr><td>menu2.bmp (pause menu, Escape while playing)</td><td>" + ItemList(layout::kPauseMenuItems) +
+         "</td></tr>\n"
+         "<tr><td>menu3.bmp (after the player's death, under the question QUIT?)</td><td>" +
+         ItemList(layout::kGameOverItems) + ": YES goes to the main menu, NO plays the level again as it began"
+         "</td></tr>\n</table>\n"
+         "<p>Item 1 is the text row from y = " + row + " to y = " + Number(layout::kItemTop + layout::kItemTextHeight - 1) +
+         ", each further item " + step + " pixels lower (item <i>k</i> starts at y = " + row + " + " + step +
+         " (<i>k</i> - 1)). Centre the items between x = " + Number(layout::kPlaqueLeft) + " and x = " +
+         Number(layout::kPlaqueRight) + ". The marker, 16 x 16 pixels, stands at x = " + Number(layout::kMarkerX) +
+         ", its middle on the middle of the chosen item's row. The game writes the items it adds itself in the rows below: OPTIONS in the fifth row (y = " +
+         Number(layout::kItemTop + 4 * layout::kItemStep) + ") of the main and pause menus, and, when the game has "
+         "an info text and runs in a window, INFO in the sixth row of the main menu; leave those rows free.</p>\n"
+         "<p>The sound screen (SoundScreen.bmp) has two sliders, MUSIC above EFFECTS. Slider 1's track is the row "
+         "y = " + Number(layout::kSliderTop + layout::kSliderTrackMiddle) + ", slider 2's " +
+         Number(layout::kSliderStepY) + " pixels lower; each runs from x = " + Number(layout::kSliderLeft) +
+         " (volume 0) to x = " + Number(layout::kSliderLeft + 10 * layout::kSliderStopStep) + " (volume 10) in "
+         "steps of " + Number(layout::kSliderStopStep) + " pixels. The game centres a knob (VolumeButton.bmp) on "
+         "each track at its volume, and the marker at x = " + Number(layout::kSliderMarkerX) +
+         " beside the slider that Left and Right move; write the labels from x = " + Number(layout::kSliderLabelX) +
+         " in the rows y = " + Number(layout::kSliderTop) + " and y = " +
+         Number(layout::kSliderTop + layout::kSliderStepY) + ".</p>\n"
+         "<p>On entering_next_level.bmp the game writes the kills, treasures and time of the level just done on a "
+         "dark box from x = " + Number(layout::kStatsLeft - 4) + ", y = " + Number(layout::kStatsTop - 4) + ", " +
+         Number(layout::kStatsWidth) + " pixels wide and 42 high; keep what matters out of that box.</p>\n";
+}
+
 }  // namespace
 
 std::string HelpPageText() {
   return std::string(
              "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>Tarnwick user "
              "guide</title>\n") +
-         kStyle + "\n</head>\n<body>" + kBody + "</body>\n</html>\n";
+         kStyle + "\n</head>\n<body>" + kBody + MenuScreensSection() + kBodyAfterMenus + "</body>\n</html>\n";
 }
 
 }  // namespace starter

@@ -3,14 +3,20 @@
 // strips, the weapons in the player's hand, bullets and their explosions.
 // Small overlays (weapons, bullets, cursor, cross-hair) use the keyed white
 // background like the sprites.
+#include <algorithm>
 #include <cmath>
+#include <span>
 #include <string>
+#include <string_view>
 
+#include "gamebuild/screen_layout.h"
 #include "tools/starter/content.h"
 #include "tools/starter/font.h"
 #include "tools/starter/items.h"
 
 namespace starter {
+
+namespace layout = gamebuild::screen_layout;
 
 namespace {
 
@@ -76,21 +82,24 @@ void Flame(Picture& p, double x, double y, double size) {
   FillEllipse(p, x, y + size * 0.7, size * 0.3, size * 0.5, Hex(0xfef0b0));
 }
 
-void Menu(Picture& p, int top, const std::initializer_list<const char*>& items) {
-  if (items.size() == 0) return;
-  // A dark plaque behind the entries.
-  const int height = static_cast<int>(items.size()) * 16 + 10;
+// The items on a dark plaque, in the rows where the game puts its marker; the
+// plaque has room for `rows` items, those the game writes below included.
+void Menu(Picture& p, std::span<const std::string_view> items, int rows) {
+  if (items.empty()) return;
+  const int top = layout::kItemTop, left = layout::kPlaqueLeft, right = layout::kPlaqueRight;
+  const int height = std::max(rows, static_cast<int>(items.size())) * layout::kItemStep + 10;
   for (int y = top - 6; y < top - 6 + height; ++y)
-    for (int x = 90; x < 230; ++x) p.set(x, y, Shade(p.at(x, y), 0.45));
-  Bevel(p, 89, top - 7, 142, height + 2, Hex(0x1a1410), Hex(0x6a5a48), 1);
+    for (int x = left; x < right; ++x) p.set(x, y, Shade(p.at(x, y), 0.45));
+  Bevel(p, left - 1, top - 7, right - left + 2, height + 2, Hex(0x1a1410), Hex(0x6a5a48), 1);
   int y = top;
-  for (const char* item : items) {
-    DrawTextCentred(p, 160, y, item, Body());
-    y += 16;
+  for (std::string_view item : items) {
+    DrawTextCentred(p, (left + right) / 2, y, item, Body());
+    y += layout::kItemStep;
   }
 }
 
-Picture MenuScreen(const char* heading, int scale, std::initializer_list<const char*> items, uint32_t seed) {
+Picture MenuScreen(const char* heading, int scale, std::span<const std::string_view> items, uint32_t seed,
+                   int rows = 0) {
   Picture p = Backdrop(kScreenH, seed);
   DrawTextCentred(p, 160, 22, heading, Title(scale));
   Underline(p, 24 + 7 * scale, 120);
@@ -98,7 +107,7 @@ Picture MenuScreen(const char* heading, int scale, std::initializer_list<const c
     Sconce(p, x, 40);
     Flame(p, x, 40, 5);
   }
-  Menu(p, 80, items);
+  Menu(p, items, rows);
   DrawTextCentred(p, 160, 186, "ARROWS CHOOSE - RETURN SELECTS", Body(Hex(0x9a8a70)));
   return p;
 }
@@ -167,12 +176,14 @@ Picture HelpScreen() {
 
 Picture SoundScreen() {
   Picture p = MenuScreen("SOUND", 3, {}, 53);
+  constexpr int left = layout::kSliderLeft, length = 10 * layout::kSliderStopStep;
   for (int k = 0; k < 2; ++k) {
-    const int y = 80 + k * 40;
-    DrawText(p, 60, y, k == 0 ? "MUSIC" : "EFFECTS", Body());
-    FillRect(p, 150, y + 2, 110, 4, Hex(0x120e0c));
-    Bevel(p, 149, y + 1, 112, 6, Hex(0x0a0808), Hex(0x6a5a4a));
-    for (int t = 0; t <= 10; ++t) FillRect(p, 150 + t * 11, y + 9, 1, 3, Hex(0x8a7a60));
+    const int y = layout::kSliderTop + k * layout::kSliderStepY;
+    DrawText(p, layout::kSliderLabelX, y, k == 0 ? "MUSIC" : "EFFECTS", Body());
+    // The track's middle row is y + kSliderTrackMiddle.
+    FillRect(p, left, y + layout::kSliderTrackMiddle - 2, length, 4, Hex(0x120e0c));
+    Bevel(p, left - 1, y + layout::kSliderTrackMiddle - 3, length + 2, 6, Hex(0x0a0808), Hex(0x6a5a4a));
+    for (int t = 0; t <= 10; ++t) FillRect(p, left + t * layout::kSliderStopStep, y + 9, 1, 3, Hex(0x8a7a60));
   }
   return p;
 }
@@ -452,9 +463,9 @@ void AddScreens(Content& content) {
   add("entering_next_level.bmp", "entering_next_level", NextLevelScreen());
   add("finished.bmp", "finished", FinishedScreen());
   add("keypicture.bmp", "keypicture", KeyIcon());
-  add("menu1.bmp", "menu1", MenuScreen("EMBER KEEP", 4, {"NEW GAME", "SOUND", "HELP", "QUIT"}, 50));
-  add("menu2.bmp", "menu2", MenuScreen("PAUSED", 3, {"RESUME", "SOUND", "HELP", "QUIT TO MENU"}, 56));
-  add("menu3.bmp", "menu3", MenuScreen("QUIT?", 3, {"YES", "NO"}, 57));
+  add("menu1.bmp", "menu1", MenuScreen("EMBER KEEP", 4, layout::kMainMenuItems, 50, 6));
+  add("menu2.bmp", "menu2", MenuScreen("PAUSED", 3, layout::kPauseMenuItems, 56, 5));
+  add("menu3.bmp", "menu3", MenuScreen("QUIT?", 3, layout::kGameOverItems, 57));
   add("menubutton.bmp", "menubutton", MenuCursor());
   add("numbers.bmp", "numbers", Digits(Hex(0xfe6040), Hex(0xb01810)));
   for (int w = 1; w <= 6; ++w)
