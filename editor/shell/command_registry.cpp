@@ -124,11 +124,13 @@ void ChooseIcon(MainWindow& window) {
 }
 
 // Every operation of the dialog shows on the map at once, while it stays open.
+// Each operation is one undo step.
 void ReplaceWalls(MainWindow& window) {
-  ReplaceWallsDialog::Run(&window, window.State().level.grid, [&window] {
-    window.RedrawMap();
+  world::LevelGrid before = window.State().level.grid;
+  ReplaceWallsDialog::Run(&window, window.State().level.grid, [&window, &before] {
+    window.GridEdited(before);
+    before = window.State().level.grid;
     window.repaint();
-    window.State().level.unsaved_changes = true;
   });
 }
 

@@ -86,6 +86,8 @@ class MainWindow : public QMainWindow, private world::LevelScreen {
   void Scroll(int columns, int rows);
 
   // The editing commands (main_window_editing.cpp).
+  // Ends a change of the grid made outside the mouse tools as one undo step.
+  void GridEdited(const world::LevelGrid& before);
   void Undo();
   void Redo();
   void Cut();

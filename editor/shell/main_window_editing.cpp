@@ -52,6 +52,11 @@ void MainWindow::EditsChanged() {
   recovery_->Edited();
 }
 
+void MainWindow::GridEdited(const world::LevelGrid& before) {
+  ShowChanges(world::CommitEdit(state_.level, before));
+  EditsChanged();
+}
+
 void MainWindow::Undo() {
   world::FinishEdit(state_.tools, state_.level);
   ShowChanges(world::UndoEdit(state_.level));

@@ -220,4 +220,7 @@ TEST_F(ToolTest, ReplaceWallsTable) {
     c.check(Grid());
     EXPECT_TRUE(State().level.unsaved_changes);
   }
+  window->Undo();  // the last operation is one step
+  EXPECT_EQ(Grid().at(30, 0), 16);
+  EXPECT_EQ(Grid().at(0, 40), 92);
 }
