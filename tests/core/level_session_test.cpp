@@ -196,7 +196,7 @@ TEST_F(LevelSessionTest, SaveChangesIsAskedOnlyWhileTheGridDiffersFromItsSavedSt
   session.New();
   EXPECT_TRUE(prompter.asked.empty());
 
-  workspace.Write("game3", world::LevelFileBytes(level.grid));
+  ASSERT_TRUE(workspace.Write("game3", world::LevelFileBytes(level.grid)));
   screen.typed = {"3"};
   session.Load();
   EXPECT_FALSE(level.history.CanUndo());
@@ -211,7 +211,7 @@ TEST_F(LevelSessionTest, SaveChangesIsAskedOnlyWhileTheGridDiffersFromItsSavedSt
 TEST_F(LevelSessionTest, ARestoredGridIsTheUnsavedChangeOfItsLevel) {
   world::LevelGrid saved = level.grid;
   saved.at(3, 3) = 40;
-  workspace.Write("game3", world::LevelFileBytes(saved));
+  ASSERT_TRUE(workspace.Write("game3", world::LevelFileBytes(saved)));
   world::LevelGrid changed = saved;
   changed.at(4, 4) = 41;
 
