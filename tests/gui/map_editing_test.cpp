@@ -32,7 +32,8 @@ class MapEditingTest : public EditorTest {
   void Keys(const QKeySequence& keys) { QTest::keySequence(window.get(), keys); }
   // Loads level `number` through the Load Level dialog.
   void LoadLevel(const char* number) {
-    WhenModal([number](QDialog* dialog) { testing_support::TypeAndPress(dialog, "number", number, "confirm"); });
+    WhenModal(
+        [number](QDialog* dialog) { testing_support::TypeAndPress(dialog, "number", number, "confirm"); });
     window->Dispatch(app::command::kLoadLevel);
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -110,6 +111,21 @@ TEST_F(MapEditingTest, ACopiedRoomIsPastedWhereTheClickDropsItWithoutASecondPlay
   EXPECT_FALSE(State().tools.floating);
   Keys(QKeySequence("Ctrl+Z"));
   EXPECT_EQ(Grid().at(14, 11), world::kEmptyByte);
+
+  // The clipboard outlives a level load: the room goes into level 3 too,
+  // with its player start, as level 3 has none.
+  world::LevelState other;
+  world::MakeNewWorld(other);
+  const platform::Bytes file = world::LevelFileBytes(other.grid);
+  folder.Write("twksys/game3", std::string(file.begin(), file.end()));
+  LoadLevel("3");
+  Keys(QKeySequence("Ctrl+V"));
+  Move(target.x(), target.y());
+  Press(target.x(), target.y());
+  Release(target.x(), target.y());
+  EXPECT_EQ(Grid().at(14, 11), 30);
+  EXPECT_EQ(Grid().at(13, 11), world::kPlayerStartByte);
+  EXPECT_EQ(window->windowTitle(), "Level 3* - Tarnwick");
 }
 
 TEST_F(MapEditingTest, ShapesAndFillWithTheHeldThing) {
@@ -144,7 +160,8 @@ TEST_F(MapEditingTest, ZoomKeepsTheReadOutAndTheToolsOnTheRightCell) {
   EXPECT_EQ(Grid().at(30, 20), 89);
   EXPECT_EQ(Text(388), "BlockX: 31");
   EXPECT_EQ(Text(389), "BlockY: 21");
-  EXPECT_EQ(window->MapPicture().at(30 * cell + 8, 20 * cell + 8), (assets::Rgb{20, 30, 7}));  // key tile (50, 75)
+  EXPECT_EQ(window->MapPicture().at(30 * cell + 8, 20 * cell + 8),
+            (assets::Rgb{20, 30, 7}));  // key tile (50, 75)
   EXPECT_EQ(window->StatusText(), "key");
 
   Keys(QKeySequence("Ctrl+9"));  // the whole level
