@@ -40,7 +40,8 @@ AreaStepResult DropPaste(ToolState& tools, LevelState& level) {
   return result;
 }
 
-AreaStepResult PasteStep(ToolState& tools, MouseEvent event, std::optional<GridPoint> cell, LevelState& level) {
+AreaStepResult PasteStep(ToolState& tools, MouseEvent event, std::optional<GridPoint> cell,
+                         LevelState& level) {
   AreaStepResult result = Handled();
   if (cell) tools.paste_at = *cell;
   if (event == MouseEvent::kLeftDown && cell) return DropPaste(tools, level);
@@ -48,7 +49,8 @@ AreaStepResult PasteStep(ToolState& tools, MouseEvent event, std::optional<GridP
   return result;
 }
 
-AreaStepResult DragStep(ToolState& tools, MouseEvent event, std::optional<GridPoint> cell, LevelState& level) {
+AreaStepResult DragStep(ToolState& tools, MouseEvent event, std::optional<GridPoint> cell,
+                        LevelState& level) {
   AreaStepResult result = Handled();
   if (cell) tools.drag_to = *cell;
   if (tools.selecting) {

@@ -34,7 +34,8 @@ std::string CellName(uint8_t cell_byte) {
   const int code = CellCodeOf(cell_byte);
   for (const NamedRun& run : kNames)
     if (code >= run.first_code && code <= run.last_code)
-      return run.numbered ? std::string(run.name) + " " + std::to_string(code - run.first_code + 1) : run.name;
+      return run.numbered ? std::string(run.name) + " " + std::to_string(code - run.first_code + 1)
+                          : run.name;
   return "unknown (byte " + std::to_string(cell_byte) + ")";
 }
 

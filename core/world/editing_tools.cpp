@@ -40,7 +40,8 @@ std::optional<int> ToolCodeOfControl(int control) {
 
 std::optional<int> ControlOfToolCode(int code) {
   for (const ButtonRun& run : kToolButtons)
-    if (code >= run.first_code && code < run.first_code + run.count) return run.first_control + (code - run.first_code);
+    if (code >= run.first_code && code < run.first_code + run.count)
+      return run.first_control + (code - run.first_code);
   return std::nullopt;
 }
 

@@ -78,7 +78,8 @@ MapThumbnails ScaledThumbnails(const MapThumbnails& thumbnails, int size) {
   for (size_t code = 0; code < thumbnails.by_code.size(); ++code) {
     const assets::Picture& tile = thumbnails.by_code[code];
     if (tile.empty()) continue;
-    scaled.by_code[code] = tile.width == size && tile.height == size ? tile : assets::Scaled(tile, size, size);
+    scaled.by_code[code] =
+        tile.width == size && tile.height == size ? tile : assets::Scaled(tile, size, size);
   }
   return scaled;
 }

@@ -232,7 +232,8 @@ void MainWindow::wheelEvent(QWheelEvent* event) {
 
 void MainWindow::OnWheel(int delta, bool ctrl) {
   if (ctrl) {
-    if (delta != 0) ZoomTo(delta > 0 ? world::ZoomedIn(state_.cell_pixels) : world::ZoomedOut(state_.cell_pixels));
+    if (delta != 0)
+      ZoomTo(delta > 0 ? world::ZoomedIn(state_.cell_pixels) : world::ZoomedOut(state_.cell_pixels));
     return;
   }
   world::ScrollByWheel(state_.scroll, delta);
@@ -300,7 +301,8 @@ void MainWindow::OnMouse(world::MouseEvent event, int x, int y) {
     palette_->SetReadOut("", "");
   }
   ShowHover(cell);
-  const world::AreaStepResult area = world::AreaStep(state_.tools, event, map_->ShiftHeld(), cell, state_.level);
+  const world::AreaStepResult area =
+      world::AreaStep(state_.tools, event, map_->ShiftHeld(), cell, state_.level);
   if (area.committed) {
     ShowChanges(area.changed);
     EditsChanged();

@@ -154,7 +154,7 @@ class MainWindow : public QMainWindow, private world::LevelScreen {
   std::optional<assets::Picture> sheet_;
   assets::Picture player_;
   world::MapThumbnails thumbnails_;
-  world::MapThumbnails zoomed_;  // the thumbnails at the map's cell size
+  world::MapThumbnails zoomed_;                                     // the thumbnails at the map's cell size
   std::array<QImage, world::MapThumbnails::kCodes> zoomed_images_;  // the same, for previews
   // Scales the thumbnails to the map's cell size.
   void ZoomThumbnails();

@@ -160,7 +160,8 @@ void MainWindow::ShowToolOverlay() {
   std::vector<world::MapView::PreviewTile> tiles;
   const auto add_tile = [&](world::GridPoint p, uint8_t byte) {
     const int code = world::CellCodeOf(byte);
-    if (code < 0 || code >= world::MapThumbnails::kCodes || zoomed_images_[static_cast<size_t>(code)].isNull())
+    if (code < 0 || code >= world::MapThumbnails::kCodes ||
+        zoomed_images_[static_cast<size_t>(code)].isNull())
       return;
     const world::PixelPoint at = world::CellPixel(state_.scroll, p, cell);
     tiles.push_back({QPoint(at.x, at.y), zoomed_images_[static_cast<size_t>(code)]});
@@ -169,7 +170,8 @@ void MainWindow::ShowToolOverlay() {
   if (tools.floating) {
     const world::CellBlock& block = *tools.floating;
     for (int y = 0; y < block.height; ++y)
-      for (int x = 0; x < block.width; ++x) add_tile({tools.paste_at.x + x, tools.paste_at.y + y}, block.at(x, y));
+      for (int x = 0; x < block.width; ++x)
+        add_tile({tools.paste_at.x + x, tools.paste_at.y + y}, block.at(x, y));
     outline = pixels({tools.paste_at.x, tools.paste_at.y, tools.paste_at.x + block.width - 1,
                       tools.paste_at.y + block.height - 1});
   } else if (const auto cells = world::ShapePreview(tools); !cells.empty()) {
@@ -183,7 +185,8 @@ void MainWindow::ShowToolOverlay() {
 
 void MainWindow::ShowHover(std::optional<world::GridPoint> cell) {
   if (status_hold_.isActive()) return;
-  map_->SetStatus(cell ? QString::fromStdString(world::CellName(state_.level.grid.at(cell->x, cell->y))) : "");
+  map_->SetStatus(cell ? QString::fromStdString(world::CellName(state_.level.grid.at(cell->x, cell->y)))
+                       : "");
 }
 
 void MainWindow::ShowStatus(const QString& text) {

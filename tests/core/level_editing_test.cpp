@@ -52,7 +52,8 @@ TEST(Strokes, AFastStrokeLeavesNoGapAndIsOneUndoStep) {
   e.Mouse(MouseEvent::kMove, 20, 20);
   const auto result = e.Mouse(MouseEvent::kLeftUp, 20, 20);
   EXPECT_TRUE(result.committed);
-  for (const GridPoint p : LineCells({2, 2}, {20, 9})) EXPECT_EQ(e.level.grid.at(p.x, p.y), CellByteOf(WallCode(3))) << p.x << "," << p.y;
+  for (const GridPoint p : LineCells({2, 2}, {20, 9}))
+    EXPECT_EQ(e.level.grid.at(p.x, p.y), CellByteOf(WallCode(3))) << p.x << "," << p.y;
   for (int y = 9; y <= 20; ++y) EXPECT_EQ(e.level.grid.at(20, y), CellByteOf(WallCode(3))) << y;
   EXPECT_TRUE(e.level.unsaved_changes);
   const auto painted = LevelFileBytes(e.level.grid);
@@ -74,7 +75,8 @@ TEST(Strokes, EveryLineCellTouchesTheOneBefore) {
     ASSERT_FALSE(cells.empty());
     EXPECT_EQ(cells.front(), from);
     EXPECT_EQ(cells.back(), to);
-    EXPECT_EQ(cells.size(), static_cast<size_t>(std::max(std::abs(to.x - from.x), std::abs(to.y - from.y)) + 1));
+    EXPECT_EQ(cells.size(),
+              static_cast<size_t>(std::max(std::abs(to.x - from.x), std::abs(to.y - from.y)) + 1));
     for (size_t i = 1; i < cells.size(); ++i)
       EXPECT_LE(std::max(std::abs(cells[i].x - cells[i - 1].x), std::abs(cells[i].y - cells[i - 1].y)), 1);
   }
@@ -121,7 +123,8 @@ TEST(History, KeepsTheNewestStepsUpToItsLimit) {
   Editing e;
   for (size_t i = 0; i < EditHistory::kMaxSteps + 10; ++i) {
     const LevelGrid before = e.level.grid;
-    e.level.grid.at(1 + static_cast<int>(i % 62), 1 + static_cast<int>(i / 62 % 62)) = static_cast<uint8_t>(kWall + i % 2);
+    e.level.grid.at(1 + static_cast<int>(i % 62), 1 + static_cast<int>(i / 62 % 62)) =
+        static_cast<uint8_t>(kWall + i % 2);
     CommitEdit(e.level, before);
   }
   size_t undone = 0;

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "platform/scripted_prompter.h"
-#include "world/level_edits.h"
 #include "tests/support/temp_folder.h"
+#include "world/level_edits.h"
 
 namespace {
 

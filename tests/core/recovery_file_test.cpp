@@ -74,10 +74,11 @@ TEST(RecoveryFile, LiesInTheStateFolderAndTheQuestionNamesLevelAndTime) {
   setenv("TZ", "UTC", 1);
   tzset();
   RecoveryRecord record = SampleRecord();
-  EXPECT_EQ(RestoreQuestion(record),
-            (platform::Message{
-                "Tarnwick did not quit properly. Restore the unsaved changes to Level 03 from 2023-11-14 22:13?",
-                "Restore"}));
+  EXPECT_EQ(
+      RestoreQuestion(record),
+      (platform::Message{
+          "Tarnwick did not quit properly. Restore the unsaved changes to Level 03 from 2023-11-14 22:13?",
+          "Restore"}));
   record.new_world = true;
   EXPECT_NE(RestoreQuestion(record).text.find("to the new level from"), std::string::npos);
 }

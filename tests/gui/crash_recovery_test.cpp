@@ -124,15 +124,17 @@ TEST_F(CrashRecoveryTest, AKilledEditorOffersItsUnsavedGridBackAtTheNextStart) {
     seen += QString::fromLocal8Bit(second->readAllStandardError());
     return seen.contains("[yes]");
   })) << seen.toStdString();
-  EXPECT_TRUE(seen.startsWith("Restore: Tarnwick did not quit properly. Restore the unsaved changes to the new "
-                              "level from "))
+  EXPECT_TRUE(
+      seen.startsWith("Restore: Tarnwick did not quit properly. Restore the unsaved changes to the new "
+                      "level from "))
       << seen.toStdString();
   // Restored as the unsaved grid of the new level: saving it writes the changed grid.
   const QString restored = Window("Tarnwick*");
   ASSERT_FALSE(restored.isEmpty());
   Xdotool({"windowfocus", "--sync", restored, "key", "ctrl+s"});
   Xdotool({"windowfocus", "--sync", Window("Save Level"), "key", "Return"});
-  ASSERT_TRUE(WaitFor([&] { return platform::FileSizeByName(folder / "twksys/game1") == world::kLevelFileSize; }));
+  ASSERT_TRUE(
+      WaitFor([&] { return platform::FileSizeByName(folder / "twksys/game1") == world::kLevelFileSize; }));
   EXPECT_EQ(platform::ReadFileBytes(folder / "twksys/game1"), world::LevelFileBytes(left->grid));
   EXPECT_FALSE(Window("Level 1 - Tarnwick").isEmpty());
   EXPECT_FALSE(std::filesystem::exists(RecoveryPath()));  // a clean save removes it
