@@ -48,6 +48,8 @@ class MapView : public QWidget {
   QString Status() const { return status_->isVisible() ? status_->text() : QString(); }
   // Whether Shift was down at the last mouse event.
   bool ShiftHeld() const { return shift_held_; }
+  // Whether the mouse cursor is over the view now.
+  bool CursorOver() const { return cursor_.has_value(); }
 
   // Mouse events with positions in client coordinates of the main window
   // (the view begins at x = 200), and wheel turns (with Ctrl: zoom).

@@ -126,7 +126,8 @@ void MainWindow::Escape() {
 void MainWindow::ZoomTo(int cell) {
   cell = std::clamp(cell, world::kMinCellPixels, world::kMaxCellPixels);
   if (cell == state_.cell_pixels) return;
-  const bool over_map = state_.mouse_x >= world::kPaletteWidth;
+  // The last position the map saw counts only while the cursor is still over it.
+  const bool over_map = map_->CursorOver() && state_.mouse_x >= world::kPaletteWidth;
   const int dx = over_map ? state_.mouse_x - world::kPaletteWidth : 0;
   const int dy = over_map ? state_.mouse_y : 0;
   world::ZoomAbout(state_.scroll, dx, dy, state_.cell_pixels, cell);

@@ -2,8 +2,11 @@
 // loaded level, the selection and the paste, shapes, zoom, the status line
 // and the Edit menu.
 #include <QAction>
+#include <QApplication>
 #include <QMenuBar>
+#include <QWheelEvent>
 
+#include "map/map_view.h"
 #include "platform/files.h"
 #include "shell/command_numbers.h"
 #include "tests/gui/editor_fixture.h"
@@ -172,6 +175,33 @@ TEST_F(MapEditingTest, ZoomKeepsTheReadOutAndTheToolsOnTheRightCell) {
   EXPECT_EQ(State().cell_pixels, 25);
   for (int i = 0; i < 10; ++i) Keys(QKeySequence("Ctrl++"));
   EXPECT_EQ(State().cell_pixels, 50);
+}
+
+TEST_F(MapEditingTest, CtrlWheelZoomsAboutTheCursorAndKeysOffTheMapAboutTheTopLeft) {
+  State().scroll = {20, 20};
+  window->RedrawMap();
+  const QPoint over = CellCentre(10, 8);  // grid cell (29, 27) at scroll (20, 20)
+  Move(over.x(), over.y());
+  ASSERT_EQ(Text(388), "BlockX: 30");
+  auto* map = window->findChild<world::MapView*>();
+  const QPointF at(over.x() - 200, over.y());
+  QWheelEvent notch(at, map->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::ControlModifier,
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(map, &notch);
+  ASSERT_EQ(State().cell_pixels, 30);
+  Move(over.x(), over.y());
+  EXPECT_EQ(Text(388), "BlockX: 30");
+  EXPECT_EQ(Text(389), "BlockY: 28");
+
+  // Once the cursor has left the map (for the menu bar, say), the last map
+  // position no longer counts.
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(map, &leave);
+  const world::ScrollPosition before = State().scroll;
+  Keys(QKeySequence("Ctrl+0"));
+  EXPECT_EQ(State().cell_pixels, 25);
+  EXPECT_EQ(State().scroll.column, before.column);
+  EXPECT_EQ(State().scroll.row, before.row);
 }
 
 TEST_F(MapEditingTest, EveryMenuFitsTheSmallestWindowAndShowsItsShortcuts) {
