@@ -61,6 +61,9 @@ class CrashRecoveryTest : public ::testing::Test {
     env.insert("QT_QPA_PLATFORM", "xcb");
     env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime.path().string()));
     env.insert("XDG_STATE_HOME", QString::fromStdString(state.path().string()));
+    // The recent projects and the default project go to a home of the test's own.
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DOCUMENTS_DIR"}) env.remove(name);
+    env.insert("HOME", QString::fromStdString(home.path().string()));
     env.insert("TARNWICK_ECHO_PROMPTS", answers);
     editor->setProcessEnvironment(env);
     editor->start(QString::fromStdString((folder / "tarnwick").string()), {});
@@ -94,6 +97,7 @@ class CrashRecoveryTest : public ::testing::Test {
   TempFolder folder;
   TempFolder runtime;
   TempFolder state;
+  TempFolder home;
   QProcess server;
   QString display;
   std::vector<std::unique_ptr<QProcess>> editors;
