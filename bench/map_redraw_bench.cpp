@@ -1,5 +1,6 @@
 // A full redraw of the map picture from the level grid, at the default and
-// at the largest window, against copying a picture of the same size.
+// at the largest window and at the smallest and largest zoom, against
+// copying a picture of the same size.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -30,21 +31,28 @@ world::MapThumbnails Thumbnails() {
   return world::BuildMapThumbnails(sheet, 1, assets::Picture(25, 25, {1, 2, 3}));
 }
 
+// Arguments: the window's width and height and the cell size.
 void BM_RedrawMap(benchmark::State& state) {
   const world::Size map_size =
       world::MapPictureSize({static_cast<int>(state.range(0)), static_cast<int>(state.range(1))});
+  const int cell = static_cast<int>(state.range(2));
   const world::LevelState level = BusyLevel();
-  const world::MapThumbnails thumbnails = Thumbnails();
+  const world::MapThumbnails thumbnails = world::ScaledThumbnails(Thumbnails(), cell);
   assets::Picture map(map_size.width, map_size.height);
   world::ScrollPosition scroll{1, 1};
   for (auto _ : state) {
-    world::RedrawMap(level.grid, scroll, thumbnails, map);
+    world::RedrawMap(level.grid, scroll, thumbnails, map, cell);
     benchmark::DoNotOptimize(map.pixels.data());
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(map.pixels.size()) *
                           3);
 }
-BENCHMARK(BM_RedrawMap)->Args({800, 620})->Args({1800, 1620})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RedrawMap)
+    ->Args({800, 620, 25})
+    ->Args({1800, 1620, 25})
+    ->Args({1800, 1620, world::kMinCellPixels})
+    ->Args({1800, 1620, world::kMaxCellPixels})
+    ->Unit(benchmark::kMicrosecond);
 
 // Reference: copying the finished map picture once, as a repaint would.
 void BM_CopyPictureMemcpy(benchmark::State& state) {

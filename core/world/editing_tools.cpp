@@ -2,6 +2,7 @@
 
 #include "platform/int_parse.h"
 #include "world/cell_codes.h"
+#include "world/level_edits.h"
 
 namespace world {
 
@@ -20,9 +21,9 @@ constexpr ButtonRun kToolButtons[] = {
     {340, 1, kPlayerStartCode},   {209, 5, kFirstEnemyCode},     {941, 5, kFirstTreasureCode},
 };
 
-void ScrollByDrag(int position, int& anchor, int& scroll) {
+void ScrollByDrag(int position, int& anchor, int& scroll, int cell) {
   const int distance = position - anchor;
-  const int cells = DragCells(distance);
+  const int cells = DragCells(distance, cell);
   if (cells == 0) return;
   anchor = position;
   scroll += distance > 0 ? -cells : cells;
@@ -37,6 +38,33 @@ std::optional<int> ToolCodeOfControl(int control) {
   return std::nullopt;
 }
 
+std::optional<int> ControlOfToolCode(int code) {
+  for (const ButtonRun& run : kToolButtons)
+    if (code >= run.first_code && code < run.first_code + run.count)
+      return run.first_control + (code - run.first_code);
+  return std::nullopt;
+}
+
+std::optional<GridPoint> GridCellOf(const CellUnderCursor& cell, EditTarget view) {
+  ClampScroll(view.scroll, view.visible_columns, view.visible_rows);
+  const GridPoint p{cell.view_column + view.scroll.column - 2, cell.view_row + view.scroll.row - 2};
+  if (!InGrid(p)) return std::nullopt;
+  return p;
+}
+
+void BeginEdit(ToolState& tools, const LevelGrid& grid) {
+  if (tools.editing) return;
+  tools.edit_before = grid;
+  tools.editing = true;
+}
+
+bool FinishEdit(ToolState& tools, LevelState& level) {
+  if (!tools.editing) return false;
+  tools.editing = false;
+  CommitEdit(level, tools.edit_before);
+  return true;
+}
+
 MouseStepResult MouseStep(ToolState& tools, MouseEvent event, int x, int y, const CellUnderCursor& cell,
                           EditTarget view) {
   MouseStepResult result;
@@ -47,10 +75,19 @@ MouseStepResult MouseStep(ToolState& tools, MouseEvent event, int x, int y, cons
   if (event == MouseEvent::kRightUp) tools.right_held = false;
   if (over_map && event == MouseEvent::kLeftDown) tools.left_held = true;
   if (over_map && event == MouseEvent::kRightDown) tools.right_held = true;
+  if (event != MouseEvent::kMove) tools.stroke_last.reset();  // a press or release begins a new stroke
   auto set_cell = [&](uint8_t byte) {
-    view.level.unsaved_changes = true;
-    SetCell(view.level.grid, view.scroll, view.visible_columns, view.visible_rows, cell.view_column,
-            cell.view_row, byte);
+    const auto target = GridCellOf(cell, view);
+    if (!target) return;
+    BeginEdit(tools, view.level.grid);
+    for (const GridPoint p : LineCells(tools.stroke_last.value_or(*target), *target)) {
+      uint8_t& stored = view.level.grid.at(p.x, p.y);
+      if (stored == byte) continue;
+      stored = byte;
+      view.level.unsaved_changes = true;
+      result.drawn.push_back(p);
+    }
+    tools.stroke_last = *target;
     result.drawn_byte = byte;
   };
   if (tools.right_held && over_map) {
@@ -70,10 +107,11 @@ MouseStepResult MouseStep(ToolState& tools, MouseEvent event, int x, int y, cons
   if (event == MouseEvent::kLeftUp) tools.anchor_x = 0;
   if (tools.anchor_x >= 1 && tools.anchor_y >= 1 && x > kPaletteWidth) {
     const ScrollPosition before = view.scroll;
-    ScrollByDrag(x, tools.anchor_x, view.scroll.column);
-    ScrollByDrag(y, tools.anchor_y, view.scroll.row);
+    ScrollByDrag(x, tools.anchor_x, view.scroll.column, view.cell_pixels);
+    ScrollByDrag(y, tools.anchor_y, view.scroll.row, view.cell_pixels);
     result.scrolled = before.column != view.scroll.column || before.row != view.scroll.row;
   }
+  if (!tools.left_held && !tools.right_held) result.committed = FinishEdit(tools, view.level);
   return result;
 }
 

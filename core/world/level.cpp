@@ -74,8 +74,9 @@ bool PlayerPlaced(const LevelGrid& grid) {
 void ClampScroll(ScrollPosition& scroll, int visible_columns, int visible_rows) {
   scroll.column = std::max(scroll.column, 1);
   scroll.row = std::max(scroll.row, 1);
-  scroll.column = std::min(scroll.column, 65 - visible_columns);
-  scroll.row = std::min(scroll.row, 65 - visible_rows);
+  // When the whole level fits (zoomed out), the first column and row stay 1.
+  scroll.column = std::min(scroll.column, std::max(65 - visible_columns, 1));
+  scroll.row = std::min(scroll.row, std::max(65 - visible_rows, 1));
 }
 
 bool SetCell(LevelGrid& grid, ScrollPosition& scroll, int visible_columns, int visible_rows, int view_column,

@@ -6,6 +6,7 @@
 
 #include "platform/prompter.h"
 #include "platform/workspace.h"
+#include "world/edit_history.h"
 #include "world/level_grid.h"
 
 namespace world {
@@ -14,8 +15,10 @@ struct LevelState {
   LevelGrid grid;
   // The text the user typed into the level dialog, unchanged ("03" stays).
   std::string current_level_number = "1";
+  // Whether the grid differs from its saved state in `history`.
   bool unsaved_changes = false;
   bool unsaved_world = false;
+  EditHistory history;
 };
 
 // The first visible column and row of the map view, counted from 1.
@@ -49,7 +52,8 @@ void ReadLevelBytes(const platform::Bytes& bytes, LevelGrid& grid);
 // True when any byte 92 stands in columns 0 to 65 of rows 0 to 63.
 bool PlayerPlaced(const LevelGrid& grid);
 
-// Brings the scroll position into 1 .. 65 - visible (first below 1, then above).
+// Brings the scroll position into 1 .. 65 - visible (first below 1, then
+// above; never below 1 when more than 64 cells are visible).
 void ClampScroll(ScrollPosition& scroll, int visible_columns, int visible_rows);
 
 // Writes one cell addressed in view coordinates (counted from 1 at the top

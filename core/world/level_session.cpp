@@ -33,6 +33,7 @@ void LevelSession::New() {
   scroll_ = {1, 1};
   screen_.FitMap();
   MakeNewWorld(level_);
+  level_.history.Reset(level_.grid);
   screen_.SetTitle("");
   screen_.ShowLevel();
 }
@@ -45,9 +46,27 @@ void LevelSession::Load() {
     level_.unsaved_changes = false;
     level_.unsaved_world = false;
     if (LoadLevelFile(workspace_, *number, level_.grid, prompter_)) scroll_ = {1, 1};
+    level_.history.Reset(level_.grid);
     screen_.SetTitle("Level " + *typed);
     level_.current_level_number = *typed;
   }
+  screen_.ShowLevel();
+}
+
+void LevelSession::Restore(const LevelGrid& grid, const std::string& level_number, bool new_world) {
+  screen_.DropTool();
+  scroll_ = {1, 1};
+  MakeNewWorld(level_);
+  if (const auto number = LevelNumberOfText(level_number); number && !new_world) {
+    level_.unsaved_world = false;
+    level_.current_level_number = level_number;
+    ReadLevelBytes(workspace_.Read(LevelFileName(*number), kLevelFileSize).value_or(platform::Bytes{}),
+                   level_.grid);
+  }
+  level_.history.Reset(level_.grid);
+  level_.grid = grid;
+  level_.unsaved_changes = level_.history.DiffersFromSaved(grid);
+  screen_.SetTitle(level_.unsaved_world ? "" : "Level " + level_number);
   screen_.ShowLevel();
 }
 
@@ -60,6 +79,7 @@ bool LevelSession::Save() {
     if (saved) {
       level_.unsaved_changes = false;
       level_.unsaved_world = false;
+      level_.history.MarkSaved(level_.grid);
       screen_.SetTitle("Level " + *typed);
       level_.current_level_number = *typed;
     } else {

@@ -41,7 +41,8 @@ class LevelSession {
                platform::Prompter& prompter, LevelScreen& screen);
 
   // A new world: every cell empty inside a border of wall texture 1, level
-  // number "1", unsaved as a world but without changes.
+  // number "1", unsaved as a world but without changes. New and Load start
+  // a fresh undo history whose saved state is the grid they leave.
   void New();
   // The level dialog, then the level file of the number typed. A missing
   // file is reported; the number and title change all the same.
@@ -50,12 +51,16 @@ class LevelSession {
   // the level was saved; a file that cannot be written is reported and keeps
   // the unsaved flags.
   [[nodiscard]] bool Save();
-  // The "Save changes?" question, asked only when there are unsaved
-  // changes: true when the level may be dropped (no changes, No, or Yes and
+  // The "Save changes?" question, asked only when the grid differs from
+  // its saved state: true when the level may be dropped (no changes, No, or Yes and
   // saved). New and Load ask it first; the editor quits only on true.
   bool MayDropLevel();
   // Drops the unsaved changes without a question.
   void DiscardChanges() { level_.unsaved_changes = false; }
+  // Takes up a grid that an editor left unsaved: the level it belonged to
+  // (a new world, or the number as typed, whose file is the saved state)
+  // becomes current with `grid` as its unsaved changes.
+  void Restore(const LevelGrid& grid, const std::string& level_number, bool new_world);
 
  private:
   LevelState& level_;

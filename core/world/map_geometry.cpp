@@ -16,31 +16,33 @@ Size MapPictureSize(Size inner) {
   return {bounded.width - kPaletteWidth, bounded.height};
 }
 
-int VisibleColumns(int map_width) {
-  return (map_width + 12) / kCellPixels;
+int VisibleColumns(int map_width, int cell) {
+  return (map_width + cell / 2) / cell;
 }
 
-int VisibleRows(int map_height) {
-  return map_height / kCellPixels;
+int VisibleRows(int map_height, int cell) {
+  return map_height / cell;
 }
 
 namespace {
 
+constexpr int kZoomSteps[] = {5, 7, 10, 13, 16, 20, 25, 30, 35, 40, 45, 50};
+
 // The pixel offset of the cell under `d`, kept inside the 64 cells.
-int CellOffset(int d, int scroll) {
-  d = d <= kCellPixels ? 0 : d / kCellPixels * kCellPixels;
-  if (d + scroll * kCellPixels > 1600) d = 1600 - scroll * kCellPixels;
+int CellOffset(int d, int scroll, int cell) {
+  d = d <= cell ? 0 : d / cell * cell;
+  if (d + scroll * cell > kLevelSize * cell) d = (kLevelSize - scroll) * cell;
   return d;
 }
 
 }  // namespace
 
-CellUnderCursor CellAt(int dx, int dy, const ScrollPosition& scroll) {
+CellUnderCursor CellAt(int dx, int dy, const ScrollPosition& scroll, int pixels) {
   CellUnderCursor cell;
-  cell.x = CellOffset(dx, scroll.column);
-  cell.y = CellOffset(dy, scroll.row);
-  cell.view_column = std::min(cell.x / kCellPixels + 1, kLevelSize);
-  cell.view_row = std::min(cell.y / kCellPixels + 1, kLevelSize);
+  cell.x = CellOffset(dx, scroll.column, pixels);
+  cell.y = CellOffset(dy, scroll.row, pixels);
+  cell.view_column = std::min(cell.x / pixels + 1, kLevelSize);
+  cell.view_row = std::min(cell.y / pixels + 1, kLevelSize);
   cell.block_x = cell.view_column + scroll.column - 1;
   cell.block_y = cell.view_row + scroll.row - 1;
   return cell;
@@ -50,10 +52,33 @@ void ScrollByWheel(ScrollPosition& scroll, int delta) {
   scroll.row -= static_cast<int16_t>(delta) / 120;
 }
 
-int DragCells(int distance) {
+int DragCells(int distance, int cell) {
   const int magnitude = std::abs(distance);
-  if (magnitude < 26) return 0;
-  return (magnitude + kCellPixels / 2) / kCellPixels;
+  if (magnitude < cell + 1) return 0;
+  return (magnitude + cell / 2) / cell;
+}
+
+int ZoomedIn(int cell) {
+  for (const int step : kZoomSteps)
+    if (step > cell) return step;
+  return kMaxCellPixels;
+}
+
+int ZoomedOut(int cell) {
+  int smaller = kMinCellPixels;
+  for (const int step : kZoomSteps)
+    if (step < cell) smaller = step;
+  return smaller;
+}
+
+int WholeLevelCellPixels(Size map) {
+  const int cell = std::min(map.width, map.height) / (kLevelSize + 1);
+  return std::clamp(cell, kMinCellPixels, kMaxCellPixels);
+}
+
+void ZoomAbout(ScrollPosition& scroll, int dx, int dy, int old_cell, int new_cell) {
+  scroll.column += std::max(dx, 0) / old_cell - std::max(dx, 0) / new_cell;
+  scroll.row += std::max(dy, 0) / old_cell - std::max(dy, 0) / new_cell;
 }
 
 }  // namespace world

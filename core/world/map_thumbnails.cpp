@@ -1,5 +1,6 @@
 #include "world/map_thumbnails.h"
 
+#include "assets/picture_scale.h"
 #include "world/cell_codes.h"
 
 namespace world {
@@ -70,6 +71,17 @@ MapThumbnails BuildMapThumbnails(const assets::Picture& sheet, int door_level,
   thumbnails.by_code[kPlayerStartCode] = player;
   thumbnails.by_code[kEmptyCode] = assets::Picture(kThumbnailSize, kThumbnailSize, kBackgroundColour);
   return thumbnails;
+}
+
+MapThumbnails ScaledThumbnails(const MapThumbnails& thumbnails, int size) {
+  MapThumbnails scaled;
+  for (size_t code = 0; code < thumbnails.by_code.size(); ++code) {
+    const assets::Picture& tile = thumbnails.by_code[code];
+    if (tile.empty()) continue;
+    scaled.by_code[code] =
+        tile.width == size && tile.height == size ? tile : assets::Scaled(tile, size, size);
+  }
+  return scaled;
 }
 
 }  // namespace world

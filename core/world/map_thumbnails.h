@@ -50,6 +50,9 @@ struct MapThumbnails {
 // empty cell the background colour, and a door level without a tile a black door.
 MapThumbnails BuildMapThumbnails(const assets::Picture& sheet, int door_level, const assets::Picture& player);
 
+// Every thumbnail scaled to `size` x `size` pixels, for a zoomed map.
+MapThumbnails ScaledThumbnails(const MapThumbnails& thumbnails, int size);
+
 // Replaces the door thumbnail with the tile of `door_level`.
 void SetDoorThumbnail(MapThumbnails& thumbnails, const assets::Picture& sheet, int door_level);
 

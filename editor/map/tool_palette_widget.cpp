@@ -1,5 +1,6 @@
 #include "map/tool_palette_widget.h"
 
+#include <QFrame>
 #include <QMouseEvent>
 
 #include "kit/control_numbers.h"
@@ -55,6 +56,22 @@ ToolPaletteWidget::ToolPaletteWidget(QWidget* parent, const std::array<QImage, 4
     widget->setMouseTracking(true);
     widget->installEventFilter(this);
   }
+  held_frame_ = new QFrame(this);
+  held_frame_->setObjectName("held");
+  held_frame_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  held_frame_->setStyleSheet("#held { border: 2px solid rgb(255, 200, 0); background: transparent; }");
+  held_frame_->hide();
+}
+
+void ToolPaletteWidget::SetHeld(std::optional<int> control) {
+  const auto button = control ? thing_buttons_.find(*control) : thing_buttons_.end();
+  if (button == thing_buttons_.end()) {
+    held_frame_->hide();
+    return;
+  }
+  held_frame_->setGeometry(button->second->geometry().adjusted(-3, -3, 3, 3));
+  held_frame_->raise();
+  held_frame_->show();
 }
 
 bool ToolPaletteWidget::eventFilter(QObject* watched, QEvent* event) {

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 
 #include "kit/image_button.h"
 #include "world/editing_tools.h"
@@ -27,6 +28,8 @@ class ToolPaletteWidget : public QWidget {
   // The door button's thumbnail and the text of its frame.
   void SetDoor(const assets::Picture& thumbnail, const QString& level_number);
   void SetReadOut(const QString& block_x, const QString& block_y);
+  // Frames the button of the tool held; nothing for no tool.
+  void SetHeld(std::optional<int> control);
 
   // A palette button was clicked (its control number).
   std::function<void(int control)> on_control;
@@ -46,6 +49,7 @@ class ToolPaletteWidget : public QWidget {
   QGroupBox* door_frame_ = nullptr;
   QLabel* block_x_ = nullptr;
   QLabel* block_y_ = nullptr;
+  QWidget* held_frame_ = nullptr;
 };
 
 }  // namespace world

@@ -41,4 +41,27 @@ constexpr int kScrollUp = 303;
 constexpr int kScrollDown = 304;
 constexpr int kEscape = 305;
 
+// Editing, shapes and zoom.
+constexpr int kUndo = 600;
+constexpr int kRedo = 601;
+constexpr int kCut = 602;
+constexpr int kCopy = 603;
+constexpr int kPaste = 604;
+constexpr int kDelete = 605;
+constexpr int kSelectAll = 606;
+constexpr int kFlipHorizontally = 607;
+constexpr int kFlipVertically = 608;
+constexpr int kTurn = 609;
+constexpr int kShapePaint = 610;
+constexpr int kShapeLine = 611;
+constexpr int kShapeRectangle = 612;
+constexpr int kShapeFilledRectangle = 613;
+constexpr int kShapeFill = 614;
+constexpr int kShapeSelect = 615;
+constexpr int kZoomIn = 620;
+constexpr int kZoomOut = 621;
+constexpr int kZoomReset = 622;
+constexpr int kZoomWholeLevel = 623;
+constexpr int kGridLines = 624;
+
 }  // namespace app::command

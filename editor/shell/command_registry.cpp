@@ -35,6 +35,7 @@
 #include "shell/command_numbers.h"
 #include "shell/main_window.h"
 #include "shell/project_commands.h"
+#include "world/cell_block.h"
 #include "world/palette_layout.h"
 
 namespace app {
@@ -124,11 +125,13 @@ void ChooseIcon(MainWindow& window) {
 }
 
 // Every operation of the dialog shows on the map at once, while it stays open.
+// Each operation is one undo step.
 void ReplaceWalls(MainWindow& window) {
-  ReplaceWallsDialog::Run(&window, window.State().level.grid, [&window] {
-    window.RedrawMap();
+  world::LevelGrid before = window.State().level.grid;
+  ReplaceWallsDialog::Run(&window, window.State().level.grid, [&window, &before] {
+    window.GridEdited(before);
+    before = window.State().level.grid;
     window.repaint();
-    window.State().level.unsaved_changes = true;
   });
 }
 
@@ -153,12 +156,6 @@ void OpenGameBitmapsFolder(MainWindow& window) {
   OpenOnDesktop(window, window.Workspace().GameBitmapsFolder());
 }
 
-// Escape drops the tool only while the cursor is over the map.
-void Escape(MainWindow& window) {
-  const EditorState& state = window.State();
-  if (state.tools.tool_code && state.mouse_x > world::kPaletteWidth) window.DropTool();
-}
-
 template <size_t kIndex>
 void OpenRecent(MainWindow& window) {
   OpenRecentProject(window, kIndex);
@@ -171,10 +168,44 @@ std::string RecentText(const MainWindow& window) {
 
 using namespace command;
 
+constexpr int Ctrl(Qt::Key key) {
+  return (Qt::CTRL | key).toCombined();
+}
+constexpr int CtrlShift(Qt::Key key) {
+  return (Qt::CTRL | Qt::SHIFT | key).toCombined();
+}
+
+bool CanUndo(const MainWindow& w) {
+  return w.State().level.history.CanUndo();
+}
+bool CanRedo(const MainWindow& w) {
+  return w.State().level.history.CanRedo();
+}
+bool HasSelection(const MainWindow& w) {
+  return w.State().tools.selection.has_value();
+}
+bool HasClipboard(const MainWindow& w) {
+  return !w.State().clipboard.empty();
+}
+bool CanTransform(const MainWindow& w) {
+  return w.State().tools.selection || w.State().tools.floating;
+}
+
+template <world::Shape shape>
+void PickShape(MainWindow& w) {
+  w.SetShape(shape);
+}
+template <world::Shape shape>
+bool ShapeIs(const MainWindow& w) {
+  return w.State().tools.shape == shape;
+}
+
 const CommandRow kCommands[] = {
-    {kNew, "World", "New", [](MainWindow& w) { w.Session().New(); }},
-    {kLoadLevel, "World", "LoadWorld", [](MainWindow& w) { w.Session().Load(); }, kSeparatorAbove},
-    {kSaveLevel, "World", "Save World", [](MainWindow& w) { (void)w.Session().Save(); }, kSeparatorAbove},
+    {kNew, "World", "New", [](MainWindow& w) { w.Session().New(); }, false, Ctrl(Qt::Key_N)},
+    {kLoadLevel, "World", "LoadWorld", [](MainWindow& w) { w.Session().Load(); }, kSeparatorAbove,
+     Ctrl(Qt::Key_O)},
+    {kSaveLevel, "World", "Save World", [](MainWindow& w) { (void)w.Session().Save(); }, kSeparatorAbove,
+     Ctrl(Qt::Key_S)},
     {kImportGamePak, "World", "Import game.pak", ImportGamePak, kSeparatorAbove},
     {kNewProject, "World", "New Project", NewProject, kSeparatorAbove},
     {kOpenProject, "World", "Open Project", OpenProject},
@@ -184,7 +215,50 @@ const CommandRow kCommands[] = {
     {.number = kRecentProject1 + 3, .menu = "World", .run = OpenRecent<3>, .caption = RecentText<3>},
     {.number = kRecentProject1 + 4, .menu = "World", .run = OpenRecent<4>, .caption = RecentText<4>},
     {kQuit, "World", "Quit", [](MainWindow& w) { w.Quit(); }, kSeparatorAbove},
+    {kUndo, "Edit", "Undo", [](MainWindow& w) { w.Undo(); }, false, Ctrl(Qt::Key_Z), 0, CanUndo},
+    {kRedo, "Edit", "Redo", [](MainWindow& w) { w.Redo(); }, false, CtrlShift(Qt::Key_Z), Ctrl(Qt::Key_Y),
+     CanRedo},
+    {kCut, "Edit", "Cut", [](MainWindow& w) { w.Cut(); }, kSeparatorAbove, Ctrl(Qt::Key_X), 0, HasSelection},
+    {kCopy, "Edit", "Copy", [](MainWindow& w) { w.Copy(); }, false, Ctrl(Qt::Key_C), 0, HasSelection},
+    {kPaste, "Edit", "Paste", [](MainWindow& w) { w.Paste(); }, false, Ctrl(Qt::Key_V), 0, HasClipboard},
+    {kDelete, "Edit", "Delete", [](MainWindow& w) { w.DeleteSelection(); }, false, Qt::Key_Delete, 0,
+     HasSelection},
+    {kSelectAll, "Edit", "Select All", [](MainWindow& w) { w.SelectAll(); }, false, Ctrl(Qt::Key_A)},
+    {kFlipHorizontally, "Edit", "Flip Horizontally",
+     [](MainWindow& w) { w.TransformSelection(world::FlippedHorizontally); }, kSeparatorAbove, Qt::Key_X, 0,
+     CanTransform},
+    {kFlipVertically, "Edit", "Flip Vertically",
+     [](MainWindow& w) { w.TransformSelection(world::FlippedVertically); }, false, Qt::Key_Y, 0,
+     CanTransform},
+    {kTurn, "Edit", "Turn 90 Degrees", [](MainWindow& w) { w.TransformSelection(world::TurnedClockwise); },
+     false, Qt::Key_Z, 0, CanTransform},
+    {kZoomIn, "Edit", "Zoom In", [](MainWindow& w) { w.ZoomTo(world::ZoomedIn(w.State().cell_pixels)); },
+     kSeparatorAbove, Ctrl(Qt::Key_Plus), Ctrl(Qt::Key_Equal)},
+    {kZoomOut, "Edit", "Zoom Out", [](MainWindow& w) { w.ZoomTo(world::ZoomedOut(w.State().cell_pixels)); },
+     false, Ctrl(Qt::Key_Minus)},
+    {kZoomReset, "Edit", "Actual Size", [](MainWindow& w) { w.ZoomTo(world::kCellPixels); }, false,
+     Ctrl(Qt::Key_0)},
+    {kZoomWholeLevel, "Edit", "Show Whole Level", [](MainWindow& w) { w.ZoomWholeLevel(); }, false,
+     Ctrl(Qt::Key_9)},
+    {.number = kGridLines,
+     .menu = "Edit",
+     .text = "Grid Lines",
+     .run = [](MainWindow& w) { w.ToggleGridLines(); },
+     .key = Ctrl(Qt::Key_G),
+     .checked = [](const MainWindow& w) { return w.State().grid_lines; }},
     {kReplaceWalls, "Tools", "Exchange walls", ReplaceWalls},
+    {kShapePaint, "Tools", "Paint", PickShape<world::Shape::kPaint>, kSeparatorAbove, Qt::Key_B, 0, nullptr,
+     ShapeIs<world::Shape::kPaint>},
+    {kShapeLine, "Tools", "Line", PickShape<world::Shape::kLine>, false, Qt::Key_L, 0, nullptr,
+     ShapeIs<world::Shape::kLine>},
+    {kShapeRectangle, "Tools", "Rectangle", PickShape<world::Shape::kRectangle>, false, Qt::Key_R, 0, nullptr,
+     ShapeIs<world::Shape::kRectangle>},
+    {kShapeFilledRectangle, "Tools", "Filled Rectangle", PickShape<world::Shape::kFilledRectangle>, false,
+     (Qt::SHIFT | Qt::Key_R).toCombined(), 0, nullptr, ShapeIs<world::Shape::kFilledRectangle>},
+    {kShapeFill, "Tools", "Flood Fill", PickShape<world::Shape::kFill>, false, Qt::Key_F, 0, nullptr,
+     ShapeIs<world::Shape::kFill>},
+    {kShapeSelect, "Tools", "Select", PickShape<world::Shape::kSelect>, false, Qt::Key_S, 0, nullptr,
+     ShapeIs<world::Shape::kSelect>},
     {kImportWallTextures, "Walls", "Import Wall Textures", RunDialog<assets::WallTexturesDialog>},
     {kImportDoorTextures, "Doors", "Import Door Textures", RunDialog<assets::DoorTexturesDialog>},
     {kImportNextLevelDoor, "Doors", "Import NextLevel Door Texture",
@@ -213,7 +287,7 @@ const CommandRow kCommands[] = {
     {.number = kScrollRight, .run = [](MainWindow& w) { w.Scroll(1, 0); }, .key = Qt::Key_Right},
     {.number = kScrollUp, .run = [](MainWindow& w) { w.Scroll(0, -1); }, .key = Qt::Key_Up},
     {.number = kScrollDown, .run = [](MainWindow& w) { w.Scroll(0, 1); }, .key = Qt::Key_Down},
-    {.number = kEscape, .run = Escape, .key = Qt::Key_Escape},
+    {.number = kEscape, .run = [](MainWindow& w) { w.Escape(); }, .key = Qt::Key_Escape},
 };
 
 }  // namespace

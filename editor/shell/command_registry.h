@@ -16,7 +16,12 @@ struct CommandRow {
   const char* text = nullptr;  // its item text
   void (*run)(MainWindow& window) = nullptr;
   bool separator_above = false;  // a separator line stands above the item
-  int key = 0;                   // the Qt::Key of its shortcut; 0 for none
+  int key = 0;                   // its shortcut (a Qt::Key with modifiers); 0 for none
+  int second_key = 0;            // another shortcut for the same command
+  // Whether the item can be chosen now (greyed otherwise); always when null.
+  bool (*enabled)(const MainWindow& window) = nullptr;
+  // For an item with a check mark: whether it is checked now.
+  bool (*checked)(const MainWindow& window) = nullptr;
   // For an item whose text changes (the recent projects): gives the text
   // when the menu is built; the item is left out while it is empty.
   std::string (*caption)(const MainWindow& window) = nullptr;

@@ -14,7 +14,10 @@ namespace app {
 struct EditorState {
   world::LevelState level;
   world::ScrollPosition scroll;
+  int cell_pixels = world::kCellPixels;  // the map's zoom
+  bool grid_lines = false;
   world::ToolState tools;
+  world::CellBlock clipboard;   // kept across levels
   world::CellUnderCursor cell;  // the block under the cursor, as last read out
   int mouse_x = 0;              // the cursor in client coordinates of the main window
   int mouse_y = 0;

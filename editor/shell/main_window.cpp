@@ -19,7 +19,10 @@
 #include "project/window_title.h"
 #include "shell/builtin_pictures.h"
 #include "shell/command_registry.h"
+#include "shell/recovery_upkeep.h"
+#include "world/area_tools.h"
 #include "world/cell_codes.h"
+#include "world/cell_names.h"
 #include "world/map_picture.h"
 #include "world/palette_layout.h"
 
@@ -45,10 +48,7 @@ MainWindow::MainWindow(platform::Workspace workspace, platform::Prompter& prompt
   setCentralWidget(client);
   map_ = new world::MapView(client);
   map_->on_mouse = [this](world::MouseEvent e, int x, int y) { OnMouse(e, x, y); };
-  map_->on_wheel = [this](int delta) {
-    world::ScrollByWheel(state_.scroll, delta);
-    RedrawMap();
-  };
+  map_->on_wheel = [this](int delta, bool ctrl) { OnWheel(delta, ctrl); };
   palette_ = new world::ToolPaletteWidget(
       client, {ArrowPicture(world::Arrow::kLeft), ArrowPicture(world::Arrow::kRight),
                ArrowPicture(world::Arrow::kUp), ArrowPicture(world::Arrow::kDown)});
@@ -61,6 +61,10 @@ MainWindow::MainWindow(platform::Workspace workspace, platform::Prompter& prompt
   player_ = platform::FromQImage(PlayerPicture());
   thumbnails_.by_code[world::kEmptyCode] =
       assets::Picture(world::kThumbnailSize, world::kThumbnailSize, world::kBackgroundColour);
+  ZoomThumbnails();
+  status_hold_.setSingleShot(true);
+  status_hold_.setInterval(4000);
+  recovery_ = std::make_unique<RecoveryUpkeep>(world::RecoveryFolder(), [this] { return UnsavedRecord(); });
   RegisterCommands();
   FitMap();
 }
@@ -85,6 +89,7 @@ int MainWindow::DoorLevel() const {
 void MainWindow::BuildPalette() {
   LoadSheet();
   if (sheet_) thumbnails_ = world::BuildMapThumbnails(*sheet_, DoorLevel(), player_);
+  ZoomThumbnails();
   palette_->SetThumbnails(thumbnails_);
   RefreshDoor();
   RedrawMap();
@@ -100,16 +105,22 @@ void MainWindow::LoadSheet() {
 void MainWindow::RefreshDoor() {
   if (!sheet_) LoadSheet();
   if (sheet_) world::SetDoorThumbnail(thumbnails_, *sheet_, DoorLevel());
-  if (const assets::Picture* door = thumbnails_.Of(world::kDoorCode))
+  if (const assets::Picture* door = thumbnails_.Of(world::kDoorCode)) {
     palette_->SetDoor(*door, Text(state_.level.current_level_number));
+    ZoomThumbnails();
+  }
 }
 
 void MainWindow::BuildMenuBar() {
   // The menus of an earlier build go once the command that rebuilds them is done.
   for (QMenu* menu : menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) menu->deleteLater();
   menuBar()->clear();
-  // Narrow items, so that all fourteen menus fit the default window width.
-  menuBar()->setStyleSheet("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 4px; }");
+  // Narrow items in the palette's small font, so that all menus fit the
+  // smallest window width.
+  QFont small = menuBar()->font();
+  small.setPixelSize(11);
+  menuBar()->setFont(small);
+  menuBar()->setStyleSheet("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 2px; }");
   std::map<std::string_view, QMenu*> menus;
   for (const CommandRow& row : CommandRegistry()) {
     if (!row.menu) continue;
@@ -118,20 +129,41 @@ void MainWindow::BuildMenuBar() {
     QMenu*& menu = menus[row.menu];
     if (!menu) menu = menuBar()->addMenu(row.menu);
     if (row.separator_above) menu->addSeparator();
-    AddCommandAction(menu->addAction(text), row.number);
+    QAction* action = actions_.at(row.number);
+    action->setText(text);
+    menu->addAction(action);
   }
+  RefreshActions();
 }
 
+// One action per command: the menu item shows its shortcuts, and the
+// shortcuts work whether or not the item stands in a menu.
 void MainWindow::RegisterCommands() {
   for (const CommandRow& row : CommandRegistry()) {
     commands_.Set(row.number, [this, run = row.run] { run(*this); });
-    if (row.key) {
-      auto* action = new QAction(this);
-      action->setShortcut(QKeySequence(row.key));
-      action->setShortcutContext(Qt::WindowShortcut);
-      addAction(action);
-      AddCommandAction(action, row.number);
-    }
+    auto* action = new QAction(row.text ? row.text : "", this);
+    QList<QKeySequence> keys;
+    for (const int key : {row.key, row.second_key})
+      if (key) keys.append(QKeySequence(key));
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setCheckable(row.checked != nullptr);
+    addAction(action);
+    AddCommandAction(action, row.number);
+    actions_[row.number] = action;
+  }
+}
+
+QAction* MainWindow::Action(int number) const {
+  const auto it = actions_.find(number);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+void MainWindow::RefreshActions() {
+  for (const CommandRow& row : CommandRegistry()) {
+    QAction* action = actions_.at(row.number);
+    if (row.enabled) action->setEnabled(row.enabled(*this));
+    if (row.checked) action->setChecked(row.checked(*this));
   }
 }
 
@@ -157,7 +189,23 @@ void MainWindow::SwitchProject(const std::filesystem::path& folder) {
 }
 
 void MainWindow::SetLevelTitle(const QString& name) {
-  setWindowTitle(Text(project::WindowTitle(name.toStdString(), state_.project_name)));
+  level_name_ = name;
+  UpdateTitle();
+}
+
+// The asterisk follows the first name of the title: the level's, else the
+// project's, else "Tarnwick".
+void MainWindow::UpdateTitle() {
+  const std::string mark = state_.level.unsaved_changes ? "*" : "";
+  std::string level = level_name_.toStdString();
+  std::string project = state_.project_name;
+  if (!level.empty())
+    level += mark;
+  else if (!project.empty())
+    project += mark;
+  else
+    return setWindowTitle(Text(project::WindowTitle("", "") + mark));
+  setWindowTitle(Text(project::WindowTitle(level, project)));
 }
 
 void MainWindow::FitMap() {
@@ -168,8 +216,9 @@ void MainWindow::FitMap() {
 }
 
 void MainWindow::RedrawMap() {
-  world::RedrawMap(state_.level.grid, state_.scroll, thumbnails_, map_->Picture());
+  world::RedrawMap(state_.level.grid, state_.scroll, zoomed_, map_->Picture(), state_.cell_pixels);
   map_->update();
+  ShowToolOverlay();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -178,7 +227,16 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::wheelEvent(QWheelEvent* event) {
-  world::ScrollByWheel(state_.scroll, event->angleDelta().y());
+  OnWheel(event->angleDelta().y(), event->modifiers().testFlag(Qt::ControlModifier));
+}
+
+void MainWindow::OnWheel(int delta, bool ctrl) {
+  if (ctrl) {
+    if (delta != 0)
+      ZoomTo(delta > 0 ? world::ZoomedIn(state_.cell_pixels) : world::ZoomedOut(state_.cell_pixels));
+    return;
+  }
+  world::ScrollByWheel(state_.scroll, delta);
   RedrawMap();
 }
 
@@ -190,11 +248,14 @@ void MainWindow::Scroll(int columns, int rows) {
 
 void MainWindow::DropTool() {
   state_.tools.tool_code.reset();
+  state_.tools.floating.reset();
+  state_.tools.drag_from.reset();
   map_->SetHanging(nullptr);
+  ShowToolOverlay();
 }
 
+// A palette click picks its tool also while another one is held.
 void MainWindow::OnControl(int control) {
-  if (state_.tools.tool_code) return;
   switch (control) {
     case world::kScrollLeftButton:
       return Scroll(-1, 0);
@@ -207,40 +268,59 @@ void MainWindow::OnControl(int control) {
     default:
       break;
   }
-  const auto code = world::ToolCodeOfControl(control);
-  if (!code) return;
-  if (*code == world::kPlayerStartCode && world::PlayerPlaced(state_.level.grid)) {
+  if (const auto code = world::ToolCodeOfControl(control)) PickTool(*code);
+}
+
+void MainWindow::PickTool(int code) {
+  if (code == world::kPlayerStartCode && world::PlayerPlaced(state_.level.grid)) {
     prompter_.Show({"Player position has been defined already", "Error"});
     return;
   }
   state_.tools.tool_code = code;
-  map_->SetHanging(thumbnails_.Of(*code));
+  state_.tools.floating.reset();
+  map_->SetHanging(thumbnails_.Of(code));
+  ShowToolOverlay();
+}
+
+world::EditTarget MainWindow::Target() {
+  const assets::Picture& map = map_->Picture();
+  return {state_.level, state_.scroll, world::VisibleColumns(map.width, state_.cell_pixels),
+          world::VisibleRows(map.height, state_.cell_pixels), state_.cell_pixels};
 }
 
 void MainWindow::OnMouse(world::MouseEvent event, int x, int y) {
   state_.mouse_x = x;
   state_.mouse_y = y;
+  std::optional<world::GridPoint> cell;
   if (x >= world::kPaletteWidth) {
-    state_.cell = world::CellAt(x - world::kPaletteWidth, y, state_.scroll);
+    state_.cell = world::CellAt(x - world::kPaletteWidth, y, state_.scroll, state_.cell_pixels);
     palette_->SetReadOut(QString("BlockX: %1").arg(state_.cell.block_x),
                          QString("BlockY: %1").arg(state_.cell.block_y));
+    cell = world::GridCellOf(state_.cell, Target());
   } else {
     palette_->SetReadOut("", "");
   }
-  const assets::Picture& map = map_->Picture();
-  world::EditTarget target{state_.level, state_.scroll, world::VisibleColumns(map.width),
-                           world::VisibleRows(map.height)};
-  const world::MouseStepResult result = world::MouseStep(state_.tools, event, x, y, state_.cell, target);
-  if (result.scrolled) {
-    RedrawMap();
-  } else if (result.drawn_byte) {
-    if (const assets::Picture* tile = thumbnails_.Of(world::CellCodeOf(*result.drawn_byte)))
-      world::DrawTile(map_->Picture(), state_.cell.x, state_.cell.y, *tile);
-    map_->UpdateArea(state_.cell.x, state_.cell.y, world::kThumbnailSize, world::kThumbnailSize);
+  ShowHover(cell);
+  const world::AreaStepResult area =
+      world::AreaStep(state_.tools, event, map_->ShiftHeld(), cell, state_.level);
+  if (area.committed) {
+    ShowChanges(area.changed);
+    EditsChanged();
   }
-  if (result.drag_started) map_->setCursor(Qt::SizeAllCursor);
+  if (!area.status.empty()) ShowStatus(QString::fromStdString(area.status));
+  const bool release = event == world::MouseEvent::kLeftUp || event == world::MouseEvent::kRightUp;
+  if (!area.handled || release) {
+    const world::MouseStepResult result = world::MouseStep(state_.tools, event, x, y, state_.cell, Target());
+    if (result.scrolled)
+      RedrawMap();
+    else
+      DrawCells(result.drawn);
+    if (result.committed) EditsChanged();
+    if (result.drag_started) map_->setCursor(Qt::SizeAllCursor);
+  }
   if (event == world::MouseEvent::kLeftUp) map_->unsetCursor();
   if (!state_.tools.tool_code) map_->SetHanging(nullptr);
+  ShowToolOverlay();
 }
 
 std::optional<std::string> MainWindow::AskLevelNumber(world::LevelDialogKind kind,
@@ -251,8 +331,12 @@ std::optional<std::string> MainWindow::AskLevelNumber(world::LevelDialogKind kin
 }
 
 void MainWindow::ShowLevel() {
+  state_.tools.selection.reset();
   RefreshDoor();
   RedrawMap();
+  UpdateTitle();
+  RefreshActions();
+  recovery_->LevelSwitched();
 }
 
 void MainWindow::SetTitle(const std::string& name) {
@@ -268,6 +352,7 @@ void MainWindow::Quit() {
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (state_.quit || session_.MayDropLevel()) {
     state_.quit = true;
+    recovery_->Remove();
     event->accept();
   } else {
     event->ignore();

@@ -3,9 +3,15 @@
 // by its command number through one command table.
 #pragma once
 
+#include <QImage>
 #include <QMainWindow>
+#include <QTimer>
+#include <array>
 #include <functional>
+#include <map>
+#include <memory>
 #include <optional>
+#include <span>
 
 #include "assets/picture.h"
 #include "kit/progress.h"
@@ -14,15 +20,21 @@
 #include "project/start_project.h"
 #include "shell/command_table.h"
 #include "shell/editor_state.h"
+#include "world/cell_block.h"
 #include "world/level_session.h"
 #include "world/map_thumbnails.h"
+#include "world/recovery_file.h"
 
 namespace world {
 class MapView;
 class ToolPaletteWidget;
 }  // namespace world
 
+class QAction;
+
 namespace app {
+
+class RecoveryUpkeep;
 
 class MainWindow : public QMainWindow, private world::LevelScreen {
   Q_OBJECT
@@ -62,13 +74,38 @@ class MainWindow : public QMainWindow, private world::LevelScreen {
   // question; the caller asked it.
   void SwitchProject(const std::filesystem::path& folder);
 
-  // The level's name, the project's and "Tarnwick" (project::WindowTitle).
+  // The level's name, the project's and "Tarnwick" (project::WindowTitle);
+  // an asterisk follows the first of them while the grid has unsaved changes.
   void SetLevelTitle(const QString& name);
+  // Takes up the grid a copy that did not quit left behind.
+  void Restore(const world::RecoveryRecord& record);
   // The map picture made anew for the window's size, then redrawn.
   void FitMap() override;
   void RedrawMap();
   void DropTool() override;
   void Scroll(int columns, int rows);
+
+  // The editing commands (main_window_editing.cpp).
+  // Ends a change of the grid made outside the mouse tools as one undo step.
+  void GridEdited(const world::LevelGrid& before);
+  void Undo();
+  void Redo();
+  void Cut();
+  void Copy();
+  void Paste();
+  void DeleteSelection();
+  void SelectAll();
+  void TransformSelection(world::CellBlock (*transform)(const world::CellBlock&));
+  void SetShape(world::Shape shape);
+  // Drops a paste that follows the cursor, else the tool (over the map), else the selection.
+  void Escape();
+  // Zoom to cells of `cell` pixels about the cursor when it is over the map.
+  void ZoomTo(int cell);
+  void ZoomWholeLevel();
+  void ToggleGridLines();
+  // The action of command `number`; null for a number without one.
+  QAction* Action(int number) const;
+  QString StatusText() const;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -82,6 +119,23 @@ class MainWindow : public QMainWindow, private world::LevelScreen {
   void AddCommandAction(QAction* action, int number);
   void OnMouse(world::MouseEvent event, int x, int y);
   void OnControl(int control);
+  void OnWheel(int delta, bool ctrl);
+  // Picks the tool of a palette button (the player start only while none is placed).
+  void PickTool(int code);
+  world::EditTarget Target();
+  // Draws the cells an edit changed, or the whole map when they are many.
+  void ShowChanges(std::span<const world::CellChange> changed);
+  void DrawCells(std::span<const world::GridPoint> cells);
+  // The title, the greyed items and the recovery file after the grid changed.
+  void EditsChanged();
+  void RefreshActions();
+  // The selection, the shape or paste preview and the palette's held frame.
+  void ShowToolOverlay();
+  void ShowHover(std::optional<world::GridPoint> cell);
+  // A message held in the status line for a few seconds.
+  void ShowStatus(const QString& text);
+  void UpdateTitle();
+  std::optional<world::RecoveryRecord> UnsavedRecord() const;
   // What the level session asks of the window.
   std::optional<std::string> AskLevelNumber(world::LevelDialogKind kind, const std::string& current) override;
   void ShowLevel() override;
@@ -100,10 +154,18 @@ class MainWindow : public QMainWindow, private world::LevelScreen {
   std::optional<assets::Picture> sheet_;
   assets::Picture player_;
   world::MapThumbnails thumbnails_;
+  world::MapThumbnails zoomed_;                                     // the thumbnails at the map's cell size
+  std::array<QImage, world::MapThumbnails::kCodes> zoomed_images_;  // the same, for previews
+  // Scales the thumbnails to the map's cell size.
+  void ZoomThumbnails();
   world::MapView* map_ = nullptr;
   world::ToolPaletteWidget* palette_ = nullptr;
   kit::ProgressDisplay making_;
   kit::ProgressDisplay importing_;
+  std::map<int, QAction*> actions_;  // by command number
+  QString level_name_;
+  QTimer status_hold_;
+  std::unique_ptr<RecoveryUpkeep> recovery_;
 };
 
 }  // namespace app

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <memory>
 #include <random>
+#include <string_view>
 
 #include "config/pack_password.h"
 #include "kit/qt_prompter.h"
@@ -16,13 +17,19 @@
 #include "project/start_project.h"
 #include "shell/main_window.h"
 #include "shell/open_screen.h"
+#include "shell/recovery_upkeep.h"
 
 namespace app {
 
 namespace {
 
+// TARNWICK_ECHO_PROMPTS=yes answers every question Yes, any other value No.
 std::unique_ptr<platform::Prompter> MakePrompter() {
-  if (std::getenv("TARNWICK_ECHO_PROMPTS")) return std::make_unique<platform::ConsolePrompter>();
+  if (const char* echo = std::getenv("TARNWICK_ECHO_PROMPTS")) {
+    auto console = std::make_unique<platform::ConsolePrompter>();
+    console->default_answer = std::string_view(echo) == "yes";
+    return console;
+  }
   return std::make_unique<platform::QtPrompter>();
 }
 
@@ -47,12 +54,13 @@ void KeepToolkitSettingsWith(const project::Places& places) {
     QSettings::setPath(format, QSettings::UserScope, folder);
 }
 
-// The project the editor works on: the folder named by the first argument
-// left after the toolkit's own, else the last one used or the default one.
-project::StartProject ChooseProject(const project::Places& places, platform::Prompter& prompter) {
+// The project the editor works on: the one whose unsaved level is being
+// restored, else the folder named by the first argument left after the
+// toolkit's own, else the last one used or the default one.
+project::StartProject ChooseProject(const project::Places& places, platform::Prompter& prompter,
+                                    std::optional<std::filesystem::path> named) {
   const QStringList arguments = QApplication::arguments();
-  std::optional<std::filesystem::path> named;
-  if (arguments.size() > 1) named = std::filesystem::path(arguments[1].toStdString());
+  if (!named && arguments.size() > 1) named = std::filesystem::path(arguments[1].toStdString());
   return project::OpenStartProject(places, named, prompter);
 }
 
@@ -75,7 +83,9 @@ int RunEditor(int argc, char** argv) {
   const project::Places places =
       project::PlacesOf(project::UserFoldersOfEnvironment(), platform::ExecutableFolder());
   KeepToolkitSettingsWith(places);
-  const project::StartProject start = ChooseProject(places, *prompter);
+  const auto recovered = AskToRestore(*prompter);
+  const project::StartProject start =
+      ChooseProject(places, *prompter, recovered ? std::optional(recovered->program_folder) : std::nullopt);
   const platform::Workspace workspace(start.folder);
   auto window = std::make_unique<MainWindow>(workspace, *prompter, places);
   window->State().project_name = start.name;
@@ -93,6 +103,7 @@ int RunEditor(int argc, char** argv) {
   // A password that cannot be written is reported; the editor starts all the same.
   static_cast<void>(config::EnsurePackPassword(workspace, *prompter, random));
   window->Start();
+  if (recovered) window->Restore(*recovered);
   QuitAfterStartIfAsked(*window);
   QApplication::exec();
   return 0;

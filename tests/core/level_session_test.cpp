@@ -11,6 +11,7 @@
 
 #include "platform/scripted_prompter.h"
 #include "tests/support/temp_folder.h"
+#include "world/level_edits.h"
 
 namespace {
 
@@ -185,3 +186,50 @@ TEST_F(LevelSessionTest, LoadReadsTheLevelOrWarnsAndRenamesAllTheSame) {
 }
 
 }  // namespace
+
+TEST_F(LevelSessionTest, SaveChangesIsAskedOnlyWhileTheGridDiffersFromItsSavedState) {
+  const world::LevelGrid before = level.grid;
+  level.grid.at(7, 7) = 30;
+  world::CommitEdit(level, before);
+  EXPECT_TRUE(level.unsaved_changes);
+  world::UndoEdit(level);
+  session.New();
+  EXPECT_TRUE(prompter.asked.empty());
+
+  ASSERT_TRUE(workspace.Write("game3", world::LevelFileBytes(level.grid)));
+  screen.typed = {"3"};
+  session.Load();
+  EXPECT_FALSE(level.history.CanUndo());
+  const world::LevelGrid loaded = level.grid;
+  level.grid.at(9, 9) = 30;
+  world::CommitEdit(level, loaded);
+  session.New();  // answered No: dropped
+  EXPECT_EQ(prompter.asked, (Messages{{"Save changes?", "TWK"}}));
+  EXPECT_FALSE(level.history.CanUndo());
+}
+
+TEST_F(LevelSessionTest, ARestoredGridIsTheUnsavedChangeOfItsLevel) {
+  world::LevelGrid saved = level.grid;
+  saved.at(3, 3) = 40;
+  ASSERT_TRUE(workspace.Write("game3", world::LevelFileBytes(saved)));
+  world::LevelGrid changed = saved;
+  changed.at(4, 4) = 41;
+
+  session.Restore(changed, "03", false);
+  EXPECT_EQ(level.grid.cells, changed.cells);
+  EXPECT_EQ(level.current_level_number, "03");
+  EXPECT_TRUE(level.unsaved_changes);
+  EXPECT_FALSE(level.unsaved_world);
+  EXPECT_EQ(screen.title, "Level 03 - Tarnwick");
+  // Its saved state is the level file: putting the cell back clears the mark.
+  const world::LevelGrid before = level.grid;
+  level.grid.at(4, 4) = saved.at(4, 4);
+  world::CommitEdit(level, before);
+  EXPECT_FALSE(level.unsaved_changes);
+
+  session.Restore(changed, "", true);
+  EXPECT_TRUE(level.unsaved_world);
+  EXPECT_EQ(level.current_level_number, "1");
+  EXPECT_EQ(screen.title, "Tarnwick");
+  EXPECT_TRUE(level.unsaved_changes);
+}

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace world;
 
 TEST(MapGeometry, VisibleCellsAndWindowBounds) {
@@ -62,4 +64,68 @@ TEST(MapGeometry, DragMovesOnlyFrom26PixelsAndRoundsToWholeCells) {
   const std::pair<int, int> cases[] = {{0, 0},  {25, 0}, {-25, 0}, {26, 1},  {30, 1}, {37, 1},
                                        {38, 2}, {80, 3}, {-80, 3}, {-26, 1}, {62, 2}, {63, 3}};
   for (const auto& [distance, cells] : cases) EXPECT_EQ(DragCells(distance), cells) << distance;
+}
+
+TEST(MapZoom, StepsRunFromFiveToFiftyThroughTheDefault) {
+  EXPECT_EQ(ZoomedOut(kMinCellPixels), kMinCellPixels);
+  EXPECT_EQ(ZoomedIn(kMaxCellPixels), kMaxCellPixels);
+  int cell = kMinCellPixels;
+  bool passed_default = false;
+  while (cell < kMaxCellPixels) {
+    const int next = ZoomedIn(cell);
+    ASSERT_GT(next, cell);
+    EXPECT_EQ(ZoomedOut(next), cell);
+    passed_default = passed_default || next == kCellPixels;
+    cell = next;
+  }
+  EXPECT_TRUE(passed_default);
+  EXPECT_EQ(ZoomedIn(24), kCellPixels);  // a size between steps goes to the next one
+  EXPECT_EQ(ZoomedOut(24), 20);
+}
+
+TEST(MapZoom, TheWholeLevelFitsTheSmallestAndTheLargestMap) {
+  for (const Size map : {Size{500, 400}, Size{600, 620}, Size{1600, 1620}}) {
+    const int cell = WholeLevelCellPixels(map);
+    EXPECT_GE(cell, kMinCellPixels);
+    EXPECT_GE(VisibleColumns(map.width, cell), kLevelSize) << map.width;
+    EXPECT_GE(VisibleRows(map.height, cell), kLevelSize) << map.height;
+    EXPECT_LE((kLevelSize + 1) * cell, std::min(map.width, map.height)) << "the edge strips show";
+  }
+}
+
+TEST(MapZoom, TheCellUnderTheCursorStaysUnderIt) {
+  struct Case {
+    ScrollPosition scroll;
+    int dx, dy, old_cell, new_cell;
+  };
+  const Case cases[] = {
+      {{20, 30}, 137, 211, 25, 50}, {{20, 30}, 137, 211, 50, 25}, {{20, 20}, 300, 300, 25, 16},
+      {{1, 1}, 137, 211, 5, 50},    {{20, 20}, 301, 77, 16, 35},
+  };
+  const Size map{600, 620};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.old_cell << " to " << c.new_cell << " at " << c.dx << ", " << c.dy);
+    const CellUnderCursor before = CellAt(c.dx, c.dy, c.scroll, c.old_cell);
+    ScrollPosition scroll = c.scroll;
+    ZoomAbout(scroll, c.dx, c.dy, c.old_cell, c.new_cell);
+    ClampScroll(scroll, VisibleColumns(map.width, c.new_cell), VisibleRows(map.height, c.new_cell));
+    const CellUnderCursor after = CellAt(c.dx, c.dy, scroll, c.new_cell);
+    EXPECT_EQ(after.block_x, before.block_x);
+    EXPECT_EQ(after.block_y, before.block_y);
+  }
+  // Near the top left corner the map cannot scroll further: it stays at cell 1.
+  ScrollPosition scroll{2, 1};
+  ZoomAbout(scroll, 137, 211, 25, 5);
+  ClampScroll(scroll, VisibleColumns(map.width, 5), VisibleRows(map.height, 5));
+  EXPECT_EQ(scroll.column, 1);
+  EXPECT_EQ(scroll.row, 1);
+}
+
+TEST(MapZoom, TheReadOutAndDragFollowTheCellSize) {
+  EXPECT_EQ(CellAt(26, 26, {1, 1}, 5), (CellUnderCursor{25, 25, 6, 6, 6, 6}));
+  EXPECT_EQ(CellAt(149, 51, {3, 4}, 50), (CellUnderCursor{100, 50, 3, 2, 5, 5}));
+  EXPECT_EQ(DragCells(50, 50), 0);
+  EXPECT_EQ(DragCells(51, 50), 1);
+  EXPECT_EQ(DragCells(6, 5), 1);
+  EXPECT_EQ(DragCells(-13, 5), 3);
 }

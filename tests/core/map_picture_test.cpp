@@ -112,3 +112,42 @@ TEST(MapPicture, DrawTileClipsAtTheEdges) {
   EXPECT_EQ(map.at(4, 4), (assets::Rgb{1, 1, 1}));
   EXPECT_EQ(map.at(5, 5), (assets::Rgb{7, 7, 7}));
 }
+
+TEST(MapPicture, AtTheSmallestAndLargestZoomCellsAndStripsLieWhereTheCellSizeSays) {
+  LevelState level;
+  MakeNewWorld(level);
+  level.grid.at(1, 1) = CellByteOf(kKeyCode);
+  const MapThumbnails t = BuildMapThumbnails(Sheet(), 1, kPlayer);
+  assets::Picture map(600, 620);
+
+  const MapThumbnails small = ScaledThumbnails(t, kMinCellPixels);
+  ScrollPosition scroll{30, 30};  // the whole level fits: back to 1, 1
+  RedrawMap(level.grid, scroll, small, map, kMinCellPixels);
+  EXPECT_EQ(scroll.column, 1);
+  EXPECT_EQ(scroll.row, 1);
+  EXPECT_EQ(map.at(7, 7), TileColour(50, 75));         // key
+  EXPECT_EQ(map.at(63 * 5 + 2, 2), TileColour(0, 0));  // the border wall of column 64
+  EXPECT_EQ(map.at(400, 100), kBackgroundColour);      // past the grid
+  EXPECT_EQ(map.at(597, 100), kEdgeColour);            // the strips are one cell wide
+  EXPECT_EQ(map.at(100, 617), kEdgeColour);
+  EXPECT_EQ(map.at(594, 100), kBackgroundColour);
+
+  const MapThumbnails large = ScaledThumbnails(t, kMaxCellPixels);
+  scroll = {60, 60};  // 12 x 12 cells visible: brought back to 53, 53
+  RedrawMap(level.grid, scroll, large, map, kMaxCellPixels);
+  EXPECT_EQ(scroll.column, 53);
+  EXPECT_EQ(scroll.row, 53);
+  EXPECT_EQ(map.at(575, 300), TileColour(0, 0));  // column 64 is the last one drawn
+  EXPECT_EQ(map.at(525, 300), kBackgroundColour);
+  EXPECT_EQ(map.at(300, 610), kEdgeColour);  // below the twelfth row
+
+  // One changed cell is drawn where it lies; cells out of view are not drawn.
+  level.grid.at(60, 55) = CellByteOf(kKeyCode);
+  EXPECT_TRUE(RedrawCell(level.grid, scroll, large, map, {60, 55}, kMaxCellPixels));
+  EXPECT_EQ(map.at(8 * 50 + 1, 3 * 50 + 49), TileColour(50, 75));
+  const assets::Picture unchanged = map;
+  level.grid.at(10, 10) = CellByteOf(kKeyCode);
+  EXPECT_FALSE(RedrawCell(level.grid, scroll, large, map, {10, 10}, kMaxCellPixels));
+  EXPECT_FALSE(RedrawCell(level.grid, scroll, large, map, {64, 60}, kMaxCellPixels));
+  EXPECT_EQ(map.pixels, unchanged.pixels);
+}

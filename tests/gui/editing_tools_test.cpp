@@ -68,20 +68,24 @@ TEST_F(ToolTest, RightClickErasesTheCellAndDropsTheTool) {
   EXPECT_EQ(Grid().at(4, 4), 105);
 }
 
-TEST_F(ToolTest, ClicksOnOtherButtonsAreIgnoredWhileATooIsHeldUntilEscapeOverTheMap) {
+TEST_F(ToolTest, AClickOnAnotherButtonPicksItsToolAtOnceAndTheHeldButtonIsFramed) {
   ClickControl(941);  // treasure 1
   ClickControl(942);
-  EXPECT_EQ(State().tools.tool_code, world::kFirstTreasureCode);
+  EXPECT_EQ(State().tools.tool_code, world::kFirstTreasureCode + 1);
+  const QWidget* frame = window->findChild<QWidget*>("held");
+  ASSERT_NE(frame, nullptr);
+  EXPECT_TRUE(frame->isVisible());
+  EXPECT_TRUE(frame->geometry().contains(Control(942)->geometry()));
   ClickControl(447);  // the scroll buttons too
-  EXPECT_EQ(State().scroll.column, 1);
+  EXPECT_EQ(State().scroll.column, 2);
+  EXPECT_TRUE(Holding());
   Move(100, 300);  // Escape over the palette keeps the tool
   Key(Qt::Key_Escape);
   EXPECT_TRUE(Holding());
   Move(400, 300);
   Key(Qt::Key_Escape);
   EXPECT_FALSE(Holding());
-  ClickControl(942);
-  EXPECT_EQ(State().tools.tool_code, world::kFirstTreasureCode + 1);
+  EXPECT_FALSE(frame->isVisible());
 }
 
 TEST_F(ToolTest, TheCursorIsFollowedOverThePalettesControlsToo) {
@@ -238,4 +242,7 @@ TEST_F(ToolTest, ReplaceWallsTable) {
     c.check(Grid());
     EXPECT_TRUE(State().level.unsaved_changes);
   }
+  window->Undo();  // the last operation is one step
+  EXPECT_EQ(Grid().at(30, 0), 16);
+  EXPECT_EQ(Grid().at(0, 40), 92);
 }
