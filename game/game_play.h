@@ -125,6 +125,8 @@ class Play {
   Play(const GameData& data, int level, const PlayerCarry& carry, uint32_t seed);
 
   void Tick(const TicInput& input);
+  // Puts the player in the middle of cell (x, y), facing `degrees` clockwise from east.
+  void PlacePlayer(int x, int y, int degrees);
 
   // Entry positions of the sounds started since the last call.
   std::vector<int> TakeSounds();

@@ -8,6 +8,9 @@ const char* const kRunUsage =
     "usage: tarnwick-game [options]\n"
     "Plays the game.pak that lies in the folder of this program.\n"
     "  --level N          start level N at once, without the menus\n"
+    "  --start C,R[,A]    with --level: start at column C, row R (counted from 1), facing A degrees\n"
+    "                     clockwise from east (default 0; 90 looks south)\n"
+    "  --pak FILE         play the pack FILE instead of the game.pak beside this program\n"
     "  --frames N         run N tics without waiting, then end (headless: dummy video and audio)\n"
     "  --script FILE      feed input from FILE: lines \"FIRST LAST KEY\" hold a key from tic FIRST\n"
     "                     to tic LAST, \"mouse TIC DX DY\" moves the mouse; keys by their key-list names\n"
@@ -30,6 +33,21 @@ bool ParseSize(const std::string& value, RunOptions& options) {
   return options.width >= 64 && options.height >= 48 && options.width <= 8192 && options.height <= 8192;
 }
 
+// "C,R" or "C,R,A" with C and R from 1 to 64.
+std::optional<StartPosition> ParseStart(const std::string& value) {
+  const size_t first = value.find(',');
+  if (first == std::string::npos) return std::nullopt;
+  const size_t second = value.find(',', first + 1);
+  StartPosition start;
+  start.column = Number(value.substr(0, first));
+  start.row =
+      Number(value.substr(first + 1, second == std::string::npos ? std::string::npos : second - first - 1));
+  if (second != std::string::npos) start.degrees = Number(value.substr(second + 1));
+  const auto on_map = [](int n) { return n >= 1 && n <= 64; };
+  if (!on_map(start.column) || !on_map(start.row)) return std::nullopt;
+  return start;
+}
+
 // Takes the value of one option; false with `error` set when it is wrong.
 bool TakeValue(const std::string& option, const std::string& value, RunOptions& options, std::string& error) {
   if (option == "--level") {
@@ -40,6 +58,11 @@ bool TakeValue(const std::string& option, const std::string& value, RunOptions& 
     options.script = value;
   } else if (option == "--screenshot") {
     options.screenshot = value;
+  } else if (option == "--start") {
+    options.start = ParseStart(value);
+    if (!options.start) error = "the start must be COL,ROW[,ANGLE] with COL and ROW from 1 to 64";
+  } else if (option == "--pak") {
+    options.pak = value;
   } else if (option == "--workspace") {
     options.workspace = value;
   } else if (option == "--size") {
@@ -67,6 +90,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     if (!TakeValue(arg, args[++i], line.options, line.error)) return line;
   }
   if (line.options.frames < -1) line.options.frames = 0;  // a negative count runs no tic
+  if (line.options.start && line.options.level <= 0) line.error = "--start needs --level";
   return line;
 }
 

@@ -3,15 +3,27 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace game {
 
+// Where the player starts the level of --level: a cell counted from 1 as the
+// editor counts them, facing `degrees` clockwise from east (90 looks south).
+struct StartPosition {
+  int column = 1;
+  int row = 1;
+  int degrees = 0;
+  bool operator==(const StartPosition&) const = default;
+};
+
 struct RunOptions {
   std::filesystem::path executable_folder;  // set by the platform layer, not by the command line
   std::filesystem::path workspace;          // empty: game.pak beside the executable
+  std::filesystem::path pak;                // a pack to play instead of game.pak beside the executable
   int level = 0;                            // > 0: start this level at once
+  std::optional<StartPosition> start;       // with level: the player's place, not the level's start
   int frames = -1;                          // >= 0: run this many tics headless and end
   std::string script;                       // scripted input file
   std::string screenshot;                   // BMP of the last frame

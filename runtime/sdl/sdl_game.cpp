@@ -40,7 +40,8 @@ bool LoadEntries(const RunOptions& options, std::vector<Entry>& entries) {
     ShowError("Error", error);
     return false;
   }
-  const PakRead read = ReadGamePakEntries(options.executable_folder / "game.pak", entries);
+  const auto pak = options.pak.empty() ? options.executable_folder / "game.pak" : options.pak;
+  const PakRead read = ReadGamePakEntries(pak, entries);
   if (read.status == PakReadStatus::kOk) return true;
   if (read.status == PakReadStatus::kNotFound)
     ShowError("error", "pak file not found");
@@ -299,6 +300,8 @@ int RunGame(const RunOptions& options) {
       const bool info_menu = data.settings.screen_mode == ScreenMode::kWindow;
       App app(data, headless ? 1u : static_cast<uint32_t>(SDL_GetTicks() | 1u), info_menu);
       if (options.level > 0) app.StartLevel(std::min(options.level, data.LevelCount()));
+      if (options.start && app.play())
+        app.play()->PlacePlayer(options.start->column - 1, options.start->row - 1, options.start->degrees);
       Deliver(app, audio, screen.window());
       result = headless ? RunHeadless(app, audio, screen, options, script)
                         : RunInteractive(app, audio, screen, data);
