@@ -28,6 +28,11 @@ class MapView : public QWidget {
   // Shows a change of the map picture inside that rectangle only.
   void UpdateArea(int x, int y, int width, int height);
 
+  // A frame drawn around the cell at that rectangle of the view, over the
+  // map picture; none for an empty rectangle.
+  void SetMark(const QRect& cell);
+  const QRect& Mark() const { return mark_; }
+
   // Mouse events with positions in client coordinates of the main window
   // (the view begins at x = 200), and wheel turns.
   std::function<void(MouseEvent, int x, int y)> on_mouse;
@@ -48,6 +53,7 @@ class MapView : public QWidget {
 
   assets::Picture picture_;
   QImage hanging_;
+  QRect mark_;
   std::optional<QPoint> cursor_;  // in view coordinates, while over the view
 };
 

@@ -33,6 +33,7 @@ constexpr int kInfoText = 312;
 constexpr int kIcon = 69;
 constexpr int kCreateGame = 70;
 constexpr int kExecuteGame = 71;
+constexpr int kProblems = 74;
 constexpr int kHelp = 180;
 constexpr int kAbout = 181;
 constexpr int kScrollLeft = 301;

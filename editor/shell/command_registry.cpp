@@ -13,6 +13,7 @@
 #include "gamebuild/create_game.h"
 #include "gamebuild/embedded/runtime_block.h"
 #include "gamebuild/import_game_pak.h"
+#include "gamebuild/workspace_problems.h"
 #include "kit/progress.h"
 #include "map/replace_walls_dialog.h"
 #include "pictures/enemy_animations_dialog.h"
@@ -86,8 +87,12 @@ void CreateGame(MainWindow& window) {
                                              state.level.unsaved_changes || state.level.unsaved_world,
                                              [progress](bool shown) { progress.SetShown(shown); },
                                              [progress](int position) { progress.SetPosition(position); }};
-  if (const auto game = gamebuild::CreateGame(context)) state.last_game_path = game->string();
+  const auto game = gamebuild::CreateGame(context);
+  if (game) state.last_game_path = game->string();
   window.FitMap();
+  // Stopped by a level or a missing file: the panel shows which.
+  if (!game && !context.level_unsaved && gamebuild::HasErrors(gamebuild::CheckWorkspace(window.Workspace())))
+    window.ShowProblems();
 }
 
 // Starts the game written last, without waiting for it; a failure to start
@@ -178,6 +183,7 @@ const CommandRow kCommands[] = {
     {.number = kRecentProject1 + 4, .menu = "World", .run = OpenRecent<4>, .caption = RecentText<4>},
     {kQuit, "World", "Quit", [](MainWindow& w) { w.Quit(); }, kSeparatorAbove},
     {kReplaceWalls, "Tools", "Exchange walls", ReplaceWalls},
+    {kProblems, "Tools", "Problems", [](MainWindow& w) { w.ShowProblems(); }, kSeparatorAbove, Qt::Key_F8},
     {kImportWallTextures, "Walls", "Import Wall Textures", RunDialog<assets::WallTexturesDialog>},
     {kImportDoorTextures, "Doors", "Import Door Textures", RunDialog<assets::DoorTexturesDialog>},
     {kImportNextLevelDoor, "Doors", "Import NextLevel Door Texture",

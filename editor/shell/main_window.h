@@ -16,6 +16,7 @@
 #include "shell/editor_state.h"
 #include "world/level_session.h"
 #include "world/map_thumbnails.h"
+#include "world/problem.h"
 
 namespace world {
 class MapView;
@@ -23,6 +24,8 @@ class ToolPaletteWidget;
 }  // namespace world
 
 namespace app {
+
+class ProblemsPanel;
 
 class MainWindow : public QMainWindow, private world::LevelScreen {
   Q_OBJECT
@@ -70,6 +73,20 @@ class MainWindow : public QMainWindow, private world::LevelScreen {
   void DropTool() override;
   void Scroll(int columns, int rows);
 
+  // Scrolls the map so that the cell is shown whole.
+  void ScrollToCell(world::GridCell cell);
+  // Marks the cell on the map until the next click; none clears the mark.
+  void MarkCell(std::optional<world::GridCell> cell);
+
+  // Opens the Problems panel on the workspace's problems as they are now.
+  void ShowProblems();
+  // Checks the workspace afresh for the panel, if it is open.
+  void RefreshProblems();
+  // Loads the problem's level (asking "Save changes?" first), scrolls to its
+  // cell and marks it.
+  void GoToProblem(const world::Problem& problem);
+  ProblemsPanel& Problems() { return *problems_; }
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -88,6 +105,7 @@ class MainWindow : public QMainWindow, private world::LevelScreen {
   void SetTitle(const std::string& name) override;
   // The icon sheet read afresh into `sheet_` (kept as it was when it can't be read).
   void LoadSheet();
+  void ShowMark();
   void RefreshDoor();
   int DoorLevel() const;
 
@@ -104,6 +122,7 @@ class MainWindow : public QMainWindow, private world::LevelScreen {
   world::ToolPaletteWidget* palette_ = nullptr;
   kit::ProgressDisplay making_;
   kit::ProgressDisplay importing_;
+  ProblemsPanel* problems_ = nullptr;
 };
 
 }  // namespace app

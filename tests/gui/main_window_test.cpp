@@ -33,7 +33,7 @@ const std::vector<ExpectedMenu> kMenus = {
       {401, "Open Project"},
       {0, ""},
       {4, "Quit"}}},
-    {"Tools", {{206, "Exchange walls"}}},
+    {"Tools", {{206, "Exchange walls"}, {0, ""}, {74, "Problems"}}},
     {"Walls", {{5, "Import Wall Textures"}}},
     {"Doors", {{26, "Import Door Textures"}, {27, "Import NextLevel Door Texture"}}},
     {"Floor+Ceiling", {{28, "Import Floor and Ceiling Textures"}}},
