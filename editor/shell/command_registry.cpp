@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QProcess>
 #include <QUrl>
+#include <optional>
 #include <string>
+#include <variant>
 
 #include "assets/screen_bitmaps.h"
 #include "assets/slot_import.h"
@@ -13,6 +15,7 @@
 #include "gamebuild/create_game.h"
 #include "gamebuild/embedded/runtime_block.h"
 #include "gamebuild/import_game_pak.h"
+#include "gamebuild/play_test.h"
 #include "gamebuild/workspace_problems.h"
 #include "kit/progress.h"
 #include "map/replace_walls_dialog.h"
@@ -35,6 +38,9 @@
 #include "shell/command_numbers.h"
 #include "shell/main_window.h"
 #include "shell/project_commands.h"
+#include "shell/play_test_runner.h"
+#include "world/level_session.h"
+#include "world/map_geometry.h"
 #include "world/palette_layout.h"
 
 namespace app {
@@ -105,6 +111,29 @@ void ExecuteGame(MainWindow& window) {
   }
   const QString path = QString::fromStdString(game);
   if (!QProcess::startDetached(path, {})) QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+// Play Level and Play From Here: the grid on screen, unsaved changes and
+// all, played in a test game that replaces the one running.
+void PlayLevel(MainWindow& window, bool from_here) {
+  const EditorState& state = window.State();
+  std::optional<gamebuild::PlayStart> cursor;
+  if (state.mouse_x >= world::kPaletteWidth) {  // the map may have scrolled under it since it moved
+    const auto cell = world::CellAt(state.mouse_x - world::kPaletteWidth, state.mouse_y, state.scroll);
+    cursor = gamebuild::PlayStart{{cell.block_x - 1, cell.block_y - 1}, state.facing_degrees};
+  }
+  const int level = world::LevelNumberOfText(state.level.current_level_number).value_or(1);
+  const auto plan = gamebuild::PlanPlay({level, state.level.grid, cursor, from_here});
+  if (const auto* why = std::get_if<platform::Message>(&plan)) return window.Prompter().Show(*why);
+  if (const auto failed = window.PlayTest().Play(window.Workspace(), std::get<gamebuild::PlayPlan>(plan)))
+    window.Prompter().Show(*failed);
+}
+
+// An arrow key scrolls the map and turns the player of Play From Here.
+template <int kColumns, int kRows, int kDegrees>
+void ScrollAndFace(MainWindow& window) {
+  window.State().facing_degrees = kDegrees;
+  window.Scroll(kColumns, kRows);
 }
 
 // Import game.pak: the level on screen is dropped without a question when
@@ -206,12 +235,15 @@ const CommandRow kCommands[] = {
     {kIcon, "Game", "Icon", ChooseIcon},
     {kCreateGame, "Game", "CreateGame", CreateGame},
     {kExecuteGame, "Game", "ExecuteGame", ExecuteGame},
+    {kPlayLevel, "Game", "Play Level", [](MainWindow& w) { PlayLevel(w, false); }, kSeparatorAbove, Qt::Key_F5},
+    {kPlayFromHere, "Game", "Play From Here", [](MainWindow& w) { PlayLevel(w, true); }, false,
+     static_cast<int>(Qt::SHIFT) | Qt::Key_F5},
     {kHelp, "?", "Help", OpenHelp},
     {kAbout, "?", "About", [](MainWindow& w) { AboutDialog::Run(&w); }},
-    {.number = kScrollLeft, .run = [](MainWindow& w) { w.Scroll(-1, 0); }, .key = Qt::Key_Left},
-    {.number = kScrollRight, .run = [](MainWindow& w) { w.Scroll(1, 0); }, .key = Qt::Key_Right},
-    {.number = kScrollUp, .run = [](MainWindow& w) { w.Scroll(0, -1); }, .key = Qt::Key_Up},
-    {.number = kScrollDown, .run = [](MainWindow& w) { w.Scroll(0, 1); }, .key = Qt::Key_Down},
+    {.number = kScrollLeft, .run = ScrollAndFace<-1, 0, 180>, .key = Qt::Key_Left},
+    {.number = kScrollRight, .run = ScrollAndFace<1, 0, 0>, .key = Qt::Key_Right},
+    {.number = kScrollUp, .run = ScrollAndFace<0, -1, 270>, .key = Qt::Key_Up},
+    {.number = kScrollDown, .run = ScrollAndFace<0, 1, 90>, .key = Qt::Key_Down},
     {.number = kEscape, .run = Escape, .key = Qt::Key_Escape},
 };
 

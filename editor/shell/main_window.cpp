@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "assets/icon_sheet.h"
+#include "gamebuild/embedded/runtime_block.h"
 #include "gamebuild/workspace_problems.h"
 #include "kit/qt_picture.h"
 #include "map/level_dialog.h"
@@ -21,6 +22,7 @@
 #include "project/window_title.h"
 #include "shell/builtin_pictures.h"
 #include "shell/command_registry.h"
+#include "shell/play_test_runner.h"
 #include "shell/problems_panel.h"
 #include "world/cell_codes.h"
 #include "world/map_picture.h"
@@ -64,6 +66,7 @@ MainWindow::MainWindow(platform::Workspace workspace, platform::Prompter& prompt
   problems_ = new ProblemsPanel(this);
   problems_->on_open = [this](const world::Problem& problem) { GoToProblem(problem); };
   problems_->on_check = [this] { ShowProblems(); };
+  play_test_ = std::make_unique<PlayTestRunner>(gamebuild::RuntimeBlock());
 
   player_ = platform::FromQImage(PlayerPicture());
   thumbnails_.by_code[world::kEmptyCode] =

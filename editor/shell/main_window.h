@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "assets/picture.h"
@@ -25,6 +26,7 @@ class ToolPaletteWidget;
 
 namespace app {
 
+class PlayTestRunner;
 class ProblemsPanel;
 
 class MainWindow : public QMainWindow, private world::LevelScreen {
@@ -86,6 +88,8 @@ class MainWindow : public QMainWindow, private world::LevelScreen {
   // cell and marks it.
   void GoToProblem(const world::Problem& problem);
   ProblemsPanel& Problems() { return *problems_; }
+  // The test game of Play Level.
+  PlayTestRunner& PlayTest() { return *play_test_; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -123,6 +127,7 @@ class MainWindow : public QMainWindow, private world::LevelScreen {
   kit::ProgressDisplay making_;
   kit::ProgressDisplay importing_;
   ProblemsPanel* problems_ = nullptr;
+  std::unique_ptr<PlayTestRunner> play_test_;
 };
 
 }  // namespace app

@@ -48,7 +48,7 @@ const std::vector<ExpectedMenu> kMenus = {
     {"Sounds", {{150, "Import Sounds"}}},
     {"Settings", {{309, "Set GamePak Password"}, {310, "Game Settings"}}},
     {"InfoText", {{312, "Define Info Text"}}},
-    {"Game", {{69, "Icon"}, {70, "CreateGame"}, {71, "ExecuteGame"}}},
+    {"Game", {{69, "Icon"}, {70, "CreateGame"}, {71, "ExecuteGame"}, {0, ""}, {72, "Play Level"}, {73, "Play From Here"}}},
     {"?", {{180, "Help"}, {181, "About"}}},
 };
 

@@ -2,15 +2,22 @@
 // that breaks a rule, and Play Level starting the runtime on the level on
 // screen.
 #include <gtest/gtest.h>
+#include <signal.h>
+
+#include <QProcess>
 #include <QTreeWidget>
+#include <algorithm>
 #include <filesystem>
 
 #include "map/map_view.h"
+#include "platform/files.h"
 #include "shell/command_numbers.h"
+#include "shell/play_test_runner.h"
 #include "shell/problems_panel.h"
 #include "tests/gui/editor_fixture.h"
 #include "tests/support/drawn_level.h"
 #include "tests/support/game_workspace.h"
+#include "tests/support/run_command.h"
 #include "world/cell_codes.h"
 #include "world/level.h"
 #include "world/map_geometry.h"
@@ -99,6 +106,82 @@ TEST_F(ProblemsAndPlay, CreateGameStoppedByALevelOpensThePanel) {
   EXPECT_EQ(prompter.shown[0].text.rfind("Error on Level 1. Possible reasons:", 0), 0u);
   EXPECT_TRUE(window->Problems().isVisible());
   EXPECT_NE(Row("game1", ""), nullptr);
+}
+
+// Play Level on the starter game, the runtime under the dummy drivers.
+class PlayLevel : public ProblemsAndPlay {
+ protected:
+  void SetUp() override {
+    qputenv("SDL_VIDEODRIVER", "dummy");
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    const auto made = testing_support::RunAndCapture(std::string(TARNWICK_WORKSPACE_TOOL) + " '" +
+                                                     folder.path().string() + "' > /dev/null");
+    ASSERT_EQ(made.status, 0) << made.out;
+    ProblemsAndPlay::SetUp();
+  }
+  platform::Workspace Workspace() const { return platform::Workspace(folder.path()); }
+  const QProcess* Game() { return window->PlayTest().Game(); }
+  QStringList Arguments() { return Game() ? Game()->arguments() : QStringList(); }
+  QString Pack() { return QString::fromStdString(window->PlayTest().PackPath().string()); }
+  world::GridCell FirstEmptyCell() {
+    for (int row = 0; row < world::kLevelSize; ++row)
+      for (int column = 0; column < world::kLevelSize; ++column)
+        if (Grid().at(column, row) == world::kEmptyByte) return {column, row};
+    ADD_FAILURE() << "no empty cell";
+    return {};
+  }
+  // Moves the cursor over the cell, scrolled into view.
+  void PointAt(world::GridCell cell) {
+    window->ScrollToCell(cell);
+    const world::ScrollPosition scroll = State().scroll;
+    Move(world::kPaletteWidth + (cell.column - scroll.column + 1) * world::kCellPixels + 12,
+         (cell.row - scroll.row + 1) * world::kCellPixels + 12);
+  }
+};
+
+TEST_F(PlayLevel, F5PlaysTheLevelOnScreenAndASecondPressReplacesTheGame) {
+  ASSERT_TRUE(window->Session().Open(2));
+  const platform::Bytes saved = *Workspace().Read("game2");
+  const world::GridCell open = FirstEmptyCell();
+  Grid().at(open.column, open.row) = world::CellByteOf(world::kHealthPackCode);
+  State().level.unsaved_changes = true;
+  Move(50, 50);  // over the palette: no cursor cell
+
+  Key(Qt::Key_F5);
+  EXPECT_TRUE(prompter.shown.empty());
+  ASSERT_NE(Game(), nullptr);
+  EXPECT_EQ(Game()->state(), QProcess::Running);
+  EXPECT_EQ(Arguments(), QStringList({"--pak", Pack(), "--level", "2"}));
+  const platform::Bytes pack = *platform::ReadFileBytes(window->PlayTest().PackPath(), 1 << 24);
+  const platform::Bytes edited = world::LevelFileBytes(Grid());
+  EXPECT_NE(std::search(pack.begin(), pack.end(), edited.begin(), edited.end()), pack.end())
+      << "the pack stores the grid on screen";
+  EXPECT_EQ(*Workspace().Read("game2"), saved);
+  EXPECT_FALSE(Workspace().Exists("game.pak"));
+  const qint64 first = Game()->processId();
+
+  // Play From Here: the cell under the cursor, facing the last arrow key.
+  Key(Qt::Key_Up);
+  Grid().at(open.column, open.row) = world::kEmptyByte;
+  PointAt(open);
+  QTest::keyClick(window.get(), Qt::Key_F5, Qt::ShiftModifier);
+  EXPECT_TRUE(prompter.shown.empty());
+  ASSERT_NE(Game(), nullptr);
+  EXPECT_NE(Game()->processId(), first);
+  EXPECT_EQ(::kill(static_cast<pid_t>(first), 0), -1) << "the first game has ended";
+  EXPECT_EQ(Arguments(), QStringList({"--pak", Pack(), "--level", "2", "--start",
+                                      QString("%1,%2,270").arg(open.column + 1).arg(open.row + 1)}));
+}
+
+TEST_F(PlayLevel, ALevelWithoutAPlayerStartOrCursorCellSaysWhy) {
+  Grid() = DrawnLevel({"####", "#  #", "####"});
+  Move(50, 50);
+  Key(Qt::Key_F5);
+  EXPECT_EQ(prompter.shown,
+            (std::vector<platform::Message>{
+                {"The level has no player start: place one, or point at a cell on the map and use Play From Here.",
+                 "Play Level"}}));
+  EXPECT_EQ(Game(), nullptr);
 }
 
 }  // namespace
