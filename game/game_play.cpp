@@ -86,6 +86,12 @@ void Play::MarkTicStart() {
   for (const Door& d : doors_) tic_start_.doors.push_back(d.open);
 }
 
+void Play::PlacePlayer(int x, int y, int degrees) {
+  player_.x = CellCentre(x);
+  player_.y = CellCentre(y);
+  player_.angle = NormalAngle(static_cast<int>(static_cast<int64_t>(degrees) * kAngleSteps / 360));
+}
+
 std::vector<SoundEvent> Play::TakeSounds() {
   std::vector<SoundEvent> taken;
   taken.swap(sounds_);

@@ -151,6 +151,8 @@ class Play {
   Play(const GameData& data, int level, const PlayerCarry& carry, uint32_t seed);
 
   void Tick(const TicInput& input);
+  // Puts the player in the middle of cell (x, y), facing `degrees` clockwise from east.
+  void PlacePlayer(int x, int y, int degrees);
 
   // The sounds started since the last call.
   std::vector<SoundEvent> TakeSounds();

@@ -8,6 +8,10 @@ namespace cli {
 // Prints the validation result; exits 0 only when it is 0.
 int RunValidate(Context& context);
 
+// Prints every problem of the workspace, one line each ("game3:12:40: error:
+// open border cell"); exits 1 when any is an error, 0 for warnings only.
+int RunCheck(Context& context);
+
 // import-picture SLOT FILE: stores FILE in picture slot SLOT and redraws its
 // tile of the icon sheet.
 int RunImportPicture(Context& context);

@@ -23,6 +23,7 @@ struct Command {
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
       {"validate", "validate", "check every level; print the result (0, N or -1)", cli::RunValidate, {}},
+      {"check", "check", "list the problems of the workspace; exit 1 on errors", cli::RunCheck, {}},
       {"import-picture", "import-picture SLOT FILE", "store a picture in a slot", cli::RunImportPicture, {}},
       {"rebuild-icons", "rebuild-icons", "redraw the icon sheet from the slots", cli::RunRebuildIcons, {}},
       {"import-gamebitmaps", "import-gamebitmaps", "import GameBitmaps", cli::RunImportGameBitmaps, {}},

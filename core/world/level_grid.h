@@ -12,6 +12,13 @@ constexpr int kLevelCount = 20;                         // levels game1 to game2
 constexpr int kRowBytes = 66;                           // 64 cell bytes, then 13 and 10
 constexpr int kLevelFileSize = kRowBytes * kLevelSize;  // 4,224
 
+// A cell of the level, counted from 0.
+struct GridCell {
+  int column = 0;
+  int row = 0;
+  bool operator==(const GridCell&) const = default;
+};
+
 struct LevelGrid {
   // Room for columns 0 to 66 and rows 0 to 64, as the editor has always
   // allocated; only columns 0 to 65 of rows 0 to 63 are used.

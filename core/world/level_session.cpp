@@ -42,15 +42,25 @@ void LevelSession::Load() {
   if (!MayDropLevel()) return;
   screen_.DropTool();
   const auto typed = screen_.AskLevelNumber(LevelDialogKind::kLoad, level_.current_level_number);
-  if (const auto number = LevelNumberOf(typed)) {
-    level_.unsaved_changes = false;
-    level_.unsaved_world = false;
-    if (LoadLevelFile(workspace_, *number, level_.grid, prompter_)) scroll_ = {1, 1};
-    level_.history.Reset(level_.grid);
-    screen_.SetTitle("Level " + *typed);
-    level_.current_level_number = *typed;
-  }
+  if (const auto number = LevelNumberOf(typed)) LoadTyped(*number, *typed);
   screen_.ShowLevel();
+}
+
+bool LevelSession::Open(int level) {
+  if (!MayDropLevel()) return false;
+  screen_.DropTool();
+  LoadTyped(level, std::to_string(level));
+  screen_.ShowLevel();
+  return true;
+}
+
+void LevelSession::LoadTyped(int level, const std::string& typed) {
+  level_.unsaved_changes = false;
+  level_.unsaved_world = false;
+  if (LoadLevelFile(workspace_, level, level_.grid, prompter_)) scroll_ = {1, 1};
+  level_.history.Reset(level_.grid);
+  screen_.SetTitle("Level " + typed);
+  level_.current_level_number = typed;
 }
 
 void LevelSession::Restore(const LevelGrid& grid, const std::string& level_number, bool new_world) {

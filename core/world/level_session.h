@@ -47,6 +47,9 @@ class LevelSession {
   // The level dialog, then the level file of the number typed. A missing
   // file is reported; the number and title change all the same.
   void Load();
+  // Load without the dialog: level N as if N was typed into it. False when
+  // the "Save changes?" question kept the level on screen.
+  bool Open(int level);
   // The level dialog, the overwrite question, then the level file. True when
   // the level was saved; a file that cannot be written is reported and keeps
   // the unsaved flags.
@@ -63,6 +66,9 @@ class LevelSession {
   void Restore(const LevelGrid& grid, const std::string& level_number, bool new_world);
 
  private:
+  // Level file N into the grid, with the number as typed for the title.
+  void LoadTyped(int level, const std::string& typed);
+
   LevelState& level_;
   ScrollPosition& scroll_;
   const platform::Workspace& workspace_;

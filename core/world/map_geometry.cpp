@@ -48,6 +48,22 @@ CellUnderCursor CellAt(int dx, int dy, const ScrollPosition& scroll, int pixels)
   return cell;
 }
 
+namespace {
+
+// The first visible cell (counted from 1) that shows cell `index` (from 0).
+int ScrollShowing(int scroll, int index, int shown) {
+  if (index >= scroll - 1 && index < scroll - 1 + shown) return scroll;
+  return index + 1 - shown / 2;
+}
+
+}  // namespace
+
+void ScrollToShow(ScrollPosition& scroll, GridCell cell, Size shown, Size visible) {
+  scroll.column = ScrollShowing(scroll.column, cell.column, shown.width);
+  scroll.row = ScrollShowing(scroll.row, cell.row, shown.height);
+  ClampScroll(scroll, visible.width, visible.height);
+}
+
 void ScrollByWheel(ScrollPosition& scroll, int delta) {
   scroll.row -= static_cast<int16_t>(delta) / 120;
 }

@@ -43,6 +43,11 @@ struct CellUnderCursor {
 };
 CellUnderCursor CellAt(int dx, int dy, const ScrollPosition& scroll, int cell = kCellPixels);
 
+// Scrolls so that `cell` lies among the first `shown` columns and rows of
+// the view (the ones the window shows whole), centring it when it lies
+// outside them; then brings the scroll into its bounds for the visible ones.
+void ScrollToShow(ScrollPosition& scroll, GridCell cell, Size shown, Size visible);
+
 // A wheel turn: one notch (120) away from the user shows the row above.
 void ScrollByWheel(ScrollPosition& scroll, int delta);
 

@@ -34,6 +34,13 @@ void MapView::UpdateArea(int x, int y, int width, int height) {
   update(QRect(x, y, width, height));
 }
 
+void MapView::SetMark(const QRect& cell) {
+  constexpr int kMargin = 3;  // the frame stands out of the cell
+  update(mark_.adjusted(-kMargin, -kMargin, kMargin, kMargin));
+  mark_ = cell;
+  update(mark_.adjusted(-kMargin, -kMargin, kMargin, kMargin));
+}
+
 QRect MapView::HangingRect() const {
   if (hanging_.isNull() || !cursor_ || cursor_->x() <= 0) return {};
   return QRect(QPoint(std::max(cursor_->x() - 12, 0), cursor_->y() - 12), hanging_.size());
@@ -104,6 +111,10 @@ void MapView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.drawImage(event->rect(), platform::WrapPicture(picture_), event->rect());
   PaintOverlays(painter, event->rect());
+  if (!mark_.isEmpty()) {
+    painter.setPen(QPen(QColor(255, 230, 0), 3));
+    painter.drawRect(mark_.adjusted(-1, -1, 0, 0));
+  }
   if (const QRect hanging = HangingRect(); !hanging.isEmpty()) painter.drawImage(hanging.topLeft(), hanging_);
 }
 

@@ -50,6 +50,10 @@ class MapView : public QWidget {
   bool ShiftHeld() const { return shift_held_; }
   // Whether the mouse cursor is over the view now.
   bool CursorOver() const { return cursor_.has_value(); }
+  // A frame drawn around the cell at that rectangle of the view, over the
+  // map picture; none for an empty rectangle.
+  void SetMark(const QRect& cell);
+  const QRect& Mark() const { return mark_; }
 
   // Mouse events with positions in client coordinates of the main window
   // (the view begins at x = 200), and wheel turns (with Ctrl: zoom).
@@ -73,6 +77,7 @@ class MapView : public QWidget {
 
   assets::Picture picture_;
   QImage hanging_;
+  QRect mark_;
   std::optional<QPoint> cursor_;  // in view coordinates, while over the view
   QRect selection_;
   std::vector<PreviewTile> preview_;

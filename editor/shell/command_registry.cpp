@@ -5,7 +5,9 @@
 #include <QProcess>
 #include <QUrl>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <variant>
 
 #include "assets/screen_bitmaps.h"
 #include "assets/slot_import.h"
@@ -14,6 +16,8 @@
 #include "gamebuild/create_game.h"
 #include "gamebuild/embedded/runtime_block.h"
 #include "gamebuild/import_game_pak.h"
+#include "gamebuild/play_test.h"
+#include "gamebuild/workspace_problems.h"
 #include "kit/progress.h"
 #include "map/replace_walls_dialog.h"
 #include "pictures/enemy_animations_dialog.h"
@@ -34,8 +38,11 @@
 #include "shell/about_dialog.h"
 #include "shell/command_numbers.h"
 #include "shell/main_window.h"
+#include "shell/play_test_runner.h"
 #include "shell/project_commands.h"
 #include "world/cell_block.h"
+#include "world/level_session.h"
+#include "world/map_geometry.h"
 #include "world/palette_layout.h"
 
 namespace app {
@@ -88,8 +95,12 @@ void CreateGame(MainWindow& window) {
                                              state.level.unsaved_changes || state.level.unsaved_world,
                                              [progress](bool shown) { progress.SetShown(shown); },
                                              [progress](int position) { progress.SetPosition(position); }};
-  if (const auto game = gamebuild::CreateGame(context)) state.last_game_path = game->string();
+  const auto game = gamebuild::CreateGame(context);
+  if (game) state.last_game_path = game->string();
   window.FitMap();
+  // Stopped by a level or a missing file: the panel shows which.
+  if (!game && !context.level_unsaved && gamebuild::HasErrors(gamebuild::CheckWorkspace(window.Workspace())))
+    window.ShowProblems();
 }
 
 // Starts the game written last, without waiting for it; a failure to start
@@ -102,6 +113,29 @@ void ExecuteGame(MainWindow& window) {
   }
   const QString path = QString::fromStdString(game);
   if (!QProcess::startDetached(path, {})) QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+// Play Level and Play From Here: the grid on screen, unsaved changes and
+// all, played in a test game that replaces the one running.
+void PlayLevel(MainWindow& window, bool from_here) {
+  const EditorState& state = window.State();
+  std::optional<gamebuild::PlayStart> cursor;
+  if (state.mouse_x >= world::kPaletteWidth) {  // the map may have scrolled under it since it moved
+    const auto cell = world::CellAt(state.mouse_x - world::kPaletteWidth, state.mouse_y, state.scroll);
+    cursor = gamebuild::PlayStart{{cell.block_x - 1, cell.block_y - 1}, state.facing_degrees};
+  }
+  const int level = world::LevelNumberOfText(state.level.current_level_number).value_or(1);
+  const auto plan = gamebuild::PlanPlay({level, state.level.grid, cursor, from_here});
+  if (const auto* why = std::get_if<platform::Message>(&plan)) return window.Prompter().Show(*why);
+  if (const auto failed = window.PlayTest().Play(window.Workspace(), std::get<gamebuild::PlayPlan>(plan)))
+    window.Prompter().Show(*failed);
+}
+
+// An arrow key scrolls the map and turns the player of Play From Here.
+template <int kColumns, int kRows, int kDegrees>
+void ScrollAndFace(MainWindow& window) {
+  window.State().facing_degrees = kDegrees;
+  window.Scroll(kColumns, kRows);
 }
 
 // Import game.pak: the level on screen is dropped without a question when
@@ -209,7 +243,11 @@ const CommandRow kCommands[] = {
     {kImportGamePak, "World", "Import game.pak", ImportGamePak, kSeparatorAbove},
     {kNewProject, "World", "New Project", NewProject, kSeparatorAbove},
     {kOpenProject, "World", "Open Project", OpenProject},
-    {.number = kRecentProject1, .menu = "World", .run = OpenRecent<0>, .separator_above = true, .caption = RecentText<0>},
+    {.number = kRecentProject1,
+     .menu = "World",
+     .run = OpenRecent<0>,
+     .separator_above = true,
+     .caption = RecentText<0>},
     {.number = kRecentProject1 + 1, .menu = "World", .run = OpenRecent<1>, .caption = RecentText<1>},
     {.number = kRecentProject1 + 2, .menu = "World", .run = OpenRecent<2>, .caption = RecentText<2>},
     {.number = kRecentProject1 + 3, .menu = "World", .run = OpenRecent<3>, .caption = RecentText<3>},
@@ -259,6 +297,7 @@ const CommandRow kCommands[] = {
      ShapeIs<world::Shape::kFill>},
     {kShapeSelect, "Tools", "Select", PickShape<world::Shape::kSelect>, false, Qt::Key_S, 0, nullptr,
      ShapeIs<world::Shape::kSelect>},
+    {kProblems, "Tools", "Problems", [](MainWindow& w) { w.ShowProblems(); }, kSeparatorAbove, Qt::Key_F8},
     {kImportWallTextures, "Walls", "Import Wall Textures", RunDialog<assets::WallTexturesDialog>},
     {kImportDoorTextures, "Doors", "Import Door Textures", RunDialog<assets::DoorTexturesDialog>},
     {kImportNextLevelDoor, "Doors", "Import NextLevel Door Texture",
@@ -269,7 +308,8 @@ const CommandRow kCommands[] = {
     {kEnemySetup, "Enemies", "Enemy Setup", RunDialog<config::EnemySettingsDialog>},
     {kImportWeapons, "InGameItems", "Import Weapons", RunDialog<config::WeaponsDialog>},
     {kImportAmmoHealth, "InGameItems", "Import Ammo and Health", RunDialog<config::PacksDialog>},
-    {kImportKey, "InGameItems", "Import Key", [](MainWindow& w) { ImportOnePicture(w, assets::SlotKind::kKey); }},
+    {kImportKey, "InGameItems", "Import Key",
+     [](MainWindow& w) { ImportOnePicture(w, assets::SlotKind::kKey); }},
     {kImportTreasures, "InGameItems", "Import Treasures", RunDialog<config::TreasuresDialog>},
     {kImportSprites, "Sprites", "Import Sprites", RunDialog<config::SpritesDialog>},
     {kOpenGameBitmapsFolder, "GameBitmaps", "Open GameBitmaps Folder", OpenGameBitmapsFolder},
@@ -281,12 +321,16 @@ const CommandRow kCommands[] = {
     {kIcon, "Game", "Icon", ChooseIcon},
     {kCreateGame, "Game", "CreateGame", CreateGame},
     {kExecuteGame, "Game", "ExecuteGame", ExecuteGame},
+    {kPlayLevel, "Game", "Play Level", [](MainWindow& w) { PlayLevel(w, false); }, kSeparatorAbove,
+     Qt::Key_F5},
+    {kPlayFromHere, "Game", "Play From Here", [](MainWindow& w) { PlayLevel(w, true); }, false,
+     static_cast<int>(Qt::SHIFT) | Qt::Key_F5},
     {kHelp, "?", "Help", OpenHelp},
     {kAbout, "?", "About", [](MainWindow& w) { AboutDialog::Run(&w); }},
-    {.number = kScrollLeft, .run = [](MainWindow& w) { w.Scroll(-1, 0); }, .key = Qt::Key_Left},
-    {.number = kScrollRight, .run = [](MainWindow& w) { w.Scroll(1, 0); }, .key = Qt::Key_Right},
-    {.number = kScrollUp, .run = [](MainWindow& w) { w.Scroll(0, -1); }, .key = Qt::Key_Up},
-    {.number = kScrollDown, .run = [](MainWindow& w) { w.Scroll(0, 1); }, .key = Qt::Key_Down},
+    {.number = kScrollLeft, .run = ScrollAndFace<-1, 0, 180>, .key = Qt::Key_Left},
+    {.number = kScrollRight, .run = ScrollAndFace<1, 0, 0>, .key = Qt::Key_Right},
+    {.number = kScrollUp, .run = ScrollAndFace<0, -1, 270>, .key = Qt::Key_Up},
+    {.number = kScrollDown, .run = ScrollAndFace<0, 1, 90>, .key = Qt::Key_Down},
     {.number = kEscape, .run = [](MainWindow& w) { w.Escape(); }, .key = Qt::Key_Escape},
 };
 

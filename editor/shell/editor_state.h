@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,11 @@ struct EditorState {
   bool quit = false;
   std::string project_name;  // in the window title; empty for the editor's own folder
   std::vector<std::filesystem::path> recent_projects;  // newest first, as the World menu lists them
+  // The way the last arrow key pointed, in degrees clockwise from east:
+  // where the player looks in Play From Here.
+  int facing_degrees = 0;
+  // The cell a problem pointed at, marked on the map until the next click.
+  std::optional<world::GridCell> marked_cell;
 };
 
 }  // namespace app

@@ -4,12 +4,15 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
 #include <map>
 #include <string_view>
 
 #include "assets/icon_sheet.h"
+#include "gamebuild/embedded/runtime_block.h"
+#include "gamebuild/workspace_problems.h"
 #include "kit/qt_picture.h"
 #include "map/level_dialog.h"
 #include "map/map_view.h"
@@ -19,6 +22,8 @@
 #include "project/window_title.h"
 #include "shell/builtin_pictures.h"
 #include "shell/command_registry.h"
+#include "shell/play_test_runner.h"
+#include "shell/problems_panel.h"
 #include "shell/recovery_upkeep.h"
 #include "world/area_tools.h"
 #include "world/cell_codes.h"
@@ -57,6 +62,11 @@ MainWindow::MainWindow(platform::Workspace workspace, platform::Prompter& prompt
   palette_->on_mouse = [this](world::MouseEvent e, int x, int y) { OnMouse(e, x, y); };
   making_ = kit::ProgressDisplay::Make(client, "Making the Game", 380);
   importing_ = kit::ProgressDisplay::Make(client, "Importing game.pak", 600);
+
+  problems_ = new ProblemsPanel(this);
+  problems_->on_open = [this](const world::Problem& problem) { GoToProblem(problem); };
+  problems_->on_check = [this] { ShowProblems(); };
+  play_test_ = std::make_unique<PlayTestRunner>(gamebuild::RuntimeBlock());
 
   player_ = platform::FromQImage(PlayerPicture());
   thumbnails_.by_code[world::kEmptyCode] =
@@ -140,7 +150,10 @@ void MainWindow::BuildMenuBar() {
 // shortcuts work whether or not the item stands in a menu.
 void MainWindow::RegisterCommands() {
   for (const CommandRow& row : CommandRegistry()) {
-    commands_.Set(row.number, [this, run = row.run] { run(*this); });
+    commands_.Set(row.number, [this, run = row.run, menu = row.menu] {
+      run(*this);
+      if (menu) RefreshProblems();
+    });
     auto* action = new QAction(row.text ? row.text : "", this);
     QList<QKeySequence> keys;
     for (const int key : {row.key, row.second_key})
@@ -217,8 +230,52 @@ void MainWindow::FitMap() {
 
 void MainWindow::RedrawMap() {
   world::RedrawMap(state_.level.grid, state_.scroll, zoomed_, map_->Picture(), state_.cell_pixels);
+  ShowMark();
   map_->update();
   ShowToolOverlay();
+}
+
+void MainWindow::ScrollToCell(world::GridCell cell) {
+  const QSize client = centralWidget()->size();
+  const world::Size shown{(client.width() - world::kPaletteWidth) / state_.cell_pixels,
+                          client.height() / state_.cell_pixels};
+  const assets::Picture& map = map_->Picture();
+  world::ScrollToShow(state_.scroll, cell, shown,
+                      {world::VisibleColumns(map.width, state_.cell_pixels),
+                       world::VisibleRows(map.height, state_.cell_pixels)});
+  RedrawMap();
+}
+
+void MainWindow::MarkCell(std::optional<world::GridCell> cell) {
+  state_.marked_cell = cell;
+  ShowMark();
+}
+
+void MainWindow::ShowMark() {
+  const auto& cell = state_.marked_cell;
+  if (!cell) return map_->SetMark({});
+  map_->SetMark(QRect((cell->column - state_.scroll.column + 1) * state_.cell_pixels,
+                      (cell->row - state_.scroll.row + 1) * state_.cell_pixels, state_.cell_pixels,
+                      state_.cell_pixels));
+}
+
+void MainWindow::ShowProblems() {
+  problems_->ShowList(gamebuild::CheckWorkspace(workspace_));
+  problems_->Open();
+}
+
+void MainWindow::RefreshProblems() {
+  if (problems_->isVisible()) problems_->ShowList(gamebuild::CheckWorkspace(workspace_));
+}
+
+void MainWindow::GoToProblem(const world::Problem& problem) {
+  // Answered Yes to "Save changes?", the level was saved: the list is
+  // checked again, once the double-click that asked has been handled.
+  QTimer::singleShot(0, this, [this] { RefreshProblems(); });
+  if (problem.level < 1 || !session_.Open(problem.level)) return;
+  if (!problem.cell) return MarkCell(std::nullopt);
+  ScrollToCell(*problem.cell);
+  MarkCell(problem.cell);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -292,6 +349,8 @@ void MainWindow::OnMouse(world::MouseEvent event, int x, int y) {
   state_.mouse_x = x;
   state_.mouse_y = y;
   std::optional<world::GridPoint> cell;
+  if (state_.marked_cell && (event == world::MouseEvent::kLeftDown || event == world::MouseEvent::kRightDown))
+    MarkCell(std::nullopt);
   if (x >= world::kPaletteWidth) {
     state_.cell = world::CellAt(x - world::kPaletteWidth, y, state_.scroll, state_.cell_pixels);
     palette_->SetReadOut(QString("BlockX: %1").arg(state_.cell.block_x),

@@ -23,6 +23,7 @@
 #include "world/cell_block.h"
 #include "world/level_session.h"
 #include "world/map_thumbnails.h"
+#include "world/problem.h"
 #include "world/recovery_file.h"
 
 namespace world {
@@ -35,6 +36,8 @@ class QAction;
 namespace app {
 
 class RecoveryUpkeep;
+class PlayTestRunner;
+class ProblemsPanel;
 
 class MainWindow : public QMainWindow, private world::LevelScreen {
   Q_OBJECT
@@ -106,6 +109,21 @@ class MainWindow : public QMainWindow, private world::LevelScreen {
   // The action of command `number`; null for a number without one.
   QAction* Action(int number) const;
   QString StatusText() const;
+  // Scrolls the map so that the cell is shown whole.
+  void ScrollToCell(world::GridCell cell);
+  // Marks the cell on the map until the next click; none clears the mark.
+  void MarkCell(std::optional<world::GridCell> cell);
+
+  // Opens the Problems panel on the workspace's problems as they are now.
+  void ShowProblems();
+  // Checks the workspace afresh for the panel, if it is open.
+  void RefreshProblems();
+  // Loads the problem's level (asking "Save changes?" first), scrolls to its
+  // cell and marks it.
+  void GoToProblem(const world::Problem& problem);
+  ProblemsPanel& Problems() { return *problems_; }
+  // The test game of Play Level.
+  PlayTestRunner& PlayTest() { return *play_test_; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -142,6 +160,7 @@ class MainWindow : public QMainWindow, private world::LevelScreen {
   void SetTitle(const std::string& name) override;
   // The icon sheet read afresh into `sheet_` (kept as it was when it can't be read).
   void LoadSheet();
+  void ShowMark();
   void RefreshDoor();
   int DoorLevel() const;
 
@@ -166,6 +185,8 @@ class MainWindow : public QMainWindow, private world::LevelScreen {
   QString level_name_;
   QTimer status_hold_;
   std::unique_ptr<RecoveryUpkeep> recovery_;
+  ProblemsPanel* problems_ = nullptr;
+  std::unique_ptr<PlayTestRunner> play_test_;
 };
 
 }  // namespace app

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 #include <chrono>
-#include <iterator>
 #include <cstdlib>
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <thread>
@@ -19,9 +19,9 @@
 #include "game_open.h"
 #include "game_tic_clock.h"
 #include "game_window_icon.h"
-#include "player_options.h"
 #include "platform/files.h"
 #include "platform/prompter.h"
+#include "player_options.h"
 #include "sdl_audio.h"
 #include "sdl_keys.h"
 #include "sdl_message.h"
@@ -45,7 +45,8 @@ int Fail(const PlayerMessage& message, const RunOptions& options) {
   if (!options.screenshot.empty()) {
     FrameBuffer frame(options.width, options.height);
     DrawMessageScreen(frame, message.title, message.text);
-    if (!WriteScreenshot(frame, options.screenshot)) std::cerr << "cannot write " << options.screenshot << std::endl;
+    if (!WriteScreenshot(frame, options.screenshot))
+      std::cerr << "cannot write " << options.screenshot << std::endl;
   }
   return 1;
 }
@@ -151,7 +152,8 @@ void SetWindowIcon(SDL_Window* window) {
 void Deliver(App& app, SdlAudio& audio, SDL_Window* window) {
   const Player* listener = app.play() ? &app.play()->player() : nullptr;
   for (const SoundEvent& sound : app.TakeSounds())
-    audio.Play(sound.sound, listener ? HearSound(sound, listener->x, listener->y, listener->angle) : SoundGains{});
+    audio.Play(sound.sound,
+               listener ? HearSound(sound, listener->x, listener->y, listener->angle) : SoundGains{});
   audio.SetMusic(app.music());
   audio.SetVolumes(app.music_volume(), app.effects_volume());
   for (const std::string& line : app.TakeLog()) std::cout << line << std::endl;
@@ -174,7 +176,8 @@ class InputCollector {
         case SDL_KEYUP:
           if (event.key.repeat) continue;
           if (event.key.keysym.scancode == SDL_SCANCODE_RETURN && (event.key.keysym.mod & KMOD_ALT)) {
-            if (event.type == SDL_KEYDOWN) fullscreen_toggled_ = true;  // Alt+Enter is the window's, not the game's
+            if (event.type == SDL_KEYDOWN)
+              fullscreen_toggled_ = true;  // Alt+Enter is the window's, not the game's
             continue;
           }
           key = KeyOfScancode(event.key.keysym.scancode);
@@ -235,12 +238,20 @@ class InputCollector {
 
  private:
   void PadButtonEvent(const SDL_ControllerButtonEvent& e) {
-    static constexpr SDL_GameControllerButton kOrder[kPadButtonCount] = {
-        SDL_CONTROLLER_BUTTON_A,          SDL_CONTROLLER_BUTTON_B,          SDL_CONTROLLER_BUTTON_X,
-        SDL_CONTROLLER_BUTTON_Y,          SDL_CONTROLLER_BUTTON_BACK,       SDL_CONTROLLER_BUTTON_START,
-        SDL_CONTROLLER_BUTTON_LEFTSTICK,  SDL_CONTROLLER_BUTTON_RIGHTSTICK, SDL_CONTROLLER_BUTTON_LEFTSHOULDER,
-        SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, SDL_CONTROLLER_BUTTON_DPAD_UP, SDL_CONTROLLER_BUTTON_DPAD_DOWN,
-        SDL_CONTROLLER_BUTTON_DPAD_LEFT,  SDL_CONTROLLER_BUTTON_DPAD_RIGHT};
+    static constexpr SDL_GameControllerButton kOrder[kPadButtonCount] = {SDL_CONTROLLER_BUTTON_A,
+                                                                         SDL_CONTROLLER_BUTTON_B,
+                                                                         SDL_CONTROLLER_BUTTON_X,
+                                                                         SDL_CONTROLLER_BUTTON_Y,
+                                                                         SDL_CONTROLLER_BUTTON_BACK,
+                                                                         SDL_CONTROLLER_BUTTON_START,
+                                                                         SDL_CONTROLLER_BUTTON_LEFTSTICK,
+                                                                         SDL_CONTROLLER_BUTTON_RIGHTSTICK,
+                                                                         SDL_CONTROLLER_BUTTON_LEFTSHOULDER,
+                                                                         SDL_CONTROLLER_BUTTON_RIGHTSHOULDER,
+                                                                         SDL_CONTROLLER_BUTTON_DPAD_UP,
+                                                                         SDL_CONTROLLER_BUTTON_DPAD_DOWN,
+                                                                         SDL_CONTROLLER_BUTTON_DPAD_LEFT,
+                                                                         SDL_CONTROLLER_BUTTON_DPAD_RIGHT};
     const auto found = std::find(std::begin(kOrder), std::end(kOrder), e.button);
     if (found == std::end(kOrder)) return;
     const size_t button = static_cast<size_t>(found - std::begin(kOrder));
@@ -250,7 +261,8 @@ class InputCollector {
   }
   void PadAxisEvent(const SDL_ControllerAxisEvent& e) {
     PadInput& pad = next_.pad;
-    int* const axes[] = {&pad.move_x, &pad.move_y, &pad.look_x, &pad.look_y, &pad.left_trigger, &pad.right_trigger};
+    int* const axes[] = {&pad.move_x, &pad.move_y,       &pad.look_x,
+                         &pad.look_y, &pad.left_trigger, &pad.right_trigger};
     if (e.axis < std::size(axes)) *axes[e.axis] = e.value;
   }
 
@@ -281,11 +293,13 @@ void ApplyOptions(const PlayerOptions& options, PlayerOptions& applied, SDL_Wind
                   const std::filesystem::path& file) {
   if (options.fullscreen != applied.fullscreen)
     SDL_SetWindowFullscreen(window, options.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-  const bool resized = options.window_width != applied.window_width || options.window_height != applied.window_height;
+  const bool resized =
+      options.window_width != applied.window_width || options.window_height != applied.window_height;
   if (!options.fullscreen && (resized || options.fullscreen != applied.fullscreen))
     SDL_SetWindowSize(window, options.window_width, options.window_height);
   applied = options;
-  if (!file.empty() && !SaveOptions(file, options)) std::cerr << platform::CannotWriteMessage(file) << std::endl;
+  if (!file.empty() && !SaveOptions(file, options))
+    std::cerr << platform::CannotWriteMessage(file) << std::endl;
 }
 
 // Frames come at the display's rate; the simulation keeps its tic rate, and each frame shows the moment it
@@ -334,8 +348,8 @@ int RunGame(const RunOptions& options) {
   }
   const auto started = std::chrono::steady_clock::now();
   GameData data;
-  if (const auto problem = OpenGame({options.executable_folder / "game.pak", options.workspace}, data))
-    return Fail(*problem, options);
+  const auto pak = options.pak.empty() ? options.executable_folder / "game.pak" : options.pak;
+  if (const auto problem = OpenGame({pak, options.workspace}, data)) return Fail(*problem, options);
   if (options.level > data.LevelCount()) {
     std::cerr << "--level " << options.level << ": the game has " << data.LevelCount()
               << (data.LevelCount() == 1 ? " level" : " levels") << std::endl;
@@ -358,7 +372,8 @@ int RunGame(const RunOptions& options) {
   PlayerOptions player = DefaultOptions(data);
   std::filesystem::path options_file;
   if (!headless) {
-    const auto folder = OptionsFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"), Trimmed(data.title));
+    const auto folder =
+        OptionsFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"), Trimmed(data.title));
     if (!folder.empty()) options_file = folder / kOptionsFileName;
     std::string message;
     if (!options_file.empty()) player = LoadOptions(options_file, player, message);
@@ -373,8 +388,8 @@ int RunGame(const RunOptions& options) {
     const int width = mode_change && !headless ? 640 : own_size ? player.window_width : options.width;
     const int height = mode_change && !headless ? 480 : own_size ? player.window_height : options.height;
     const ScreenMode mode = !player.fullscreen ? ScreenMode::kWindow
-                            : mode_change     ? ScreenMode::kFullScreen
-                                              : ScreenMode::kFullWindow;
+                            : mode_change      ? ScreenMode::kFullScreen
+                                               : ScreenMode::kFullWindow;
     if (!screen.Open(Trimmed(data.title), width, height, WindowFlags(mode, headless))) {
       result = Fail({"Error", std::string("cannot open the game window: ") + SDL_GetError()}, options);
     } else {
@@ -389,6 +404,8 @@ int RunGame(const RunOptions& options) {
       app.SetOptions(player);
       if (!options_file.empty()) app.SetSaveFolder(options_file.parent_path());
       if (options.level > 0) app.StartLevel(options.level);
+      if (options.start && app.play())
+        app.play()->PlacePlayer(options.start->column - 1, options.start->row - 1, options.start->degrees);
       Deliver(app, audio, screen.window());
       result = headless ? RunHeadless(app, audio, screen, options, script)
                         : RunInteractive(app, audio, screen, data, options_file);

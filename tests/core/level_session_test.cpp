@@ -185,6 +185,31 @@ TEST_F(LevelSessionTest, LoadReadsTheLevelOrWarnsAndRenamesAllTheSame) {
   EXPECT_EQ(screen.tools_dropped, 3);  // New, and each Load
 }
 
+TEST_F(LevelSessionTest, OpenLoadsANumberedLevelWithoutTheDialog) {
+  world::LevelState stored;
+  world::MakeNewWorld(stored);
+  stored.grid.at(9, 9) = 57;
+  ASSERT_TRUE(world::SaveLevelFile(workspace, 4, stored.grid));
+
+  Edit();
+  prompter.answers = {true};  // "Save changes?", then the save dialog cancelled
+  EXPECT_FALSE(session.Open(4));
+  EXPECT_EQ(level.grid.at(7, 7), 30);
+  EXPECT_EQ(level.current_level_number, "1");
+
+  prompter.answers = {false};
+  scroll = {5, 5};
+  EXPECT_TRUE(session.Open(4));
+  EXPECT_EQ(prompter.asked.size(), 2u);
+  EXPECT_EQ(level.grid.at(9, 9), 57);
+  EXPECT_EQ(scroll.column, 1);
+  EXPECT_EQ(level.current_level_number, "4");
+  EXPECT_EQ(screen.title, "Level 4 - Tarnwick");
+  EXPECT_FALSE(level.unsaved_changes);
+  EXPECT_FALSE(level.unsaved_world);
+  EXPECT_EQ(screen.dialogs, (std::vector{world::LevelDialogKind::kSave}));
+}
+
 }  // namespace
 
 TEST_F(LevelSessionTest, SaveChangesIsAskedOnlyWhileTheGridDiffersFromItsSavedState) {

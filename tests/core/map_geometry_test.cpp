@@ -129,3 +129,27 @@ TEST(MapZoom, TheReadOutAndDragFollowTheCellSize) {
   EXPECT_EQ(DragCells(6, 5), 1);
   EXPECT_EQ(DragCells(-13, 5), 3);
 }
+
+TEST(MapGeometry, ScrollToShowMovesOnlyForACellOutOfSight) {
+  struct Case {
+    ScrollPosition scroll;
+    GridCell cell;
+    ScrollPosition expected;
+  };
+  // 24 x 24 cells visible, 24 x 23 shown whole.
+  const Case cases[] = {
+      {{1, 1}, {5, 5}, {1, 1}},       // in sight: stays
+      {{1, 1}, {23, 22}, {1, 1}},     // the last column and row shown whole
+      {{1, 1}, {24, 22}, {13, 1}},    // one column further: centred
+      {{1, 1}, {5, 23}, {1, 13}},     // one row below the shown ones
+      {{30, 30}, {2, 3}, {1, 1}},     // centring would scroll past the top left
+      {{1, 1}, {63, 62}, {41, 41}},   // ... or past the bottom right
+      {{20, 20}, {10, 45}, {1, 35}},  // to the left and below
+  };
+  for (const Case& c : cases) {
+    ScrollPosition scroll = c.scroll;
+    ScrollToShow(scroll, c.cell, {24, 23}, {24, 24});
+    EXPECT_EQ(scroll.column, c.expected.column) << c.cell.column << "," << c.cell.row;
+    EXPECT_EQ(scroll.row, c.expected.row) << c.cell.column << "," << c.cell.row;
+  }
+}

@@ -67,6 +67,10 @@ TEST(RuntimeSmoke, MissingPackIsReportedAndEndsTheGame) {
       RunAndCapture("SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy " + copy.string() + " --frames 1");
   EXPECT_NE(run.status, 0);
   EXPECT_NE(run.out.find("error: pak file not found"), std::string::npos) << run.out;
+
+  const auto elsewhere = RunAndCapture(Game() + " --pak " + (folder / "no.pak").string() + " --frames 1");
+  EXPECT_NE(elsewhere.status, 0);
+  EXPECT_NE(elsewhere.out.find("error: pak file not found"), std::string::npos) << elsewhere.out;
 }
 
 TEST(RuntimeSmoke, WrongVersionIsReportedAndEndsTheGame) {
