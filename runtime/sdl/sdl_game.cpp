@@ -12,6 +12,7 @@
 #include "assets/picture.h"
 #include "game_app.h"
 #include "game_entry_source.h"
+#include "game_headless.h"
 #include "game_keys.h"
 #include "game_tic_clock.h"
 #include "game_window_icon.h"
@@ -213,13 +214,11 @@ class InputCollector {
 int RunHeadless(App& app, SdlAudio& audio, Screen& screen, const RunOptions& options,
                 const InputScript& script) {
   screen.SetScale(app.render_settings().scale_percent);
-  for (int tic = 1; tic <= options.frames && !app.quit_requested(); ++tic) {
-    app.Tick(script.At(tic));
+  PlayHeadless(app, screen.frame(), script, options.frames, [&] {
     Deliver(app, audio, screen.window());
-    app.Draw(screen.frame());
     screen.Present();
-  }
-  if (options.frames == 0) app.Draw(screen.frame());
+  });
+  std::cout << StateDigestLine(app) << std::endl;
   return 0;
 }
 
