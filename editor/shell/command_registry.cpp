@@ -81,12 +81,13 @@ void CreateGame(MainWindow& window) {
   const kit::ProgressDisplay progress = window.MakingProgress();
   const gamebuild::CreateGameContext context{window.Workspace(),
                                              window.Prompter(),
-                                             gamebuild::RuntimeBlock(),
+                                             gamebuild::EmbeddedRuntimes(),
                                              state.icon_path,
                                              state.level.unsaved_changes || state.level.unsaved_world,
                                              [progress](bool shown) { progress.SetShown(shown); },
                                              [progress](int position) { progress.SetPosition(position); }};
-  if (const auto game = gamebuild::CreateGame(context)) state.last_game_path = game->string();
+  // Execute Game starts the Linux game.
+  if (const auto games = gamebuild::CreateGame(context)) state.last_game_path = games->linux_game->string();
   window.FitMap();
 }
 
