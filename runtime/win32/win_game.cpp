@@ -1,6 +1,8 @@
 #include "win_game.h"
 
+#include <algorithm>
 #include <chrono>
+#include <thread>
 #include <iostream>
 
 #include "assets/picture.h"
@@ -8,6 +10,8 @@
 #include "game_entry_source.h"
 #include "game_headless.h"
 #include "game_keys.h"
+#include "game_render.h"
+#include "game_tic_clock.h"
 #include "platform/files.h"
 #include "win_audio.h"
 #include "win_system.h"
@@ -46,38 +50,42 @@ void Deliver(App& app, GameAudio& audio) {
   for (const std::string& line : app.TakeLog()) std::cout << line << std::endl;
 }
 
+// The frame for an area of this size at the render scale; kept when its size is right.
+void FitFrame(FrameBuffer& frame, int width, int height, int scale_percent) {
+  const FrameSize size = ScaledFrameSize(std::max(width, 64), std::max(height, 48), scale_percent);
+  if (size != FrameSize{frame.width, frame.height}) frame = FrameBuffer(size.width, size.height);
+}
+
 int RunHeadless(App& app, GameAudio& audio, const RunOptions& options, const InputScript& script,
                 FrameBuffer& frame) {
+  FitFrame(frame, options.width, options.height, app.render_settings().scale_percent);
   PlayHeadless(app, frame, script, options.frames, [&] { Deliver(app, audio); });
   std::cout << StateDigestLine(app) << std::endl;
   return 0;
 }
 
+// Frames come at the display's rate, held there by a limiter (GDI does not
+// wait for the display); the simulation keeps its tic rate, and each frame
+// shows the moment it falls on between two tics. The full-screen mode of the
+// settings draws a 640 x 480 frame whatever the screen's size.
 int RunInteractive(App& app, GameAudio& audio, GameWindow& window, const GameData& data, FrameBuffer& frame,
                    bool fixed_frame) {
-  using Clock = std::chrono::steady_clock;
-  const auto tic_length = std::chrono::nanoseconds(1'000'000'000 / kTicRate);
+  using Clock = TicClock::Clock;
+  TicClock clock(Clock::now());
+  FrameLimiter limiter(window.refresh_rate());
   const GameSettings& s = data.settings;
   const bool uses_mouse = s.turn_mouse || s.look_mouse || s.walk_forward_mouse || s.walk_backward_mouse;
-  auto next_tic = Clock::now();
   while (!app.quit_requested() && window.Pump()) {
-    int tics = 0;
-    while (Clock::now() >= next_tic && tics < 5) {
-      app.Tick(window.TakeInput());
-      next_tic += tic_length;
-      ++tics;
-    }
-    if (tics == 5) next_tic = Clock::now();
+    for (int tics = clock.TakeDueTics(Clock::now()); tics > 0; --tics) app.Tick(window.TakeInput());
     Deliver(app, audio);
     if (app.TakeInfoRequest())
       MessageBoxW(window.handle(), Widen(data.info_text).c_str(), L"Info", MB_OK | MB_ICONINFORMATION);
     window.CaptureMouse(uses_mouse && app.screen() == AppScreen::kPlaying);
-    if (!fixed_frame &&
-        (frame.width != window.client_width() || frame.height != window.client_height()))
-      frame = FrameBuffer(std::max(window.client_width(), 64), std::max(window.client_height(), 48));
-    app.Draw(frame);
+    FitFrame(frame, fixed_frame ? 640 : window.client_width(), fixed_frame ? 480 : window.client_height(),
+             app.render_settings().scale_percent);
+    app.Draw(frame, {clock.Fraction(Clock::now()), window.pending_dx(), window.pending_dy()});
     window.Present(frame);
-    if (tics == 0) Sleep(1);
+    std::this_thread::sleep_until(limiter.NextFrame(Clock::now()));
   }
   return 0;
 }
@@ -112,7 +120,7 @@ int RunGame(const RunOptions& options) {
   // The full-screen mode of the settings shows a 640 x 480 frame over the whole screen.
   const bool full_screen = !headless && data.settings.screen_mode != ScreenMode::kWindow;
   const bool fixed_frame = !headless && data.settings.screen_mode == ScreenMode::kFullScreen;
-  FrameBuffer frame(fixed_frame ? 640 : options.width, fixed_frame ? 480 : options.height);
+  FrameBuffer frame;
   GameWindow window;
   if (!headless && !window.Open(Widen(Trimmed(data.title)), options.width, options.height, full_screen)) {
     ReportMessage("Error", "cannot open the game window", headless);

@@ -97,6 +97,11 @@ void GameWindow::Present(const FrameBuffer& frame) {
                 DIB_RGB_COLORS, SRCCOPY);
 }
 
+int GameWindow::refresh_rate() const {
+  const int rate = dc_ ? GetDeviceCaps(dc_, VREFRESH) : 0;
+  return rate > 1 ? rate : 60;  // 0 and 1 stand for the hardware's default
+}
+
 void GameWindow::CaptureMouse(bool capture) {
   mouse_wanted_ = capture;
   ApplyMouseCapture();

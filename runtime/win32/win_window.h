@@ -32,6 +32,11 @@ class GameWindow {
 
   // The input since the last call.
   TicInput TakeInput();
+  // The mouse motion the next tic takes.
+  int pending_dx() const { return next_.mouse_dx; }
+  int pending_dy() const { return next_.mouse_dy; }
+  // Frames a second the display shows (60 when it does not say).
+  int refresh_rate() const;
   int client_width() const { return client_width_; }
   int client_height() const { return client_height_; }
   HWND handle() const { return window_; }
