@@ -1,5 +1,6 @@
-// Create Game and Import game.pak on the starter game, next to a plain copy
-// of the same workspace files as the reference.
+// Create Game (the Linux and the Windows game with an icon) and Import
+// game.pak on the starter game, next to a plain copy of the same workspace
+// files as the reference.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "gamebuild/create_game.h"
+#include "gamebuild/embedded/runtime_block.h"
 #include "gamebuild/import_game_pak.h"
 #include "platform/scripted_prompter.h"
 #include "platform/workspace.h"
@@ -31,12 +33,6 @@ const fs::path& StarterFolder() {
   return folder;
 }
 
-// A stand-in of the size of the real runtime block.
-const platform::Bytes& RuntimeStandIn() {
-  static const platform::Bytes block(280 * 1024, 0x90);
-  return block;
-}
-
 void BM_CreateGame(benchmark::State& state) {
   const platform::Workspace workspace(StarterFolder());
   using Clock = std::chrono::steady_clock;
@@ -54,8 +50,13 @@ void BM_CreateGame(benchmark::State& state) {
     platform::ScriptedPrompter prompter;
     prompter.files.push_back(StarterFolder() / "out/game");
     prompter.answers.push_back(true);  // overwrite the game of the last round
-    const gamebuild::CreateGameContext context{workspace, prompter, RuntimeStandIn(), {}, false,
-                                               nullptr,   moved};
+    const gamebuild::CreateGameContext context{workspace,
+                                               prompter,
+                                               gamebuild::EmbeddedRuntimes(),
+                                               fs::path(TARNWICK_TEST_DATA) / "ico/hopper.ico",
+                                               false,
+                                               nullptr,
+                                               moved};
     if (!gamebuild::CreateGame(context)) state.SkipWithError("Create Game failed");
   }
   state.counters["bar_moves"] = benchmark::Counter(moves, benchmark::Counter::kAvgIterations);

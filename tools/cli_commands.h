@@ -33,9 +33,10 @@ int RunList(Context& context);
 int RunCompress(Context& context);
 int RunDecompress(Context& context);
 
-// create OUT [--icon ICO]: Create Game without windows, OUT taken as the
-// path chosen in the save requester (its folder made when missing, a default
-// password made when there is none); prints the path of the written game.
+// create OUT [--icon ICO] [--platform linux|windows|both]: Create Game
+// without windows, OUT taken as the path chosen in the save requester (its
+// folder made when missing, a default password made when there is none);
+// prints the paths of the written games, the Windows one first.
 int RunCreate(Context& context);
 // unpack PAK: Import game.pak into the program folder (--yes answers the
 // confirmation), then the icon sheet rebuilt.

@@ -9,6 +9,11 @@ namespace cli {
 
 int RunCreate(Context& context) {
   if (context.args.size() != 1) return kUsage;
+  const auto platforms = gamebuild::ParseGamePlatforms(context.Option("--platform").value_or("both"));
+  if (!platforms) {
+    std::cerr << "--platform takes linux, windows or both\n";
+    return kUsage;
+  }
   if (!EnsurePackPassword(context)) return kFailure;
   // The requester only offers folders that exist; here OUT's is made.
   const std::filesystem::path folder = std::filesystem::path(context.args[0]).parent_path();
@@ -17,14 +22,16 @@ int RunCreate(Context& context) {
   context.prompter.files = {context.args[0]};  // what the "Save Game" requester returns
   const gamebuild::CreateGameContext create{context.workspace,
                                             context.prompter,
-                                            gamebuild::RuntimeBlock(),
+                                            gamebuild::EmbeddedRuntimes(),
                                             context.Option("--icon").value_or(""),
                                             /*level_unsaved=*/false,
                                             nullptr,
-                                            nullptr};
-  const auto game = gamebuild::CreateGame(create);
-  if (!game) return kFailure;
-  std::cout << game->string() << "\n";
+                                            nullptr,
+                                            *platforms};
+  const auto games = gamebuild::CreateGame(create);
+  if (!games) return kFailure;
+  for (const auto& game : {games->windows_game, games->linux_game})
+    if (game) std::cout << game->string() << "\n";
   return kSuccess;
 }
 

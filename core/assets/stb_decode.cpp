@@ -3,6 +3,10 @@
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_BMP
 #define STBI_ONLY_TGA
+#ifdef _WIN32
+// The Windows game has no libpng: its PNG pictures decode here too (png_decode_windows.cpp).
+#define STBI_ONLY_PNG
+#endif
 #define STBI_NO_STDIO
 #define STBI_NO_LINEAR
 #define STBI_NO_HDR
@@ -19,6 +23,7 @@
 
 #include "assets/bmp_format.h"
 #include "assets/picture_decoders.h"
+#include "assets/stb_decode.h"
 #include "assets/tga_format.h"
 
 namespace assets {
@@ -31,10 +36,10 @@ struct StbFree {
   void operator()(stbi_uc* pixels) const { stbi_image_free(pixels); }
 };
 
-// Decodes with stb_image; with `has_alpha` the alpha is composited onto
-// white or, given `alpha`, kept there; otherwise it is not decoded at all.
+}  // namespace
+
 Picture DecodeWithStb(std::span<const uint8_t> file, int expected_width, int expected_height, bool has_alpha,
-                      std::vector<uint8_t>* alpha = nullptr) {
+                      std::vector<uint8_t>* alpha) {
   if (file.size() > INT_MAX) return {};
   int width = 0, height = 0, file_channels = 0;
   std::unique_ptr<stbi_uc, StbFree> decoded(stbi_load_from_memory(
@@ -58,7 +63,11 @@ Picture DecodeWithStb(std::span<const uint8_t> file, int expected_width, int exp
   return picture;
 }
 
-}  // namespace
+bool StbPictureSize(std::span<const uint8_t> file, int& width, int& height) {
+  int channels = 0;
+  return file.size() <= INT_MAX &&
+         stbi_info_from_memory(file.data(), static_cast<int>(file.size()), &width, &height, &channels) != 0;
+}
 
 Picture DecodeBmp(std::span<const uint8_t> file, int max_side) {
   const auto header = bmp::ReadHeader(file, max_side);

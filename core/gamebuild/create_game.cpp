@@ -24,15 +24,45 @@ bool ValidateAndPack(const CreateGameContext& context) {
   return BuildGamePak(context.workspace, context.prompter, context.progress);
 }
 
+// The files of the games asked for, Windows first.
+std::vector<std::pair<GamePlatform, fs::path>> Targets(const CreateGameContext& context, const GamePaths& paths) {
+  std::vector<std::pair<GamePlatform, fs::path>> targets;
+  if (context.platforms.windows_game) targets.emplace_back(GamePlatform::kWindows, paths.windows_game);
+  if (context.platforms.linux_game) targets.emplace_back(GamePlatform::kLinux, paths.linux_game);
+  return targets;
+}
+
+// The question asked once when any of the games' files exists already.
+std::optional<platform::Message> OverwriteQuestion(const CreateGameContext& context, const GamePaths& paths) {
+  std::string names;
+  for (const auto& [target, path] : Targets(context, paths))
+    if (platform::FileSizeByName(path) >= 0) names += (names.empty() ? "" : " and ") + path.filename().string();
+  if (names.empty()) return std::nullopt;
+  return platform::Message{"overwrite existing " + names + "?", "Save as"};
+}
+
 // The target chosen in the requester, and the answer to the overwrite question.
-std::optional<fs::path> AskForTarget(const CreateGameContext& context) {
+std::optional<GamePaths> AskForTarget(const CreateGameContext& context) {
   const auto chosen = context.prompter.SaveFile({"Save Game", "", "Exe (*.exe)|*.exe"});
   const auto path = GameSavePath(chosen ? chosen->string() : std::string());
   if (!path) return std::nullopt;
-  if (platform::FileSizeByName(*path) >= 0 &&
-      !context.prompter.Ask({"overwrite existing " + path->filename().string() + "?", "Save as"}))
+  const GamePaths paths{*path, LinuxGamePath(*path)};
+  if (const auto question = OverwriteQuestion(context, paths); question && !context.prompter.Ask(*question))
     return std::nullopt;
-  return path;
+  return paths;
+}
+
+bool WriteRuntime(const CreateGameContext& context, GamePlatform target, const fs::path& path) {
+  const auto runtime =
+      target == GamePlatform::kWindows ? context.runtimes.windows_runtime : context.runtimes.linux_runtime;
+  if (!platform::WriteFileAtomic(path, runtime)) {
+    context.prompter.Show(platform::CannotWriteMessage(path));
+    return false;
+  }
+  std::error_code ec;
+  fs::permissions(path, fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
+                  fs::perm_options::add, ec);
+  return true;
 }
 
 }  // namespace
@@ -44,27 +74,33 @@ std::optional<fs::path> GameSavePath(const std::string& chosen) {
   return fs::path(path);
 }
 
-bool WriteGame(const CreateGameContext& context, const fs::path& path) {
-  if (!platform::WriteFileAtomic(path, context.runtime_block)) {
-    context.prompter.Show(platform::CannotWriteMessage(path));
-    return false;
-  }
-  std::error_code ec;
-  fs::permissions(path, fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
-                  fs::perm_options::add, ec);
-  const fs::path pak_copy = path.parent_path() / "game.pak";
+fs::path LinuxGamePath(const fs::path& windows_game) {
+  const std::string name = windows_game.filename().string();
+  constexpr std::string_view kExe = ".exe";
+  if (name.size() > kExe.size() && name.ends_with(kExe))
+    return windows_game.parent_path() / name.substr(0, name.size() - kExe.size());
+  return windows_game.parent_path() / (name + ".x86_64");
+}
+
+bool WriteGame(const CreateGameContext& context, const GamePaths& paths) {
+  const auto targets = Targets(context, paths);
+  for (const auto& [target, path] : targets)
+    if (!WriteRuntime(context, target, path)) return false;
+  const fs::path pak_copy = paths.windows_game.parent_path() / "game.pak";
   if (!platform::CopyFileReplacing(context.workspace.PathOf("game.pak"), pak_copy)) {
     context.prompter.Show(platform::CannotWriteMessage(pak_copy));
     return false;
   }
-  if (!ReplaceGameIcon(path, context.icon_path, context.prompter)) {
-    context.prompter.Show(platform::CannotWriteMessage(path));
-    return false;
+  for (const auto& [target, path] : targets) {
+    if (!ReplaceGameIcon(path, context.icon_path, target, context.prompter)) {
+      context.prompter.Show(platform::CannotWriteMessage(path));
+      return false;
+    }
   }
   return true;
 }
 
-std::optional<fs::path> CreateGame(const CreateGameContext& context) {
+std::optional<WrittenGames> CreateGame(const CreateGameContext& context) {
   if (!WriteVersionFile(context.workspace)) {
     context.prompter.Show({"cannot write to file", "Error"});
     return std::nullopt;
@@ -74,10 +110,14 @@ std::optional<fs::path> CreateGame(const CreateGameContext& context) {
     return std::nullopt;
   }
   ShowProgress(context, true);
-  std::optional<fs::path> written;
+  std::optional<WrittenGames> written;
   if (ValidateAndPack(context)) {
     const auto target = AskForTarget(context);
-    if (target && WriteGame(context, *target)) written = target;
+    if (target && WriteGame(context, *target)) {
+      written = WrittenGames{};
+      if (context.platforms.linux_game) written->linux_game = target->linux_game;
+      if (context.platforms.windows_game) written->windows_game = target->windows_game;
+    }
   }
   ShowProgress(context, false);
   return written;

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "gamebuild/windows_game_icon.h"
 #include "platform/byte_io.h"
 
 namespace gamebuild {
@@ -27,6 +28,7 @@ constexpr size_t kBytesInResourceOffset = 8;  // u32
 // A directory entry of an icon file ends with the offset of the image data;
 // a group entry with the resource name of the image.
 constexpr size_t kImageOffsetOffset = 12;  // u32
+constexpr size_t kGroupNameOffset = 12;    // u16
 constexpr size_t kDirectoryEntrySize = 16;
 constexpr size_t kGroupEntrySize = 14;
 
@@ -75,6 +77,15 @@ std::optional<TrailerBounds> FindTrailer(std::span<const uint8_t> exe) {
   return TrailerBounds{footer - payload_size, group_size, payload_size};
 }
 
+// The icon as the trailer of a Linux game or the resources of a Windows game.
+bool PutIcon(platform::Bytes& exe, const std::vector<IconImage>& images, GamePlatform target) {
+  if (target == GamePlatform::kWindows) return PutIconResources(exe, images);
+  exe.resize(SizeWithoutIconTrailer(exe));
+  const auto trailer = EncodeIconTrailer(images);
+  exe.insert(exe.end(), trailer.begin(), trailer.end());
+  return true;
+}
+
 }  // namespace
 
 std::optional<std::vector<IconImage>> ParseIconFile(std::span<const uint8_t> file) {
@@ -97,7 +108,7 @@ std::optional<std::vector<IconImage>> ParseIconFile(std::span<const uint8_t> fil
   return images;
 }
 
-platform::Bytes EncodeIconTrailer(const std::vector<IconImage>& images) {
+platform::Bytes EncodeIconGroup(const std::vector<IconImage>& images) {
   platform::Bytes out;
   platform::ByteWriter w(out);
   w.U16(0);
@@ -107,6 +118,24 @@ platform::Bytes EncodeIconTrailer(const std::vector<IconImage>& images) {
     PutImageHeader(w, images[i]);
     w.U16(static_cast<uint16_t>(i + 1));
   }
+  return out;
+}
+
+std::optional<std::vector<IconImageHeader>> ReadIconGroup(std::span<const uint8_t> group) {
+  const ByteView view(group);
+  const size_t count = view.U16Or0(kImageCountOffset);
+  if (group.size() != kIconHeaderSize + kGroupEntrySize * count) return std::nullopt;
+  std::vector<IconImageHeader> headers;
+  for (size_t i = 0; i < count; ++i) {
+    const ByteView entry(group.subspan(kIconHeaderSize + kGroupEntrySize * i, kGroupEntrySize));
+    headers.push_back({ImageHeader(entry), entry.U32Or0(kBytesInResourceOffset), entry.U16Or0(kGroupNameOffset)});
+  }
+  return headers;
+}
+
+platform::Bytes EncodeIconTrailer(const std::vector<IconImage>& images) {
+  platform::Bytes out = EncodeIconGroup(images);
+  platform::ByteWriter w(out);
   const auto group_size = static_cast<uint32_t>(out.size());
   for (const IconImage& image : images) w.Bytes(image.data);
   const auto payload_size = static_cast<uint32_t>(out.size());
@@ -120,18 +149,16 @@ std::optional<std::vector<IconImage>> ReadIconTrailer(std::span<const uint8_t> e
   const auto bounds = FindTrailer(exe);
   if (!bounds) return std::nullopt;
   const auto payload = exe.subspan(bounds->start, bounds->payload_size);
-  const size_t count = ByteView(payload).U16Or0(kImageCountOffset);
-  if (kIconHeaderSize + kGroupEntrySize * count != bounds->group_size) return std::nullopt;
+  const auto headers = ReadIconGroup(payload.first(bounds->group_size));
+  if (!headers) return std::nullopt;
 
   std::vector<IconImage> images;
   size_t offset = bounds->group_size;
-  for (size_t i = 0; i < count; ++i) {
-    const ByteView entry(payload.subspan(kIconHeaderSize + kGroupEntrySize * i, kGroupEntrySize));
-    const size_t size = entry.U32Or0(kBytesInResourceOffset);
-    if (size > payload.size() - offset) return std::nullopt;
-    IconImage image = ImageHeader(entry);
-    image.data.assign(payload.begin() + offset, payload.begin() + offset + size);
-    offset += size;
+  for (const IconImageHeader& header : *headers) {
+    if (header.size > payload.size() - offset) return std::nullopt;
+    IconImage image = header.image;
+    image.data.assign(payload.begin() + offset, payload.begin() + offset + header.size);
+    offset += header.size;
     images.push_back(std::move(image));
   }
   if (offset != payload.size()) return std::nullopt;
@@ -144,7 +171,7 @@ size_t SizeWithoutIconTrailer(std::span<const uint8_t> exe) {
 }
 
 bool ReplaceGameIcon(const std::filesystem::path& executable_path, const std::filesystem::path& icon_path,
-                     platform::Prompter& prompter) {
+                     GamePlatform target, platform::Prompter& prompter) {
   if (icon_path.empty()) return true;
   const int64_t icon_size = platform::FileSizeByName(icon_path);
   if (icon_size < 0) return true;
@@ -156,14 +183,10 @@ bool ReplaceGameIcon(const std::filesystem::path& executable_path, const std::fi
   auto exe = platform::ReadFileBytes(executable_path);
   if (!icon || !exe) return true;
   const auto images = ParseIconFile(*icon);
-  if (!images) {
+  if (!images || !PutIcon(*exe, *images, target)) {
     prompter.Show({"incompatible icon", "Error"});
     return true;
   }
-  exe->resize(SizeWithoutIconTrailer(*exe));
-  const auto trailer = EncodeIconTrailer(*images);
-  exe->insert(exe->end(), trailer.begin(), trailer.end());
-
   std::error_code ec;
   const auto permissions = std::filesystem::status(executable_path, ec).permissions();
   if (!platform::WriteFileAtomic(executable_path, *exe)) return false;

@@ -28,6 +28,7 @@
 #include <span>
 #include <vector>
 
+#include "gamebuild/game_platform.h"
 #include "platform/files.h"
 #include "platform/prompter.h"
 
@@ -54,6 +55,22 @@ struct IconImage {
 // directory entry whose data lie outside the file.
 std::optional<std::vector<IconImage>> ParseIconFile(std::span<const uint8_t> file);
 
+// The icon group record for these images (the layout above), the images
+// named 1 to count.
+platform::Bytes EncodeIconGroup(const std::vector<IconImage>& images);
+
+// A group entry read back: the image's header fields (no data), the size of
+// its data and the resource name of the image.
+struct IconImageHeader {
+  IconImage image;
+  uint32_t size = 0;
+  uint16_t name = 0;
+};
+
+// The entries of an icon group record, or nothing when its size does not
+// match its count.
+std::optional<std::vector<IconImageHeader>> ReadIconGroup(std::span<const uint8_t> group);
+
 // The trailer bytes for these images (group record, images, footer).
 platform::Bytes EncodeIconTrailer(const std::vector<IconImage>& images);
 
@@ -63,13 +80,15 @@ std::optional<std::vector<IconImage>> ReadIconTrailer(std::span<const uint8_t> e
 // The size of `executable` without its trailer (its whole size when it has none).
 size_t SizeWithoutIconTrailer(std::span<const uint8_t> executable);
 
-// Puts the icon of `icon_path` into the game at `executable_path`: nothing
+// Puts the icon of `icon_path` into the game at `executable_path`: as the
+// trailer of a Linux game, as the icon resources of a Windows game. Nothing
 // happens when the icon file can't be read (an empty path included) or the
-// executable can't be read; an incompatible icon shows "incompatible icon"
-// titled "Error" and leaves the executable as it is. Any trailer the
-// executable had is replaced. Returns false only when the executable could
-// not be rewritten.
+// executable can't be read; an incompatible icon (or a Windows executable
+// whose resources cannot take it) shows "incompatible icon" titled "Error"
+// and leaves the executable as it is. Any icon the executable had is
+// replaced. Returns false only when the executable could not be rewritten.
 [[nodiscard]] bool ReplaceGameIcon(const std::filesystem::path& executable_path,
-                                   const std::filesystem::path& icon_path, platform::Prompter& prompter);
+                                   const std::filesystem::path& icon_path, GamePlatform target,
+                                   platform::Prompter& prompter);
 
 }  // namespace gamebuild

@@ -90,16 +90,17 @@ void CreateGame(MainWindow& window) {
   const kit::ProgressDisplay progress = window.MakingProgress();
   const gamebuild::CreateGameContext context{window.Workspace(),
                                              window.Prompter(),
-                                             gamebuild::RuntimeBlock(),
+                                             gamebuild::EmbeddedRuntimes(),
                                              state.icon_path,
                                              state.level.unsaved_changes || state.level.unsaved_world,
                                              [progress](bool shown) { progress.SetShown(shown); },
                                              [progress](int position) { progress.SetPosition(position); }};
-  const auto game = gamebuild::CreateGame(context);
-  if (game) state.last_game_path = game->string();
+  // Execute Game starts the Linux game.
+  const auto games = gamebuild::CreateGame(context);
+  if (games && games->linux_game) state.last_game_path = games->linux_game->string();
   window.FitMap();
   // Stopped by a level or a missing file: the panel shows which.
-  if (!game && !context.level_unsaved && gamebuild::HasErrors(gamebuild::CheckWorkspace(window.Workspace())))
+  if (!games && !context.level_unsaved && gamebuild::HasErrors(gamebuild::CheckWorkspace(window.Workspace())))
     window.ShowProblems();
 }
 

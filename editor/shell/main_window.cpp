@@ -66,7 +66,7 @@ MainWindow::MainWindow(platform::Workspace workspace, platform::Prompter& prompt
   problems_ = new ProblemsPanel(this);
   problems_->on_open = [this](const world::Problem& problem) { GoToProblem(problem); };
   problems_->on_check = [this] { ShowProblems(); };
-  play_test_ = std::make_unique<PlayTestRunner>(gamebuild::RuntimeBlock());
+  play_test_ = std::make_unique<PlayTestRunner>(gamebuild::EmbeddedRuntimes().linux_runtime);
 
   player_ = platform::FromQImage(PlayerPicture());
   thumbnails_.by_code[world::kEmptyCode] =

@@ -15,6 +15,7 @@
 #include "game_app.h"
 #include "game_draw.h"
 #include "game_entry_source.h"
+#include "game_headless.h"
 #include "game_keys.h"
 #include "game_open.h"
 #include "game_tic_clock.h"
@@ -276,13 +277,14 @@ class InputCollector {
 int RunHeadless(App& app, SdlAudio& audio, Screen& screen, const RunOptions& options,
                 const InputScript& script) {
   screen.SetScale(app.render_settings().scale_percent);
-  for (int tic = 1; tic <= options.frames && !app.quit_requested() && !StopRequested(); ++tic) {
-    app.Tick(script.At(tic));
-    Deliver(app, audio, screen.window());
-    app.Draw(screen.frame());
-    screen.Present();
-  }
-  if (options.frames == 0) app.Draw(screen.frame());
+  PlayHeadless(
+      app, screen.frame(), script, options.frames,
+      [&] {
+        Deliver(app, audio, screen.window());
+        screen.Present();
+      },
+      StopRequested);
+  std::cout << StateDigestLine(app) << std::endl;
   return 0;
 }
 

@@ -5,8 +5,11 @@
 #include <filesystem>
 
 #include "gamebuild/game_icon.h"
+#include "gamebuild/pe_format.h"
+#include "gamebuild/windows_game_icon.h"
 #include "platform/scripted_prompter.h"
 #include "tests/support/game_workspace.h"
+#include "tests/support/pe_fixture.h"
 #include "tests/support/temp_folder.h"
 #include "world/cell_codes.h"
 #include "world/level.h"
@@ -34,22 +37,26 @@ struct GameFolder {
     fs::create_directories(home / "out");
   }
 
-  std::optional<fs::path> Create(std::optional<fs::path> chosen, const fs::path& icon = {}) {
+  std::optional<gamebuild::WrittenGames> Create(std::optional<fs::path> chosen, const fs::path& icon = {},
+                                                gamebuild::GamePlatforms platforms = {}) {
     prompter.files.push_back(chosen);
     const gamebuild::CreateGameContext context{workspace,
                                                prompter,
-                                               runtime,
+                                               {linux_runtime, windows_runtime},
                                                icon,
                                                level_unsaved,
                                                [this](bool shown) { shows.push_back(shown); },
-                                               [this](int position) { positions.push_back(position); }};
+                                               [this](int position) { positions.push_back(position); },
+                                               platforms};
     return gamebuild::CreateGame(context);
   }
 
   TempFolder home;
   const platform::Workspace workspace{home.path()};
   platform::ScriptedPrompter prompter;
-  const platform::Bytes runtime = platform::Bytes(4096, 0xC3);
+  const platform::Bytes linux_runtime = platform::Bytes(4096, 0xC3);
+  const platform::Bytes windows_runtime =
+      pe_fixture::Executable({{pe::kRcDataType, gamebuild::kIconRoomName, 1033, platform::Bytes(21000, 0)}}, 0);
   bool level_unsaved = false;
   std::vector<bool> shows;
   std::vector<int> positions;
@@ -57,12 +64,14 @@ struct GameFolder {
 
 class CreateGameTest : public ::testing::Test, public GameFolder {};
 
-TEST_F(CreateGameTest, WritesTheRuntimeBlockAndThePackBesideIt) {
-  const auto game = Create(home / "out/mygame");
-  ASSERT_TRUE(game) << (prompter.shown.empty() ? "" : prompter.shown[0].text);
-  EXPECT_EQ(*game, home / "out/mygame.exe");
-  EXPECT_EQ(*platform::ReadFileBytes(*game), runtime);
-  EXPECT_NE(fs::status(*game).permissions() & fs::perms::owner_exec, fs::perms::none);
+TEST_F(CreateGameTest, WritesBothGamesAndThePackBesideThem) {
+  const auto games = Create(home / "out/mygame");
+  ASSERT_TRUE(games) << (prompter.shown.empty() ? "" : prompter.shown[0].text);
+  EXPECT_EQ(games->windows_game, home / "out/mygame.exe");
+  EXPECT_EQ(games->linux_game, home / "out/mygame");
+  EXPECT_EQ(*platform::ReadFileBytes(home / "out/mygame.exe"), windows_runtime);
+  EXPECT_EQ(*platform::ReadFileBytes(home / "out/mygame"), linux_runtime);
+  EXPECT_NE(fs::status(home / "out/mygame").permissions() & fs::perms::owner_exec, fs::perms::none);
   EXPECT_EQ(*platform::ReadFileBytes(home / "out/game.pak"), *workspace.Read("game.pak"));
   EXPECT_EQ(*workspace.Read("Version"), (platform::Bytes{0x95, 1, 0, 0, 0x95, 1, 0, 0}));
   EXPECT_TRUE(prompter.shown.empty());
@@ -74,21 +83,42 @@ TEST_F(CreateGameTest, WritesTheRuntimeBlockAndThePackBesideIt) {
   EXPECT_EQ(prompter.requests[0].patterns, "Exe (*.exe)|*.exe");
 }
 
+TEST_F(CreateGameTest, OnePlatformWritesOneGame) {
+  const auto linux_only = Create(home / "out/a", {}, {true, false});
+  ASSERT_TRUE(linux_only);
+  EXPECT_EQ(linux_only->linux_game, home / "out/a");
+  EXPECT_FALSE(linux_only->windows_game);
+  EXPECT_FALSE(fs::exists(home / "out/a.exe"));
+
+  const auto windows_only = Create(home / "out/b", {}, {false, true});
+  ASSERT_TRUE(windows_only);
+  EXPECT_EQ(windows_only->windows_game, home / "out/b.exe");
+  EXPECT_FALSE(windows_only->linux_game);
+  EXPECT_FALSE(fs::exists(home / "out/b"));
+  EXPECT_TRUE(fs::exists(home / "out/game.pak"));
+}
+
 TEST_F(CreateGameTest, SavePathNaming) {
   struct Case {
     const char* chosen;
-    std::optional<std::string> path;
+    std::optional<std::string> windows_game;
+    std::string linux_game;
   };
-  const Case cases[] = {{"/g/mygame", "/g/mygame.exe"},
-                        {"/g/mygame.EXE", "/g/mygame.EXE.exe"},
-                        {"/g/my.exe.old", "/g/my.exe.old"},
-                        {"/g/a.exe", "/g/a.exe"},
-                        {"", std::nullopt},
-                        {".hidden", std::nullopt},
-                        {"ab", "ab.exe"}};
+  const Case cases[] = {{"/g/mygame", "/g/mygame.exe", "/g/mygame"},
+                        {"/g/mygame.EXE", "/g/mygame.EXE.exe", "/g/mygame.EXE"},
+                        {"/g/my.exe.old", "/g/my.exe.old", "/g/my.exe.old.x86_64"},
+                        {"/g/a.exe", "/g/a.exe", "/g/a"},
+                        {"/g/.exe", "/g/.exe", "/g/.exe.x86_64"},
+                        {"/g.exe/game", "/g.exe/game", "/g.exe/game.x86_64"},
+                        {"", std::nullopt, ""},
+                        {".hidden", std::nullopt, ""},
+                        {"ab", "ab.exe", "ab"}};
   for (const Case& c : cases) {
     const auto path = gamebuild::GameSavePath(c.chosen);
-    EXPECT_EQ(path ? std::optional<std::string>(path->string()) : std::nullopt, c.path) << c.chosen;
+    EXPECT_EQ(path ? std::optional<std::string>(path->string()) : std::nullopt, c.windows_game) << c.chosen;
+    if (path) {
+      EXPECT_EQ(gamebuild::LinuxGamePath(*path).string(), c.linux_game) << c.chosen;
+    }
   }
 }
 
@@ -100,18 +130,33 @@ TEST_F(CreateGameTest, CancelledRequesterWritesNoGame) {
   EXPECT_EQ(shows, (std::vector<bool>{true, false}));
 }
 
-TEST_F(CreateGameTest, OverwriteQuestion) {
-  home.Write("out/old.exe", "keep me");
-  prompter.answers = {false};
-  EXPECT_FALSE(Create(home / "out/old.exe"));
-  ASSERT_EQ(prompter.asked.size(), 1u);
-  EXPECT_EQ(prompter.asked[0], (platform::Message{"overwrite existing old.exe?", "Save as"}));
-  EXPECT_EQ(platform::FileSizeByName(home / "out/old.exe"), 7);
-  EXPECT_FALSE(fs::exists(home / "out/game.pak"));
+TEST_F(CreateGameTest, AnExistingGameOfEitherNameIsAskedAboutOnce) {
+  struct Case {
+    std::vector<const char*> existing;
+    const char* question;
+  };
+  const Case cases[] = {{{"old.exe"}, "overwrite existing old.exe?"},
+                        {{"old"}, "overwrite existing old?"},
+                        {{"old.exe", "old"}, "overwrite existing old.exe and old?"}};
+  for (const Case& c : cases) {
+    GameFolder t;
+    for (const char* name : c.existing) t.home.Write(std::string("out/") + name, "keep me");
+    t.prompter.answers = {false};
+    EXPECT_FALSE(t.Create(t.home / "out/old.exe"));
+    EXPECT_EQ(t.prompter.asked, (std::vector<platform::Message>{{c.question, "Save as"}}));
+    for (const char* name : c.existing) EXPECT_EQ(platform::FileSizeByName(t.home / "out" / name), 7) << name;
+    EXPECT_FALSE(fs::exists(t.home / "out/game.pak"));
 
-  prompter.answers = {true};
-  EXPECT_TRUE(Create(home / "out/old.exe"));
-  EXPECT_EQ(*platform::ReadFileBytes(home / "out/old.exe"), runtime);
+    t.prompter.answers = {true};
+    EXPECT_TRUE(t.Create(t.home / "out/old.exe"));
+    EXPECT_EQ(t.prompter.asked.size(), 2u);
+    EXPECT_EQ(*platform::ReadFileBytes(t.home / "out/old.exe"), t.windows_runtime);
+    EXPECT_EQ(*platform::ReadFileBytes(t.home / "out/old"), t.linux_runtime);
+  }
+  GameFolder t;
+  t.home.Write("out/old", "keep me");
+  EXPECT_TRUE(t.Create(t.home / "out/old.exe", {}, {false, true})) << "the Linux name is not written";
+  EXPECT_TRUE(t.prompter.asked.empty());
 }
 
 TEST_F(CreateGameTest, StopsBeforeWritingAnything) {
@@ -167,16 +212,18 @@ TEST_F(CreateGameTest, AFailedWriteIsReportedAndNotRemembered) {
   EXPECT_TRUE(prompter.shown[0].text.starts_with("cannot write to file")) << prompter.shown[0].text;
 }
 
-TEST_F(CreateGameTest, TheIconGoesIntoTheGame) {
+TEST_F(CreateGameTest, TheIconGoesIntoBothGames) {
   // One 16 x 16 image of 40 bytes.
   platform::Bytes icon = {0, 0, 1, 0, 1, 0, 16, 16, 0, 0, 1, 0, 32, 0, 40, 0, 0, 0, 22, 0, 0, 0};
   icon.resize(icon.size() + 40, 0xAB);
   home.Write("game.ico", icon);
-  const auto game = Create(home / "out/game", home / "game.ico");
-  ASSERT_TRUE(game);
-  const auto written = *platform::ReadFileBytes(*game);
-  EXPECT_EQ(gamebuild::SizeWithoutIconTrailer(written), runtime.size());
-  EXPECT_EQ(*gamebuild::ReadIconTrailer(written), *gamebuild::ParseIconFile(icon));
+  const auto games = Create(home / "out/game", home / "game.ico");
+  ASSERT_TRUE(games);
+  const auto linux_game = *platform::ReadFileBytes(*games->linux_game);
+  EXPECT_EQ(gamebuild::SizeWithoutIconTrailer(linux_game), linux_runtime.size());
+  EXPECT_EQ(*gamebuild::ReadIconTrailer(linux_game), *gamebuild::ParseIconFile(icon));
+  EXPECT_EQ(gamebuild::ReadIconResources(*platform::ReadFileBytes(*games->windows_game)),
+            gamebuild::ParseIconFile(icon));
 }
 
 }  // namespace

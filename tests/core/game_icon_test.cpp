@@ -2,14 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
+#include "gamebuild/pe_format.h"
+#include "gamebuild/pe_image.h"
+#include "gamebuild/windows_game_icon.h"
 #include "platform/scripted_prompter.h"
+#include "tests/support/pe_fixture.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_data.h"
 
 namespace {
 
+using gamebuild::GamePlatform;
 using gamebuild::IconImage;
 using testing_support::TempFolder;
 
@@ -105,11 +111,29 @@ TEST(IconTrailer, CorruptFootersAreNotTrailers) {
   EXPECT_FALSE(gamebuild::ReadIconTrailer(platform::Bytes{'T', 'W', 'K'}));
 }
 
-class ReplaceGameIconTest : public ::testing::Test {
+// A runtime of each platform: plain bytes for Linux; for Windows an
+// executable with its own icon, a manifest and the room for the author's icon.
+platform::Bytes Runtime(GamePlatform target) {
+  if (target == GamePlatform::kLinux) return platform::Bytes(3000, 0x7F);
+  const platform::Bytes own_icon = IconFile(1, 40);
+  const std::vector<gamebuild::PeResource> resources = {
+      {pe::kIconType, 1, 1033, platform::Bytes(own_icon.begin() + 22, own_icon.end())},
+      {pe::kIconGroupType, 1, 1033, gamebuild::EncodeIconGroup(*gamebuild::ParseIconFile(own_icon))},
+      {pe::kManifestType, 1, 1033, platform::Bytes(300, 'm')},
+      {pe::kRcDataType, gamebuild::kIconRoomName, 1033, platform::Bytes(21000, 0)}};
+  return pe_fixture::Executable(resources, 0);
+}
+
+// The icon images the written game carries.
+std::optional<std::vector<IconImage>> GameIcon(GamePlatform target, const platform::Bytes& game) {
+  return target == GamePlatform::kLinux ? gamebuild::ReadIconTrailer(game) : gamebuild::ReadIconResources(game);
+}
+
+class ReplaceGameIconTest : public ::testing::TestWithParam<GamePlatform> {
  protected:
   TempFolder home;
   platform::ScriptedPrompter prompter;
-  const platform::Bytes runtime = platform::Bytes(3000, 0x7F);
+  const platform::Bytes runtime = Runtime(GetParam());
 
   std::filesystem::path WriteGame() {
     home.Write("game.exe", runtime);
@@ -117,37 +141,70 @@ class ReplaceGameIconTest : public ::testing::Test {
   }
 };
 
-TEST_F(ReplaceGameIconTest, NoIconLeavesTheRuntimeBlock) {
+INSTANTIATE_TEST_SUITE_P(Platforms, ReplaceGameIconTest,
+                         ::testing::Values(GamePlatform::kLinux, GamePlatform::kWindows));
+
+TEST_P(ReplaceGameIconTest, NoIconLeavesTheRuntimeBlock) {
   const auto exe = WriteGame();
-  EXPECT_TRUE(gamebuild::ReplaceGameIcon(exe, "", prompter));
-  EXPECT_TRUE(gamebuild::ReplaceGameIcon(exe, home / "missing.ico", prompter));
+  EXPECT_TRUE(gamebuild::ReplaceGameIcon(exe, "", GetParam(), prompter));
+  EXPECT_TRUE(gamebuild::ReplaceGameIcon(exe, home / "missing.ico", GetParam(), prompter));
   EXPECT_EQ(*platform::ReadFileBytes(exe), runtime);
   EXPECT_TRUE(prompter.shown.empty());
 }
 
-TEST_F(ReplaceGameIconTest, ACompatibleIconIsAppendedOnce) {
+TEST_P(ReplaceGameIconTest, ACompatibleIconReplacesTheOneBefore) {
   const auto exe = WriteGame();
+  home.Write("first.ico", IconFile(3, 30));
   home.Write("icon.ico", IconFile(8, 50));
-  ASSERT_TRUE(gamebuild::ReplaceGameIcon(exe, home / "icon.ico", prompter));
-  ASSERT_TRUE(gamebuild::ReplaceGameIcon(exe, home / "icon.ico", prompter));  // replaces, not stacks
+  ASSERT_TRUE(gamebuild::ReplaceGameIcon(exe, home / "first.ico", GetParam(), prompter));
+  ASSERT_TRUE(gamebuild::ReplaceGameIcon(exe, home / "icon.ico", GetParam(), prompter));
   const auto written = *platform::ReadFileBytes(exe);
-  EXPECT_EQ(gamebuild::SizeWithoutIconTrailer(written), runtime.size());
-  EXPECT_EQ(*gamebuild::ReadIconTrailer(written), *gamebuild::ParseIconFile(IconFile(8, 50)));
+  EXPECT_EQ(GameIcon(GetParam(), written), gamebuild::ParseIconFile(IconFile(8, 50)));
   EXPECT_TRUE(prompter.shown.empty());
+  if (GetParam() == GamePlatform::kLinux) {
+    EXPECT_EQ(gamebuild::SizeWithoutIconTrailer(written), runtime.size());
+  } else {
+    EXPECT_EQ(written.size(), runtime.size());
+    const auto resources = *gamebuild::ReadPeResources(written);
+    EXPECT_EQ(std::ranges::count(resources, pe::kManifestType, &gamebuild::PeResource::type), 1);
+    EXPECT_EQ(std::ranges::count(resources, pe::kRcDataType, &gamebuild::PeResource::type), 0);
+  }
 }
 
-TEST_F(ReplaceGameIconTest, IncompatibleIconsAreReportedAndLeaveNoTrailer) {
+TEST_P(ReplaceGameIconTest, TheLargestIconFits) {
+  const auto exe = WriteGame();
+  const size_t image_size = (gamebuild::kMaxIconFileSize - 6 - 16 * 8) / 8;
+  home.Write("icon.ico", IconFile(8, image_size, gamebuild::kMaxIconFileSize));
+  ASSERT_TRUE(gamebuild::ReplaceGameIcon(exe, home / "icon.ico", GetParam(), prompter));
+  EXPECT_TRUE(prompter.shown.empty());
+  EXPECT_EQ(GameIcon(GetParam(), *platform::ReadFileBytes(exe))->size(), 8u);
+}
+
+TEST_P(ReplaceGameIconTest, IncompatibleIconsAreReportedAndLeaveTheRuntimesIcon) {
   platform::Bytes negative = IconFile(1, 40);
   negative[5] = 0x80;
   for (const auto& icon : {IconFile(9, 10), IconFile(1, 10, 20001), negative}) {
     const auto exe = WriteGame();
     platform::ScriptedPrompter prompter;
     home.Write("icon.ico", icon);
-    EXPECT_TRUE(gamebuild::ReplaceGameIcon(exe, home / "icon.ico", prompter));
+    EXPECT_TRUE(gamebuild::ReplaceGameIcon(exe, home / "icon.ico", GetParam(), prompter));
     EXPECT_EQ(*platform::ReadFileBytes(exe), runtime);
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0], (platform::Message{"incompatible icon", "Error"}));
   }
+}
+
+TEST(ReplaceGameIcon, AWindowsGameWithoutRoomKeepsItsIcon) {
+  TempFolder home;
+  platform::ScriptedPrompter prompter;
+  const platform::Bytes small = pe_fixture::Executable({{pe::kManifestType, 1, 1033, platform::Bytes(300, 'm')}}, 0);
+  for (const platform::Bytes& runtime : {small, platform::Bytes(3000, 0x7F)}) {
+    home.Write("game.exe", runtime);
+    home.Write("icon.ico", IconFile(4, 1000));
+    EXPECT_TRUE(gamebuild::ReplaceGameIcon(home / "game.exe", home / "icon.ico", GamePlatform::kWindows, prompter));
+    EXPECT_EQ(*platform::ReadFileBytes(home / "game.exe"), runtime);
+  }
+  EXPECT_EQ(prompter.shown, (std::vector<platform::Message>(2, {"incompatible icon", "Error"})));
 }
 
 TEST(IconFile, RealIconFiles) {

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
 
 #include "gamebuild/create_game.h"
@@ -80,12 +81,14 @@ TEST_F(EditorTest, CreateGameWritesTheRuntimeAndRemembersIt) {
   prompter.files = {folder / "out/mygame"};
   window->Dispatch(kCreateGame);
   EXPECT_EQ(prompter.shown.size(), 1u);
-  const auto game = platform::ReadFileBytes(folder / "out/mygame.exe");
-  ASSERT_TRUE(game);
-  const auto block = gamebuild::RuntimeBlock();
-  EXPECT_TRUE(std::equal(game->begin(), game->end(), block.begin(), block.end()));
+  const auto runtimes = gamebuild::EmbeddedRuntimes();
+  const auto windows_game = platform::ReadFileBytes(folder / "out/mygame.exe");
+  const auto linux_game = platform::ReadFileBytes(folder / "out/mygame");
+  ASSERT_TRUE(windows_game && linux_game);
+  EXPECT_TRUE(std::ranges::equal(*windows_game, runtimes.windows_runtime));
+  EXPECT_TRUE(std::ranges::equal(*linux_game, runtimes.linux_runtime));
   EXPECT_TRUE(fs::exists(folder / "out/game.pak"));
-  EXPECT_EQ(State().last_game_path, (folder / "out/mygame.exe").string());
+  EXPECT_EQ(State().last_game_path, (folder / "out/mygame").string()) << "Execute Game starts the Linux game";
   EXPECT_FALSE(window->MakingProgress().bar->isVisible());
   EXPECT_EQ(window->MakingProgress().bar->value(), 380);
 }
@@ -116,8 +119,13 @@ TEST_F(EditorTest, CreateGameOverAnExistingGameAsksOnlyItsOwnQuestionOnce) {
   });
   person.start();
   platform::QtPrompter prompter_of_the_editor(window.get());
-  const gamebuild::CreateGameContext context{
-      window->Workspace(), prompter_of_the_editor, gamebuild::RuntimeBlock(), "", false, nullptr, nullptr};
+  const gamebuild::CreateGameContext context{window->Workspace(),
+                                             prompter_of_the_editor,
+                                             gamebuild::EmbeddedRuntimes(),
+                                             "",
+                                             false,
+                                             nullptr,
+                                             nullptr};
   EXPECT_FALSE(gamebuild::CreateGame(context));
   person.stop();
   EXPECT_EQ(boxes.join('|').toStdString(), "overwrite existing mygame.exe?");

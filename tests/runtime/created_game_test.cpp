@@ -11,6 +11,7 @@
 #include "gamebuild/pack_file.h"
 #include "platform/files.h"
 #include "tests/runtime/icon_fixture.h"
+#include "tests/support/pack_edit.h"
 #include "tests/support/run_command.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_data.h"
@@ -18,6 +19,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::PackWithEntry;
 using testing_support::RunAndCapture;
 using testing_support::TempFolder;
 
@@ -59,7 +61,7 @@ class CreatedGame : public ::testing::Test {
   }
 
   static fs::path GameFolder() { return home_->path() / "out"; }
-  static fs::path Game() { return GameFolder() / "starter.exe"; }
+  static fs::path Game() { return GameFolder() / "starter"; }  // the Linux game
 
   // Runs a game executable from `cwd` under the dummy drivers.
   static testing_support::CommandResult Start(const fs::path& game, const fs::path& cwd,
@@ -70,7 +72,7 @@ class CreatedGame : public ::testing::Test {
 
   // A copy of the game alone in a new folder of `folder`, with `pack` beside it when given.
   static fs::path CopyGame(const TempFolder& folder, const platform::Bytes* pack) {
-    const fs::path game = folder / "elsewhere" / "starter.exe";
+    const fs::path game = folder / "elsewhere" / "starter";
     fs::create_directories(game.parent_path());
     fs::copy_file(Game(), game);
     if (pack) folder.Write("elsewhere/game.pak", *pack);
@@ -137,21 +139,6 @@ TEST_F(CreatedGame, WithoutItsPackReportsThePackNotFound) {
   const auto run = Start(game, GameFolder(), "--frames 1");  // a game.pak in the current folder is not used
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.out.find("error: pak file not found"), std::string::npos) << run.out;
-}
-
-// The pack with entry `index` (from 0) replaced.
-platform::Bytes PackWithEntry(const fs::path& pack, size_t index, const platform::Bytes& replacement,
-                              const fs::path& out) {
-  gamebuild::PackReader reader;
-  gamebuild::PackWriter writer;
-  if (!reader.PackOpen(pack) || !writer.PackCreate(out)) return {};
-  for (size_t i = 0;; ++i) {
-    const auto entry = reader.PackNextEntry();
-    if (entry.empty()) break;
-    if (writer.PackAddMemory(i == index ? std::span<const uint8_t>(replacement) : entry) != 1) return {};
-  }
-  if (!writer.PackClose()) return {};
-  return platform::ReadFileBytes(out).value_or(platform::Bytes{});
 }
 
 // Where the first `count` entries of a pack end.

@@ -2,11 +2,14 @@
 
 extern "C" const uint8_t tarnwick_runtime_block_begin[];
 extern "C" const uint8_t tarnwick_runtime_block_end[];
+extern "C" const uint8_t tarnwick_windows_runtime_block_begin[];
+extern "C" const uint8_t tarnwick_windows_runtime_block_end[];
 
 namespace gamebuild {
 
-std::span<const uint8_t> RuntimeBlock() {
-  return {tarnwick_runtime_block_begin, tarnwick_runtime_block_end};
+GameRuntimes EmbeddedRuntimes() {
+  return {{tarnwick_runtime_block_begin, tarnwick_runtime_block_end},
+          {tarnwick_windows_runtime_block_begin, tarnwick_windows_runtime_block_end}};
 }
 
 }  // namespace gamebuild

@@ -1,12 +1,11 @@
-// The game runtime executable that Create Game writes out, carried inside
+// The game runtime executables that Create Game writes out, carried inside
 // the program that links `tarnwick_runtime_block`.
 #pragma once
 
-#include <cstdint>
-#include <span>
+#include "gamebuild/create_game.h"
 
 namespace gamebuild {
 
-std::span<const uint8_t> RuntimeBlock();
+GameRuntimes EmbeddedRuntimes();
 
 }  // namespace gamebuild
