@@ -34,6 +34,9 @@ ProjectChoice ChooseStartProject(const Places& places, const std::optional<fs::p
                                  std::span<const fs::path> recent) {
   if (argument) {
     const fs::path folder = NormalFolder(*argument);
+    // The editor's own folder named (as a restored level of it names it) stays what it is without a name.
+    if (IsProjectFolder(places.own_folder) && folder == NormalFolder(places.own_folder))
+      return {places.own_folder, ProjectSource::kOwnFolder, std::nullopt};
     const ProjectProblem problem = CheckProject(folder);
     if (problem != ProjectProblem::kNone) return DefaultInstead(places, folder, problem);
     return {folder, ProjectSource::kArgument, std::nullopt};

@@ -32,7 +32,11 @@ std::optional<std::string> ReadText(platform::ByteReader& in) {
 std::string LocalTime(int64_t seconds) {
   const std::time_t time = static_cast<std::time_t>(seconds);
   std::tm local{};
+#ifdef _WIN32  // the core is built for the Windows game too
+  localtime_s(&local, &time);
+#else
   localtime_r(&time, &local);
+#endif
   char text[32];
   std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local);
   return text;

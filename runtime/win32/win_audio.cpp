@@ -11,6 +11,7 @@ DecodedSounds::DecodedSounds(const GameData& data) {
   for (size_t position = 0; position < data.sounds.size(); ++position)
     if (auto sound = DecodeWave(data.sounds[position]))
       effects.emplace(static_cast<int>(position), std::move(*sound));
+  pack_effects = static_cast<int>(effects.size());
   for (int own : {kEmptyClickSound, kPlayerDeathSound})
     if (auto sound = DecodeWave(OwnSoundWave(own))) effects.emplace(own, std::move(*sound));
   menu_music = DecodeWave(data.menu_music);

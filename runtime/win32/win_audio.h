@@ -4,8 +4,9 @@
 // is silence.
 #pragma once
 
-#include <mmsystem.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <mmsystem.h>
 
 #include <array>
 #include <atomic>
@@ -27,7 +28,8 @@ struct DecodedSounds {
   explicit DecodedSounds(const GameData& data);
   std::map<int, WaveSound> effects;
   std::optional<WaveSound> menu_music;
-  int count() const { return static_cast<int>(effects.size()) + (menu_music ? 1 : 0); }
+  int pack_effects = 0;  // of `effects`, those from the pack; the rest are the game's own
+  int count() const { return pack_effects + (menu_music ? 1 : 0); }
 };
 
 class WaveOutput {

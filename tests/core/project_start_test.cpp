@@ -72,6 +72,7 @@ TEST_F(StartProjectTest, ChoosesByArgumentOwnFolderRecentListAndDefault) {
       {"named but unwritable", false, locked.path(), {}, fallback, ProjectSource::kDefault,
        "The project folder " + locked.path().string() + " cannot be written to." + Instead()},
       {"own folder", true, std::nullopt, {last.path()}, own.path(), ProjectSource::kOwnFolder, ""},
+      {"own folder named", true, own.path(), {last.path()}, own.path(), ProjectSource::kOwnFolder, ""},
       {"last used", false, std::nullopt, {last.path(), older.path()}, last.path(), ProjectSource::kRecent, ""},
       {"last used but unwritable", false, std::nullopt, {locked.path(), older.path()}, fallback,
        ProjectSource::kDefault, "The project folder " + locked.path().string() + " cannot be written to." + Instead()},
