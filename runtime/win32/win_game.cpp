@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <iostream>
 #include <thread>
 
@@ -14,7 +15,11 @@
 #include "game_sounds.h"
 #include "game_tic_clock.h"
 #include "platform/files.h"
+#include "platform/prompter.h"
+#include "options_folder.h"
+#include "player_options.h"
 #include "win_audio.h"
+#include "win_gamepad.h"
 #include "win_system.h"
 #include "win_window.h"
 
@@ -50,23 +55,53 @@ int RunHeadless(App& app, GameAudio& audio, const RunOptions& options, const Inp
   return 0;
 }
 
+// The options file in %APPDATA%\<title>; empty when APPDATA is not set.
+std::filesystem::path OptionsFile(const GameData& data) {
+  const auto folder = OptionsFolderIn(_wgetenv(L"APPDATA"), Widen(Trimmed(data.title)));
+  return folder.empty() ? folder : folder / kOptionsFileName;
+}
+
+// Applies what changed in the player's options since `applied` to the window
+// (a window the player resized by hand keeps its size until the option
+// changes) and keeps the options in their file.
+void ApplyOptions(const PlayerOptions& options, PlayerOptions& applied, GameWindow& window,
+                  const std::filesystem::path& file) {
+  const bool resized =
+      options.window_width != applied.window_width || options.window_height != applied.window_height;
+  if (options.fullscreen != applied.fullscreen) window.SetFullScreen(options.fullscreen);
+  if (resized || options.fullscreen != applied.fullscreen)
+    window.SetClientSize(options.window_width, options.window_height);
+  applied = options;
+  if (!file.empty() && !SaveOptions(file, options)) std::cerr << platform::CannotWriteMessage(file) << std::endl;
+}
+
 // Frames come at the display's rate, held there by a limiter (GDI does not
 // wait for the display); the simulation keeps its tic rate, and each frame
 // shows the moment it falls on between two tics. The full-screen mode of the
-// settings draws a 640 x 480 frame whatever the screen's size.
+// settings draws a 640 x 480 frame whatever the screen's size; the gamepad
+// is read once a tic.
 int RunInteractive(App& app, GameAudio& audio, GameWindow& window, const GameData& data, FrameBuffer& frame,
-                   bool fixed_frame) {
+                   const std::filesystem::path& options_file) {
   using Clock = TicClock::Clock;
+  PlayerOptions applied = app.options();
+  Gamepad gamepad;
   TicClock clock(Clock::now());
   FrameLimiter limiter(window.refresh_rate());
   const GameSettings& s = data.settings;
   const bool uses_mouse = s.turn_mouse || s.look_mouse || s.walk_forward_mouse || s.walk_backward_mouse;
   while (!app.quit_requested() && window.Pump()) {
-    for (int tics = clock.TakeDueTics(Clock::now()); tics > 0; --tics) app.Tick(window.TakeInput());
+    if (window.TakeFullScreenToggle()) app.ToggleFullscreen();
+    for (int tics = clock.TakeDueTics(Clock::now()); tics > 0; --tics) {
+      TicInput input = window.TakeInput();
+      input.pad = gamepad.Poll();
+      app.Tick(input);
+    }
     Deliver(app, audio);
+    if (app.TakeOptionsChanged()) ApplyOptions(app.options(), applied, window, options_file);
     if (app.TakeInfoRequest())
       MessageBoxW(window.handle(), Widen(data.info_text).c_str(), L"Info", MB_OK | MB_ICONINFORMATION);
     window.CaptureMouse(uses_mouse && app.screen() == AppScreen::kPlaying);
+    const bool fixed_frame = app.options().fullscreen && s.screen_mode == ScreenMode::kFullScreen;
     FitFrame(frame, fixed_frame ? 640 : window.client_width(), fixed_frame ? 480 : window.client_height(),
              app.render_settings().scale_percent);
     app.Draw(frame, {clock.Fraction(Clock::now()), window.pending_dx(), window.pending_dy()});
@@ -105,12 +140,21 @@ int RunGame(const RunOptions& options) {
       return 1;
     }
   }
-  // The full-screen mode of the settings shows a 640 x 480 frame over the whole screen.
-  const bool full_screen = !headless && data.settings.screen_mode != ScreenMode::kWindow;
-  const bool fixed_frame = !headless && data.settings.screen_mode == ScreenMode::kFullScreen;
+  // The player's options and saves; a headless run plays with the defaults and keeps nothing.
+  PlayerOptions player = DefaultOptions(data);
+  std::filesystem::path options_file;
+  if (!headless) {
+    options_file = OptionsFile(data);
+    std::string message;
+    if (!options_file.empty()) player = LoadOptions(options_file, player, message);
+    if (!message.empty()) std::cerr << message << std::endl;
+  }
+  // The window has the player's size unless the command line gives one.
+  const int width = options.size_given ? options.width : player.window_width;
+  const int height = options.size_given ? options.height : player.window_height;
   FrameBuffer frame;
   GameWindow window;
-  if (!headless && !window.Open(Widen(Trimmed(data.title)), options.width, options.height, full_screen)) {
+  if (!headless && !window.Open(Widen(Trimmed(data.title)), width, height, player.fullscreen)) {
     ReportMessage("Error", "cannot open the game window", headless);
     return 1;
   }
@@ -119,12 +163,14 @@ int RunGame(const RunOptions& options) {
   std::cout << audio.sound_count() << " sounds loaded" << std::endl;
   const bool info_menu = data.settings.screen_mode == ScreenMode::kWindow;
   App app(data, headless ? 1u : static_cast<uint32_t>(GetTickCount() | 1u), info_menu);
+  app.SetOptions(player);
+  if (!options_file.empty()) app.SetSaveFolder(options_file.parent_path());
   if (options.level > 0) app.StartLevel(options.level);
   if (options.start && app.play())
     app.play()->PlacePlayer(options.start->column - 1, options.start->row - 1, options.start->degrees);
   Deliver(app, audio);
   int result = headless ? RunHeadless(app, audio, options, script, frame)
-                        : RunInteractive(app, audio, window, data, frame, fixed_frame);
+                        : RunInteractive(app, audio, window, data, frame, options_file);
   if (!headless) timeEndPeriod(1);
   if (!options.screenshot.empty() &&
       !platform::WriteFileAtomic(options.screenshot, assets::EncodeBmp24(ToPicture(frame)))) {

@@ -146,6 +146,28 @@ void GameWindow::ToggleFullScreen() {
   }
 }
 
+void GameWindow::SetFullScreen(bool full_screen) {
+  if (full_screen != full_screen_) ToggleFullScreen();
+}
+
+void GameWindow::SetClientSize(int width, int height) {
+  RECT area{0, 0, width, height};
+  AdjustWindowRect(&area, kWindowedStyle, FALSE);
+  const int outer_width = area.right - area.left, outer_height = area.bottom - area.top;
+  if (full_screen_) {
+    RECT& kept = windowed_.rcNormalPosition;
+    kept.right = kept.left + outer_width, kept.bottom = kept.top + outer_height;
+    return;
+  }
+  SetWindowPos(window_, nullptr, 0, 0, outer_width, outer_height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool GameWindow::TakeFullScreenToggle() {
+  const bool toggled = full_screen_toggled_;
+  full_screen_toggled_ = false;
+  return toggled;
+}
+
 TicInput GameWindow::TakeInput() {
   TicInput input = next_;
   input.held = held_ | next_.pressed;  // a tap shorter than a tic still counts
@@ -197,7 +219,7 @@ LRESULT GameWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     case WM_SYSKEYUP: {
       const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
       if (down && w == VK_RETURN && (l & (1 << 29))) {  // Alt+Enter
-        if (!(l & (1 << 30))) ToggleFullScreen();
+        if (!(l & (1 << 30))) full_screen_toggled_ = true;  // the game keeps the mode among its options
         return 0;
       }
       if (down && w == VK_F4 && (l & (1 << 29))) break;  // Alt+F4 closes the window

@@ -1,6 +1,6 @@
 // The game window: its title and icon, the frame buffer shown with GDI,
-// full screen and window modes (Alt+Enter switches), and the keyboard and
-// mouse gathered into the input of the next tic.
+// full screen and window modes (Alt+Enter asks for the other one), and the
+// keyboard and mouse gathered into the input of the next tic.
 #pragma once
 
 #include <windows.h>
@@ -28,7 +28,12 @@ class GameWindow {
   void Present(const FrameBuffer& frame);
   // Hides and holds the pointer and takes the mouse's motion as input.
   void CaptureMouse(bool capture);
-  void ToggleFullScreen();
+  // Over the whole screen, or back in its window.
+  void SetFullScreen(bool full_screen);
+  // Gives the window this client size; a full-screen window keeps it for its return.
+  void SetClientSize(int width, int height);
+  // Whether the player pressed Alt+Enter since the last call.
+  bool TakeFullScreenToggle();
 
   // The input since the last call.
   TicInput TakeInput();
@@ -47,11 +52,13 @@ class GameWindow {
   void Key(int key, bool down);
   void ReadRawMouse(LPARAM l);
   void ApplyMouseCapture();
+  void ToggleFullScreen();
 
   HWND window_ = nullptr;
   HDC dc_ = nullptr;
   bool closed_ = false;
   bool full_screen_ = false;
+  bool full_screen_toggled_ = false;
   bool mouse_wanted_ = false;
   bool mouse_held_ = false;
   WINDOWPLACEMENT windowed_{};  // its length is set in Open

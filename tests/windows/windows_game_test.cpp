@@ -4,6 +4,7 @@
 // and the author's icon as resources that the icon tools of the desktop read.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -202,3 +203,31 @@ TEST(WindowsRuntime, ChecksumAsTheLinkerWroteIt) {
 }
 
 }  // namespace
+
+// A headless run plays with the default options and keeps nothing: the
+// folder APPDATA names stays empty. Wine sets APPDATA itself, so the game is
+// started from Wine's command interpreter after it names the folder.
+TEST_F(WindowsGame, HeadlessRunKeepsNothingWhereAppDataPoints) {
+  if (!Have(TARNWICK_WINE)) GTEST_SKIP() << kNoWine;
+  TempFolder scratch;
+  const fs::path roaming = scratch / "roaming";
+  fs::create_directories(roaming);
+  auto backslashed = [](const fs::path& path) {
+    std::string text = "Z:" + path.string();
+    std::replace(text.begin(), text.end(), '/', '\\');
+    return text;
+  };
+  auto with_appdata = [&](const std::string& command) {
+    return std::string(TARNWICK_WINE) + " cmd /c " + Quoted("set APPDATA=" + backslashed(roaming) + "&& " + command);
+  };
+  const CommandResult shown = RunAndCapture(with_appdata("set APPDATA"));
+  ASSERT_NE(shown.out.find("APPDATA=" + backslashed(roaming)), std::string::npos) << shown.out;
+
+  const fs::path out = scratch / "run.out";
+  const CommandResult run = RunAndCapture(
+      with_appdata(backslashed(Folder() / "starter.exe") + " --level 1 --frames 100") + " >" + Quoted(out));
+  const std::string printed = Text(out);
+  ASSERT_EQ(run.status, 0) << printed << run.out;
+  EXPECT_NE(LineStartingWith(printed, "state digest "), "state digest none") << printed;
+  EXPECT_TRUE(fs::is_empty(roaming)) << fs::directory_iterator(roaming)->path();
+}
