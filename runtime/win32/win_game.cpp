@@ -14,9 +14,9 @@
 #include "game_render.h"
 #include "game_sounds.h"
 #include "game_tic_clock.h"
+#include "options_folder.h"
 #include "platform/files.h"
 #include "platform/prompter.h"
-#include "options_folder.h"
 #include "player_options.h"
 #include "win_audio.h"
 #include "win_gamepad.h"
@@ -72,7 +72,8 @@ void ApplyOptions(const PlayerOptions& options, PlayerOptions& applied, GameWind
   if (resized || options.fullscreen != applied.fullscreen)
     window.SetClientSize(options.window_width, options.window_height);
   applied = options;
-  if (!file.empty() && !SaveOptions(file, options)) std::cerr << platform::CannotWriteMessage(file) << std::endl;
+  if (!file.empty() && !SaveOptions(file, options))
+    std::cerr << platform::CannotWriteMessage(file) << std::endl;
 }
 
 // Frames come at the display's rate, held there by a limiter (GDI does not

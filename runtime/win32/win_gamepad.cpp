@@ -28,7 +28,8 @@ bool Gamepad::Read(DWORD user, XInputPadState& state) const {
   XINPUT_STATE read{};
   if (get_state(user, &read) != ERROR_SUCCESS) return false;
   const XINPUT_GAMEPAD& pad = read.Gamepad;
-  state = {pad.wButtons, pad.bLeftTrigger, pad.bRightTrigger, pad.sThumbLX, pad.sThumbLY, pad.sThumbRX, pad.sThumbRY};
+  state = {pad.wButtons, pad.bLeftTrigger, pad.bRightTrigger, pad.sThumbLX,
+           pad.sThumbLY, pad.sThumbRX,     pad.sThumbRY};
   return true;
 }
 

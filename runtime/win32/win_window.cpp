@@ -50,8 +50,9 @@ bool GameWindow::Open(const std::wstring& title, int width, int height, bool ful
   windowed_.length = sizeof(WINDOWPLACEMENT);
   RECT area{0, 0, width, height};
   AdjustWindowRect(&area, kWindowedStyle, FALSE);
-  window_ = CreateWindowExW(0, kClassName, title.c_str(), kWindowedStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                            area.right - area.left, area.bottom - area.top, nullptr, nullptr, instance, nullptr);
+  window_ =
+      CreateWindowExW(0, kClassName, title.c_str(), kWindowedStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                      area.right - area.left, area.bottom - area.top, nullptr, nullptr, instance, nullptr);
   if (!window_) return false;
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&GameWindow::Procedure));
@@ -81,8 +82,10 @@ void GameWindow::Present(const FrameBuffer& frame) {
   const int x = (client_width_ - width) / 2, y = (client_height_ - height) / 2;
   if (width != client_width_ || height != client_height_) {
     const HBRUSH black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    const RECT bands[] = {{0, 0, client_width_, y}, {0, y + height, client_width_, client_height_},
-                          {0, y, x, y + height}, {x + width, y, client_width_, y + height}};
+    const RECT bands[] = {{0, 0, client_width_, y},
+                          {0, y + height, client_width_, client_height_},
+                          {0, y, x, y + height},
+                          {x + width, y, client_width_, y + height}};
     for (const RECT& band : bands) FillRect(dc_, &band, black);
   }
   BITMAPINFO info{};
@@ -218,7 +221,7 @@ LRESULT GameWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     case WM_KEYUP:
     case WM_SYSKEYUP: {
       const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
-      if (down && w == VK_RETURN && (l & (1 << 29))) {  // Alt+Enter
+      if (down && w == VK_RETURN && (l & (1 << 29))) {      // Alt+Enter
         if (!(l & (1 << 30))) full_screen_toggled_ = true;  // the game keeps the mode among its options
         return 0;
       }

@@ -58,7 +58,8 @@ inline int Trigger(uint8_t value) {
 inline PadInput PadOfXInput(const XInputPadState& state, const std::bitset<kPadButtonCount>& held_before) {
   using namespace xinput_detail;
   PadInput pad;
-  for (const auto& [bit, button] : kButtons) pad.held.set(static_cast<size_t>(button), (state.buttons & bit) != 0);
+  for (const auto& [bit, button] : kButtons)
+    pad.held.set(static_cast<size_t>(button), (state.buttons & bit) != 0);
   pad.pressed = pad.held & ~held_before;
   pad.move_x = state.left_x, pad.move_y = Downwards(state.left_y);
   pad.look_x = state.right_x, pad.look_y = Downwards(state.right_y);

@@ -24,13 +24,20 @@ TEST(XInputPad, EachButtonBitIsItsButtonAndPressedOnlyWhenNewlyDown) {
   const struct {
     uint16_t bit;
     PadButton button;
-  } layout[] = {{0x0001, PadButton::kUp},           {0x0002, PadButton::kDown},
-                {0x0004, PadButton::kLeft},         {0x0008, PadButton::kRight},
-                {0x0010, PadButton::kStart},        {0x0020, PadButton::kBack},
-                {0x0040, PadButton::kLeftStick},    {0x0080, PadButton::kRightStick},
-                {0x0100, PadButton::kLeftShoulder}, {0x0200, PadButton::kRightShoulder},
-                {0x1000, PadButton::kA},            {0x2000, PadButton::kB},
-                {0x4000, PadButton::kX},            {0x8000, PadButton::kY}};
+  } layout[] = {{0x0001, PadButton::kUp},
+                {0x0002, PadButton::kDown},
+                {0x0004, PadButton::kLeft},
+                {0x0008, PadButton::kRight},
+                {0x0010, PadButton::kStart},
+                {0x0020, PadButton::kBack},
+                {0x0040, PadButton::kLeftStick},
+                {0x0080, PadButton::kRightStick},
+                {0x0100, PadButton::kLeftShoulder},
+                {0x0200, PadButton::kRightShoulder},
+                {0x1000, PadButton::kA},
+                {0x2000, PadButton::kB},
+                {0x4000, PadButton::kX},
+                {0x8000, PadButton::kY}};
   for (const auto& l : layout) {
     const game::PadInput pad = PadOfXInput({.buttons = l.bit}, {});
     EXPECT_EQ(pad.held, Buttons({l.button})) << std::hex << l.bit;
@@ -42,7 +49,8 @@ TEST(XInputPad, EachButtonBitIsItsButtonAndPressedOnlyWhenNewlyDown) {
   // A, Back, the right shoulder and the pad's left, with A and Y held at the last poll.
   const game::PadInput pad =
       PadOfXInput({.buttons = 0x1000 | 0x0020 | 0x0200 | 0x0004}, Buttons({PadButton::kA, PadButton::kY}));
-  EXPECT_EQ(pad.held, Buttons({PadButton::kA, PadButton::kBack, PadButton::kRightShoulder, PadButton::kLeft}));
+  EXPECT_EQ(pad.held,
+            Buttons({PadButton::kA, PadButton::kBack, PadButton::kRightShoulder, PadButton::kLeft}));
   EXPECT_EQ(pad.pressed, Buttons({PadButton::kBack, PadButton::kRightShoulder, PadButton::kLeft}));
 }
 
@@ -56,7 +64,8 @@ TEST(XInputPad, SticksGrowDownwardsAndTriggersSpreadOverTheAxis) {
   EXPECT_EQ(pad.right_trigger, 128 * game::kPadAxisMax / 255);
 
   const game::PadInput rest = PadOfXInput({}, {});
-  EXPECT_EQ(rest.move_x | rest.move_y | rest.look_x | rest.look_y | rest.left_trigger | rest.right_trigger, 0);
+  EXPECT_EQ(rest.move_x | rest.move_y | rest.look_x | rest.look_y | rest.left_trigger | rest.right_trigger,
+            0);
   EXPECT_EQ(game::StickPermille(PadOfXInput({.left_y = 32767}, {}).move_y), -1000) << "pushed up is forward";
 }
 
@@ -84,7 +93,8 @@ TEST(OptionsFolder, TitlesBecomeFolderNamesWindowsAccepts) {
   EXPECT_EQ(game::win::OptionsFolderIn(nullptr, L"Run"), std::filesystem::path());
   EXPECT_EQ(game::win::OptionsFolderIn(L"", L"Run"), std::filesystem::path());
   EXPECT_EQ(game::win::OptionsFolderIn(L"relative", L"Run"), std::filesystem::path());
-  EXPECT_EQ(game::win::OptionsFolderIn(L"/data/roaming", L"a:b"), std::filesystem::path(L"/data/roaming/a_b"));
+  EXPECT_EQ(game::win::OptionsFolderIn(L"/data/roaming", L"a:b"),
+            std::filesystem::path(L"/data/roaming/a_b"));
 }
 
 }  // namespace

@@ -44,7 +44,8 @@ constexpr const char* kNoWrestool = "wrestool is not installed (icoutils; script
 
 icon_fixture::Bytes ChosenIcon() {
   using icon_fixture::Dib;
-  return icon_fixture::IcoFile({{16, 4, Dib(16, 4)}, {32, 8, Dib(32, 8)}, {32, 32, Dib(32, 32)}, {48, 32, Dib(48, 32)}});
+  return icon_fixture::IcoFile(
+      {{16, 4, Dib(16, 4)}, {32, 8, Dib(32, 8)}, {32, 32, Dib(32, 32)}, {48, 32, Dib(48, 32)}});
 }
 
 // A run's exit status, its standard output and its error output apart.
@@ -124,18 +125,19 @@ TEST_F(WindowsGame, PlaysTheStarterGameLikeTheLinuxGame) {
                                        "195 200 M\n"));
   const fs::path walk = home_->path() / "walk.txt";
   const GameRun linux_run = Start(Folder() / "starter", false,
-                              "--level 1 --frames 200 --script " + Quoted(walk) + " --screenshot " +
-                                  Quoted(home_->path() / "linux.bmp"));
+                                  "--level 1 --frames 200 --script " + Quoted(walk) + " --screenshot " +
+                                      Quoted(home_->path() / "linux.bmp"));
   const GameRun windows_run = Start(Folder() / "starter.exe", true,
-                                "--level 1 --frames 200 --script " + Windows(walk) + " --screenshot " +
-                                    Windows(home_->path() / "windows.bmp"));
+                                    "--level 1 --frames 200 --script " + Windows(walk) + " --screenshot " +
+                                        Windows(home_->path() / "windows.bmp"));
   ASSERT_EQ(linux_run.status, 0) << linux_run.out << linux_run.err;
   ASSERT_EQ(windows_run.status, 0) << windows_run.out << windows_run.err;
   const std::string digest = LineStartingWith(linux_run.out, "state digest ");
   EXPECT_NE(digest, "state digest none");
   EXPECT_EQ(LineStartingWith(windows_run.out, "state digest "), digest);
   EXPECT_EQ(LineStartingWith(windows_run.out, "level 1 loaded"), "level 1 loaded");
-  EXPECT_EQ(LineStartingWith(windows_run.out, "50 sounds loaded"), "50 sounds loaded") << "every wave decodes";
+  EXPECT_EQ(LineStartingWith(windows_run.out, "50 sounds loaded"), "50 sounds loaded")
+      << "every wave decodes";
   const auto linux_frame = platform::ReadFileBytes(home_->path() / "linux.bmp");
   const auto windows_frame = platform::ReadFileBytes(home_->path() / "windows.bmp");
   ASSERT_TRUE(linux_frame && windows_frame);
@@ -151,7 +153,8 @@ TEST_F(WindowsGame, UnusablePacksGiveTheLinuxGamesMessagesAndStatuses) {
     std::optional<platform::Bytes> pack;
   } cases[] = {
       {"no pack", std::nullopt},
-      {"version 404", PackWithEntry(Folder() / "game.pak", 1, {0x94, 0x01, 0, 0, 0x95, 0x01, 0, 0}, scratch / "a")},
+      {"version 404",
+       PackWithEntry(Folder() / "game.pak", 1, {0x94, 0x01, 0, 0, 0x95, 0x01, 0, 0}, scratch / "a")},
       {"cut in its last entry", platform::Bytes(pack.begin(), pack.end() - 5)},
       {"a damaged picture", PackWithEntry(Folder() / "game.pak", 120, {'B', 'M', 1, 2, 3}, scratch / "b")},
   };
@@ -183,9 +186,11 @@ TEST_F(WindowsGame, CarriesTheChosenIconAsResources) {
   EXPECT_EQ(gamebuild::ReadIconResources(game), chosen);
   const auto image = gamebuild::ReadPeImage(game);
   ASSERT_TRUE(image);
-  EXPECT_EQ(platform::ByteView(game).U32Or0(image->checksum_offset), gamebuild::PeChecksum(game, image->checksum_offset));
+  EXPECT_EQ(platform::ByteView(game).U32Or0(image->checksum_offset),
+            gamebuild::PeChecksum(game, image->checksum_offset));
   // The icon tool lists the group and its images, and the manifest stayed.
-  const CommandResult listed = RunAndCapture(std::string(TARNWICK_WRESTOOL) + " -l " + Quoted(Folder() / "starter.exe"));
+  const CommandResult listed =
+      RunAndCapture(std::string(TARNWICK_WRESTOOL) + " -l " + Quoted(Folder() / "starter.exe"));
   EXPECT_NE(listed.out.find("--type=14 --name=1"), std::string::npos) << listed.out;
   EXPECT_NE(listed.out.find("--type=3 --name=4"), std::string::npos) << listed.out;
   EXPECT_NE(listed.out.find("--type=24 --name=1"), std::string::npos) << listed.out;
@@ -218,7 +223,8 @@ TEST_F(WindowsGame, HeadlessRunKeepsNothingWhereAppDataPoints) {
     return text;
   };
   auto with_appdata = [&](const std::string& command) {
-    return std::string(TARNWICK_WINE) + " cmd /c " + Quoted("set APPDATA=" + backslashed(roaming) + "&& " + command);
+    return std::string(TARNWICK_WINE) + " cmd /c " +
+           Quoted("set APPDATA=" + backslashed(roaming) + "&& " + command);
   };
   const CommandResult shown = RunAndCapture(with_appdata("set APPDATA"));
   ASSERT_NE(shown.out.find("APPDATA=" + backslashed(roaming)), std::string::npos) << shown.out;
