@@ -1,5 +1,6 @@
 #include "game_data.h"
 
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -175,7 +176,9 @@ bool IsPlayableVersion(std::span<const uint8_t> version_entry) {
 }
 
 LoadResult LoadGameData(const std::vector<Entry>& entries, GameData& out) {
-  out = GameData{};
+  // The fresh record is made on the heap: its pictures take megabytes, more
+  // than a stack holds beside the caller's own record in a sanitizer build.
+  out = std::move(*std::make_unique<GameData>());
   const LoadResult result = Loader(entries, out).Run();
   // FNV-1a over each entry's length and bytes.
   uint64_t hash = 14695981039346656037ull;
