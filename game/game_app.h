@@ -2,7 +2,6 @@
 // screens.
 #pragma once
 
-#include <array>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -59,7 +58,7 @@ class App {
   // True once after the player changed an option (the caller applies and keeps them).
   bool TakeOptionsChanged();
   void ToggleFullscreen();
-  // The options screen's rows, its first row shown, and whether it waits for a key to bind.
+  // The options screen's rows, and whether it waits for a key to bind.
   std::vector<std::string> OptionRows() const;
   bool binding_key() const { return binding_; }
   // Where the save slots' files go (the game's configuration folder); without
